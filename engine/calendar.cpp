@@ -1,0 +1,142 @@
+// Day context setters and Gregorian day arithmetic.
+//
+// The leap rule is "divisible by 4", right for 1901..2099; the same rule is
+// applied to every year. Day numbers count from 1 January 2000 = day 0.
+#include "engine/engine.h"
+
+#include <algorithm>
+
+namespace orvanta::engine {
+
+namespace {
+
+// π/18000: radians per hundredth of a degree.
+constexpr long double kRadiansPerHundredth = 0.00017453292519943294L;
+// Minutes of time per hundredth of a degree of longitude (4 min per degree).
+constexpr long double kMinutesPerHundredth = 0.04L;
+// 365 × 2000 + 499 leap days + 1: puts 1 January 2000 at day 0.
+constexpr std::int32_t kDayNumberOf2000 = 730500;
+// A multiple of 7 larger than the day number of any date after 1900, so
+// the remainder is taken of a positive number; 1 January 2000 → Saturday.
+constexpr std::int32_t kWeekdayBias = 36524;
+constexpr std::int16_t kMinutesPerDay = 1440;
+
+constexpr std::array<std::string_view, 8> kWeekdayNames{
+    "", "Pazartesi", "Salı", "Çarşamba", "Perşembe", "Cuma", "Cumartesi", "Pazar"};
+constexpr std::array<std::string_view, 8> kWeekdayShortNames{
+    "", "Pzt", "Sal", "Çar", "Per", "Cum", "Cts", "Paz"};
+constexpr std::array<std::string_view, 13> kMonthNames{
+    "",      "Ocak",   "Şubat",  "Mart",   "Nisan", "Mayıs", "Haziran",
+    "Temmuz", "Ağustos", "Eylül", "Ekim", "Kasım", "Aralık"};
+
+// Table lookup that answers "" outside the table instead of reading past it.
+template <std::size_t N>
+std::string_view nameAt(const std::array<std::string_view, N>& names, int index) {
+    return (index >= 0 && static_cast<std::size_t>(index) < N) ? names[static_cast<std::size_t>(index)]
+                                                                : std::string_view{};
+}
+
+// Month table entry m with the leap day counted from the end of February on.
+std::int16_t cumulativeDays(int monthIndex, bool leap) {
+    const int entry = monthTable[static_cast<std::size_t>(monthIndex)];
+    return static_cast<std::int16_t>(entry + ((leap && monthIndex >= 2) ? 1 : 0));
+}
+
+void clearDateAndPlaceCaches(DayContext& ctx) {
+    ctx.hijriValid = 0;
+    ctx.moonValid = 0;
+    ctx.geomagneticValid = 0;
+}
+
+}  // namespace
+
+const std::array<std::int16_t, 14> monthTable{0,   31,  59,  90,  120, 151, 181,
+                                              212, 243, 273, 304, 334, 365, 999};
+
+bool isLeapYear(std::int32_t year) { return year % 4 == 0; }
+
+std::int16_t wrapMinutes(std::int32_t minutes) {
+    return static_cast<std::int16_t>((minutes + kMinutesPerDay) % kMinutesPerDay);
+}
+
+std::string_view weekdayName(int index) { return nameAt(kWeekdayNames, index); }
+std::string_view weekdayShortName(int index) { return nameAt(kWeekdayShortNames, index); }
+std::string_view monthName(int index) { return nameAt(kMonthNames, index); }
+
+void Engine::setDate(std::int16_t day, std::int16_t month, std::int16_t year) {
+    context.day = day;
+    context.month = month;
+    context.year = year;
+    clearDateAndPlaceCaches(context);
+}
+
+void Engine::setPlace(std::int16_t latitudeHundredths, std::int16_t longitudeHundredths,
+                      std::int16_t clockOffsetMinutes) {
+    context.latitudeRadians = static_cast<float>(latitudeHundredths * kRadiansPerHundredth);
+    context.longitudeMinutes = static_cast<float>(longitudeHundredths * kMinutesPerHundredth);
+    context.clockOffset = clockOffsetMinutes;
+    clearDateAndPlaceCaches(context);
+}
+
+void Engine::setTimeOfDay(std::int16_t hour, std::int16_t minute) {
+    context.timeOfDay = static_cast<std::int16_t>(hour * 60 + minute);
+    context.moonValid = 0;
+}
+
+void Engine::setTemkin(const std::array<std::int16_t, kComputedVakits>& temkinMinutes) {
+    std::copy(temkinMinutes.begin(), temkinMinutes.end(), parameters.temkin.begin() + 1);
+}
+
+void Engine::setAnglesAndMode(std::int16_t imsakHundredths, std::int16_t yatsiHundredths,
+                              std::int16_t mode) {
+    parameters.imsakAngle = static_cast<float>(imsakHundredths * 0.01L);
+    parameters.yatsiAngle = static_cast<float>(yatsiHundredths * 0.01L);
+    parameters.mode = mode;
+}
+
+std::int16_t Engine::dayOfYear() const {
+    // Months outside 1..12 are never set by callers; keep the lookup inside
+    // the table all the same.
+    const int monthIndex = std::clamp<int>(context.month, 1, 13) - 1;
+    const bool leapDayBefore = isLeapYear(context.year) && context.month > 2;
+    return static_cast<std::int16_t>(monthTable[static_cast<std::size_t>(monthIndex)] + context.day +
+                                     (leapDayBefore ? 1 : 0));
+}
+
+std::int32_t Engine::dayNumber() const {
+    const std::int32_t year = context.year;
+    return dayOfYear() + 365 * year + (year - 1) / 4 - kDayNumberOf2000;
+}
+
+std::int16_t Engine::weekday() const {
+    return static_cast<std::int16_t>((dayNumber() + kWeekdayBias) % 7 + 1);
+}
+
+std::int16_t Engine::monthAndDayOf(std::int16_t n, std::int16_t& day, std::int16_t& month) const {
+    const bool leap = isLeapYear(context.year);
+    int index = 1;
+    // The sentinel 999 ends the walk for any day of year a caller can pass.
+    while (index < static_cast<int>(monthTable.size()) - 1 && cumulativeDays(index, leap) < n) {
+        ++index;
+    }
+    month = static_cast<std::int16_t>(index);
+    day = static_cast<std::int16_t>(n - cumulativeDays(index - 1, leap));
+    return cumulativeDays(index, leap);
+}
+
+long double Engine::epochDays() const {
+    return static_cast<long double>(dayNumber()) - 0.5L +
+           (static_cast<long double>(context.hourAngle) + context.transit - context.longitudeMinutes) /
+               1440.0L;
+}
+
+long double Engine::localTransit() const {
+    return static_cast<long double>(context.clockOffset) + context.transit - context.longitudeMinutes;
+}
+
+Engine& sharedEngine() {
+    static Engine engine;
+    return engine;
+}
+
+}  // namespace orvanta::engine

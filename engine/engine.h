@@ -1,0 +1,218 @@
+// Orvanta astronomy and calendar engine.
+//
+// One process-wide state, the day context, holds the selected Gregorian date,
+// the time of day, the place and the working values that the solar
+// computations leave behind for each other. Callers set the inputs first
+// (setPlace, setDate, setTimeOfDay) and then ask for results.
+//
+// Units and conventions used throughout:
+//   * times of day are minutes after local midnight, 0..1439;
+//   * local clock time = UT + clockOffset minutes (time zone plus 60 while
+//     summer time is in force);
+//   * latitude and longitude enter in hundredths of a degree, north and east
+//     positive; angles come back in tenths of a degree, azimuths 0..3599
+//     clockwise from north;
+//   * the calendar is Gregorian with every year divisible by 4 a leap year,
+//     which is right from 1901 to 2099 only.
+//
+// Precision: the working values are stored as 32-bit floats and the clock
+// times are truncated toward zero. Those roundings are part of the result:
+// storing them wider moves roughly one time in two thousand by a minute.
+// Intermediate expressions are evaluated in extended precision (long double).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace orvanta::engine {
+
+// The working values of the sun, written by the solar series.
+// Angles in radians, 32-bit as they are kept between computations.
+struct SolarState {
+    // Minutes of time from the sun's transit (negative before it) while
+    // solving; radians after sunAtLocalTime.
+    float hourAngle = 0.0f;
+    // Declination of the last body computed (radians).
+    float declination = 0.0f;
+    // Minutes after 0h UT at which the sun crosses the Greenwich meridian,
+    // plus half a minute: 720.5 minus the equation of time, in 0..1440.
+    float transit = 0.0f;
+    // Geographic longitude as minutes of time (4 per degree), east positive.
+    float longitudeMinutes = 0.0f;
+    // Geographic latitude (radians), north positive.
+    float latitudeRadians = 0.0f;
+    // The sun's apparent ecliptic longitude (radians, not reduced to a turn).
+    float eclipticLongitude = 0.0f;
+    // The sun's mean anomaly (radians, not reduced to a turn).
+    float meanAnomaly = 0.0f;
+};
+
+// The engine's single state. Created zero-filled.
+struct DayContext : SolarState {
+    // Local clock time (minutes after local midnight) at which the sun is
+    // to be placed; also scratch of the prayer-time rules.
+    std::int16_t targetTime = 0;
+    // Minutes the local clock is ahead of UT.
+    std::int16_t clockOffset = 0;
+    // Day of month; values outside 1..31 count on from the month's start.
+    std::int16_t day = 0;
+    std::int16_t month = 0;  // 1..12
+    std::int16_t year = 0;   // full Gregorian year, e.g. 2014
+    // Minutes after local midnight of the selected moment, 0..1439.
+    std::int16_t timeOfDay = 0;
+    // Cache flags: 1 while the cached values belong to the current inputs.
+    std::int16_t hijriValid = 0;
+    std::int16_t moonValid = 0;
+    std::int16_t geomagneticValid = 0;
+    // Clamp level 0..3 of the altitude solver (see hourAngleLimits).
+    std::int16_t limitLevel = 0;
+    // İmsak's and Akşam's hour angles in whole minutes, kept for İstiva and
+    // Yatsı of the same day.
+    std::int16_t imsakHourAngle = 0;
+    std::int16_t aksamHourAngle = 0;
+};
+
+// The eleven named times; the index of every per-time table.
+enum class VakitType : std::uint8_t {
+    Sabah = 0,  // the morning-ezan moment, set by the scheduler, never computed
+    Imsak = 1,
+    Gunes = 2,
+    Israk = 3,
+    Istiva = 4,
+    Ogle = 5,
+    Ikindi = 6,
+    AsriSani = 7,
+    Isfirar = 8,
+    Aksam = 9,
+    Yatsi = 10,
+};
+
+inline constexpr int kVakitCount = 11;     // Sabah .. Yatsı
+inline constexpr int kComputedVakits = 10; // İmsak .. Yatsı
+
+// Upper-case names of the eleven times, as used in messages, report
+// headings and settings keys (UTF-8).
+extern const std::array<std::string_view, kVakitCount> vakitNames;
+
+// Default temkin (minutes) of İmsak .. Yatsı, the settings' defaults.
+extern const std::array<std::int32_t, kComputedVakits> defaultTemkin;
+
+// A day's times, minutes after local midnight, indexed by VakitType.
+using VakitTimes = std::array<std::uint16_t, kVakitCount>;
+
+// Calculation mode: which temkins, limits and Yatsı bound apply.
+//   0 pure astronomy, no temkin, no limits;
+//   1 temkin added;
+//   2 + the shortest night and day held at 3 hours (limit levels 1..3);
+//   3 + Yatsı no later than Akşam + 1/2 of the night;
+//   4 + Yatsı no later than Akşam + 1/3 of the night;
+//   5 Yatsı tied to Akşam: Akşam's hour angle plus the Akşam and Yatsı temkins.
+struct CalculationParameters {
+    std::int16_t mode = 4;
+    float imsakAngle = -18.0f;  // sun's altitude defining İmsak, degrees
+    float yatsiAngle = -17.0f;  // sun's altitude defining Yatsı, degrees
+    // Minute offsets per VakitType; entry 0 (Sabah) is never used.
+    std::array<std::int16_t, kVakitCount> temkin{0, -2, -6, 10, 0, 5, 4, 4, 0, 8, 2};
+};
+
+// A pair of bounds on the cosine of the solver's hour angle.
+struct HourAngleLimit {
+    float upper;  // the event stays at least acos(upper) from the transit
+    float lower;  // ... and at least π − acos(lower) from local solar midnight
+};
+// Levels 0..3: none; 2 h 30 min / 30 min; 1 h 30 min / 1 h 30 min;
+// 45 min / 2 h 30 min (from the transit / from the opposite transit).
+extern const std::array<HourAngleLimit, 4> hourAngleLimits;
+
+class Engine {
+public:
+    DayContext context;
+    CalculationParameters parameters;
+
+    // ---- setters -------------------------------------------------------
+    // Gregorian date; throws away the Hijri, moon and geomagnetic caches.
+    void setDate(std::int16_t day, std::int16_t month, std::int16_t year);
+    // Place in hundredths of a degree (north, east positive) and the clock
+    // offset in minutes ahead of UT; throws away the same caches.
+    void setPlace(std::int16_t latitudeHundredths, std::int16_t longitudeHundredths,
+                  std::int16_t clockOffsetMinutes);
+    // Local clock time of the selected moment; throws away the moon cache.
+    void setTimeOfDay(std::int16_t hour, std::int16_t minute);
+    // Temkins of İmsak .. Yatsı in minutes; the Sabah entry is never changed.
+    void setTemkin(const std::array<std::int16_t, kComputedVakits>& temkinMinutes);
+    // İmsak and Yatsı altitudes in hundredths of a degree and the mode 0..5.
+    void setAnglesAndMode(std::int16_t imsakHundredths, std::int16_t yatsiHundredths,
+                          std::int16_t mode);
+
+    // ---- calendar queries ---------------------------------------------
+    // Day of the year of the date, 1..366 (more for a day past month end).
+    std::int16_t dayOfYear() const;
+    // Days since 1 January 2000 (day 0).
+    std::int32_t dayNumber() const;
+    // 1 = Monday .. 7 = Sunday.
+    std::int16_t weekday() const;
+    // Day of year n of the context's year to month and day. A day past the
+    // year's end gives month 13. Returns the cumulative count reached.
+    std::int16_t monthAndDayOf(std::int16_t n, std::int16_t& day, std::int16_t& month) const;
+    // Days since J2000.0 (1 January 2000, 12:00 UT) at the instant the
+    // solver works on: 0h UT of the date + (hourAngle + transit −
+    // longitudeMinutes) minutes.
+    long double epochDays() const;
+    // Local clock minutes (plus half a minute) of the sun's local transit as
+    // last computed.
+    long double localTransit() const;
+
+    // ---- the sun -------------------------------------------------------
+    // Recomputes meanAnomaly, eclipticLongitude, transit and declination at
+    // the instant epochDays() (hourAngle read as minutes from the transit).
+    void updateSun();
+    // Places the sun at local clock time targetTime: leaves declination and
+    // transit for that instant and hourAngle in radians (half a minute
+    // short of the geometric one).
+    void sunAtLocalTime();
+    // Sun's azimuth (tenths of a degree, 0..3599 from north) and altitude
+    // (tenths of a degree, truncated, no refraction) at timeOfDay.
+    std::int16_t sunAzimuthNow();
+    std::int16_t sunAltitudeNow();
+    // Bearing of a body of declination declinationRadians at the current
+    // hourAngle (radians), tenths of a degree clockwise from north.
+    std::int16_t azimuthTenths(float declinationRadians) const;
+    // Solves for the hour angle (minutes from transit, negative before it)
+    // at which the sun reaches altitude h; argument h for a morning event,
+    // π − h for an afternoon or evening event. Two passes, clamped by the
+    // current limitLevel.
+    void hourAngleForAltitude(float argumentRadians);
+    // Afternoon hour angle at which a stick's shadow is shadowLengths
+    // lengths (1 or 2) plus its noon shadow.
+    void asrHourAngle(std::uint8_t shadowLengths);
+    long double sinDeclSinLat() const;
+    long double cosDeclCosLat() const;
+
+    // ---- prayer times --------------------------------------------------
+    // Clock time of a time 1..10 for the context's date and place, minutes
+    // after local midnight 0..1439. Times of one day must be asked in
+    // ascending order: İstiva and Yatsı use İmsak's and Akşam's hour angles
+    // and each solve starts from the transit left by the previous one.
+    std::uint16_t computeVakit(VakitType type);
+    // The ten times İmsak .. Yatsı of the context's day, in order.
+    std::array<std::uint16_t, kComputedVakits> computeDay();
+};
+
+// The one engine of the process.
+Engine& sharedEngine();
+
+// ---- calendar helpers that need no context ---------------------------
+// Brings a minute count at most one day negative into 0..1439.
+std::int16_t wrapMinutes(std::int32_t minutes);
+bool isLeapYear(std::int32_t year);  // divisible by 4 (valid 1901..2099)
+// Turkish names: index 1..7 (Monday first) and 1..12; index 0 gives "".
+std::string_view weekdayName(int index);
+std::string_view weekdayShortName(int index);
+std::string_view monthName(int index);
+
+// Cumulative day counts at the end of each month of a common year, with a
+// sentinel: index 0 is the start of January, index m the end of month m.
+extern const std::array<std::int16_t, 14> monthTable;
+
+}  // namespace orvanta::engine

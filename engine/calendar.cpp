@@ -11,9 +11,9 @@ namespace orvanta::engine {
 namespace {
 
 // π/18000: radians per hundredth of a degree.
-constexpr long double kRadiansPerHundredth = 0.00017453292519943294L;
+constexpr double kRadiansPerHundredth = 0.00017453292519943294;
 // Minutes of time per hundredth of a degree of longitude (4 min per degree).
-constexpr long double kMinutesPerHundredth = 0.04L;
+constexpr double kMinutesPerHundredth = 0.04;
 // 365 × 2000 + 499 leap days + 1: puts 1 January 2000 at day 0.
 constexpr std::int32_t kDayNumberOf2000 = 730500;
 // A multiple of 7 larger than the day number of any date after 1900, so
@@ -89,8 +89,8 @@ void Engine::setTemkin(const std::array<std::int16_t, kComputedVakits>& temkinMi
 
 void Engine::setAnglesAndMode(std::int16_t imsakHundredths, std::int16_t yatsiHundredths,
                               std::int16_t mode) {
-    parameters.imsakAngle = static_cast<float>(imsakHundredths * 0.01L);
-    parameters.yatsiAngle = static_cast<float>(yatsiHundredths * 0.01L);
+    parameters.imsakAngle = static_cast<float>(imsakHundredths * 0.01);
+    parameters.yatsiAngle = static_cast<float>(yatsiHundredths * 0.01);
     parameters.mode = mode;
 }
 
@@ -124,14 +124,14 @@ std::int16_t Engine::monthAndDayOf(std::int16_t n, std::int16_t& day, std::int16
     return cumulativeDays(index, leap);
 }
 
-long double Engine::epochDays() const {
-    return static_cast<long double>(dayNumber()) - 0.5L +
-           (static_cast<long double>(context.hourAngle) + context.transit - context.longitudeMinutes) /
-               1440.0L;
+Real Engine::epochDays() const {
+    return static_cast<Real>(dayNumber()) - 0.5 +
+           (static_cast<Real>(context.hourAngle) + context.transit - context.longitudeMinutes) /
+               1440.0;
 }
 
-long double Engine::localTransit() const {
-    return static_cast<long double>(context.clockOffset) + context.transit - context.longitudeMinutes;
+Real Engine::localTransit() const {
+    return static_cast<Real>(context.clockOffset) + context.transit - context.longitudeMinutes;
 }
 
 Engine& sharedEngine() {

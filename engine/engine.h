@@ -18,7 +18,8 @@
 // Precision: the working values are stored as 32-bit floats and the clock
 // times are truncated toward zero. Those roundings are part of the result:
 // storing them wider moves roughly one time in two thousand by a minute.
-// Intermediate expressions are evaluated in extended precision (long double).
+// Constants are doubles; intermediate expressions are evaluated in extended
+// precision (long double), as the x87 unit evaluates them.
 #pragma once
 
 #include <array>
@@ -26,6 +27,12 @@
 #include <string_view>
 
 namespace orvanta::engine {
+
+#ifndef ORVANTA_ENGINE_REAL
+#define ORVANTA_ENGINE_REAL double
+#endif
+// The type of intermediate expressions.
+using Real = ORVANTA_ENGINE_REAL;
 
 // The working values of the sun, written by the solar series.
 // Angles in radians, 32-bit as they are kept between computations.
@@ -158,10 +165,10 @@ public:
     // Days since J2000.0 (1 January 2000, 12:00 UT) at the instant the
     // solver works on: 0h UT of the date + (hourAngle + transit −
     // longitudeMinutes) minutes.
-    long double epochDays() const;
+    Real epochDays() const;
     // Local clock minutes (plus half a minute) of the sun's local transit as
     // last computed.
-    long double localTransit() const;
+    Real localTransit() const;
 
     // ---- the sun -------------------------------------------------------
     // Recomputes meanAnomaly, eclipticLongitude, transit and declination at
@@ -186,8 +193,8 @@ public:
     // Afternoon hour angle at which a stick's shadow is shadowLengths
     // lengths (1 or 2) plus its noon shadow.
     void asrHourAngle(std::uint8_t shadowLengths);
-    long double sinDeclSinLat() const;
-    long double cosDeclCosLat() const;
+    Real sinDeclSinLat() const;
+    Real cosDeclCosLat() const;
 
     // ---- prayer times --------------------------------------------------
     // Clock time of a time 1..10 for the context's date and place, minutes
@@ -197,6 +204,20 @@ public:
     std::uint16_t computeVakit(VakitType type);
     // The ten times İmsak .. Yatsı of the context's day, in order.
     std::array<std::uint16_t, kComputedVakits> computeDay();
+
+private:
+    struct SineCosine {
+        bool valid = false;
+        float radians = 0.0f;
+        Real sine = 0.0;
+        Real cosine = 1.0;
+    };
+    // Sine and cosine of the stored latitude and declination, each kept for
+    // the value it was taken of.
+    const SineCosine& latitudeSineCosine() const;
+    const SineCosine& declinationSineCosine() const;
+    mutable SineCosine latitudeTrig_;
+    mutable SineCosine declinationTrig_;
 };
 
 // The one engine of the process.

@@ -20,39 +20,37 @@ namespace orvanta::engine {
 
 namespace {
 
-using ld = long double;
-
 // Mean anomaly at J2000.0 and its daily motion (357.528°, 0.9856003°/day), rad.
-constexpr ld kMeanAnomalyAtEpoch = 6.240040768070287L;
-constexpr ld kMeanAnomalyPerDay = 0.017201970343643867L;
+constexpr double kMeanAnomalyAtEpoch = 6.240040768070287;
+constexpr double kMeanAnomalyPerDay = 0.017201970343643867;
 // Mean longitude at J2000.0 and its daily motion (280.461°, 0.9856474°/day), rad.
-constexpr ld kMeanLongitudeAtEpoch = 4.894967873435816L;
-constexpr ld kMeanLongitudePerDay = 0.017202792393721557L;
+constexpr double kMeanLongitudeAtEpoch = 4.894967873435816;
+constexpr double kMeanLongitudePerDay = 0.017202792393721557;
 // Equation of centre: 1.915° sin g + 0.020° sin 2g, in radians.
-constexpr ld kCentreTerm1 = 0.03342305517569141L;
-constexpr ld kCentreTerm2 = 0.00034906585039886593L;
+constexpr double kCentreTerm1 = 0.03342305517569141;
+constexpr double kCentreTerm2 = 0.00034906585039886593;
 // cos ε and sin ε of the fixed obliquity (ε ≈ 23.44°).
-constexpr ld kCosObliquity = 0.9175L;
-constexpr ld kSinObliquity = 0.3978L;
+constexpr double kCosObliquity = 0.9175;
+constexpr double kSinObliquity = 0.3978;
 // Half a day plus half a minute, as a fraction of a day: the transit is
 // carried half a minute late so that truncating clock times rounds them.
-constexpr ld kNoonPlusHalfMinuteDays = 0.5003472222222223L;
+constexpr double kNoonPlusHalfMinuteDays = 0.5003472222222223;
 // Whole days added before taking a fractional part so that truncation
 // behaves as a floor for every date of the valid range.
-constexpr ld kPositiveShiftDays = 650.0L;
-constexpr ld kTwoPi = 6.283185307179586476925L;
-constexpr ld kHalfPi = 1.570796326794896619231L;
-constexpr ld kMinutesPerDay = 1440.0L;
+constexpr double kPositiveShiftDays = 650.0;
+constexpr double kTwoPi = 6.283185307179586476925;
+constexpr double kHalfPi = 1.570796326794896619231;
+constexpr double kMinutesPerDay = 1440.0;
 // π/720: radians of hour angle per minute of time.
-constexpr ld kRadiansPerMinute = 0.004363323129985824L;
+constexpr double kRadiansPerMinute = 0.004363323129985824;
 // 720/π: minutes of time per radian of hour angle.
-constexpr ld kMinutesPerRadian = 229.1831180523293L;
+constexpr double kMinutesPerRadian = 229.1831180523293;
 // 1800/π: tenths of a degree per radian.
-constexpr ld kTenthsPerRadian = 572.9577951308232L;
+constexpr double kTenthsPerRadian = 572.9577951308232;
 // The shadow altitude is lowered by 0.015° per shadow length (radians).
-constexpr ld kShadowLoweringPerLength = 0.0002617993877991494L;
+constexpr double kShadowLoweringPerLength = 0.0002617993877991494;
 
-ld fractionalPart(ld x) { return x - std::trunc(x); }
+Real fractionalPart(Real x) { return x - std::trunc(x); }
 
 }  // namespace
 
@@ -65,21 +63,32 @@ const std::array<HourAngleLimit, 4> hourAngleLimits{{
 
 void Engine::updateSun() {
     DayContext& c = context;
-    const ld d = epochDays();
+    const Real d = epochDays();
     c.meanAnomaly = static_cast<float>(kMeanAnomalyAtEpoch + kMeanAnomalyPerDay * d);
     // The mean longitude is kept in the declination field until the
     // declination itself is known, and so passes through single precision.
     c.declination = static_cast<float>(kMeanLongitudeAtEpoch + kMeanLongitudePerDay * d);
-    const ld g = c.meanAnomaly;
-    c.eclipticLongitude =
-        static_cast<float>(c.declination + kCentreTerm1 * std::sin(g) + kCentreTerm2 * std::sin(2.0L * g));
-    const ld lambda = c.eclipticLongitude;
-    const ld rightAscension = std::atan2(kCosObliquity * std::sin(lambda), std::cos(lambda));
-    const ld meanLongitude = c.declination;
+    const Real g = c.meanAnomaly;
+    const Real sinG = std::sin(g);
+    const Real sin2G = 2.0 * sinG * std::cos(g);  // sin 2g, from the one sincos of g
+    c.eclipticLongitude = static_cast<float>(c.declination + kCentreTerm1 * sinG + kCentreTerm2 * sin2G);
+    const Real lambda = c.eclipticLongitude;
+    const Real sinLambda = std::sin(lambda);
+    const Real rightAscension = std::atan2(kCosObliquity * sinLambda, std::cos(lambda));
+    const Real meanLongitude = c.declination;
     c.transit = static_cast<float>(
         kMinutesPerDay *
         fractionalPart((rightAscension - meanLongitude) / kTwoPi + kNoonPlusHalfMinuteDays + kPositiveShiftDays));
-    c.declination = static_cast<float>(std::asin(kSinObliquity * std::sin(lambda)));
+    const Real sinDelta = kSinObliquity * sinLambda;
+    const Real delta = std::asin(sinDelta);
+    c.declination = static_cast<float>(delta);
+    // Sine and cosine of the stored (single-precision) declination, from
+    // those of the exact one: the two differ by less than 3e-8 rad, so the
+    // first-order step is exact to double precision and saves a sincos in
+    // every solver pass.
+    const Real roundingStep = static_cast<Real>(c.declination) - delta;
+    const Real cosDelta = std::sqrt(1.0 - sinDelta * sinDelta);
+    declinationTrig_ = {true, c.declination, sinDelta + cosDelta * roundingStep, cosDelta - sinDelta * roundingStep};
 }
 
 void Engine::sunAtLocalTime() {
@@ -103,44 +112,59 @@ std::int16_t Engine::sunAzimuthNow() {
 std::int16_t Engine::sunAltitudeNow() {
     context.targetTime = context.timeOfDay;
     sunAtLocalTime();
-    const ld h = context.hourAngle;
-    const ld sinAltitude = std::cos(h) * cosDeclCosLat() + sinDeclSinLat();
+    const Real h = context.hourAngle;
+    const Real sinAltitude = std::cos(h) * cosDeclCosLat() + sinDeclSinLat();
     return static_cast<std::int16_t>(std::trunc(kTenthsPerRadian * std::asin(sinAltitude)));
 }
 
 std::int16_t Engine::azimuthTenths(float declinationRadians) const {
-    const ld h = context.hourAngle;
-    const ld phi = context.latitudeRadians;
-    const ld bearing = std::atan2(std::sin(h), std::cos(phi) * std::tan(static_cast<ld>(declinationRadians)) -
-                                                   std::sin(phi) * std::cos(h));
+    const Real h = context.hourAngle;
+    const SineCosine& phi = latitudeSineCosine();
+    const Real bearing = std::atan2(std::sin(h), phi.cosine * std::tan(static_cast<Real>(declinationRadians)) -
+                                                   phi.sine * std::cos(h));
     auto tenths = static_cast<std::int32_t>(std::trunc(-kTenthsPerRadian * bearing));
     if (tenths < 0) tenths += 3600;
     return static_cast<std::int16_t>(tenths);
 }
 
-long double Engine::sinDeclSinLat() const {
-    return std::sin(static_cast<ld>(context.declination)) * std::sin(static_cast<ld>(context.latitudeRadians));
+const Engine::SineCosine& Engine::latitudeSineCosine() const {
+    // The latitude changes with the place only; its sine and cosine are
+    // kept for the value they were taken of.
+    if (latitudeTrig_.radians != context.latitudeRadians || !latitudeTrig_.valid) {
+        latitudeTrig_ = {true, context.latitudeRadians, std::sin(static_cast<Real>(context.latitudeRadians)),
+                         std::cos(static_cast<Real>(context.latitudeRadians))};
+    }
+    return latitudeTrig_;
 }
 
-long double Engine::cosDeclCosLat() const {
-    return std::cos(static_cast<ld>(context.declination)) * std::cos(static_cast<ld>(context.latitudeRadians));
+const Engine::SineCosine& Engine::declinationSineCosine() const {
+    // Usually left by the solar series; the moon also writes the field.
+    if (declinationTrig_.radians != context.declination || !declinationTrig_.valid) {
+        declinationTrig_ = {true, context.declination, std::sin(static_cast<Real>(context.declination)),
+                            std::cos(static_cast<Real>(context.declination))};
+    }
+    return declinationTrig_;
 }
+
+Real Engine::sinDeclSinLat() const { return declinationSineCosine().sine * latitudeSineCosine().sine; }
+
+Real Engine::cosDeclCosLat() const { return declinationSineCosine().cosine * latitudeSineCosine().cosine; }
 
 void Engine::hourAngleForAltitude(float argumentRadians) {
     DayContext& c = context;
-    const ld sinAltitude = std::sin(static_cast<ld>(argumentRadians));
+    const Real sinAltitude = std::sin(static_cast<Real>(argumentRadians));
     const bool morning = argumentRadians < kHalfPi;
     c.hourAngle = 0.0f;
     // Exactly two passes: the first at the previous transit, the second at
     // the event time the first one found.
     for (int pass = 0; pass < 2; ++pass) {
         updateSun();
-        ld x = (sinAltitude - sinDeclSinLat()) / cosDeclCosLat();
+        Real x = (sinAltitude - sinDeclSinLat()) / cosDeclCosLat();
         if (parameters.mode < 2) c.limitLevel = 0;
         const HourAngleLimit& limit = hourAngleLimits[static_cast<std::size_t>(c.limitLevel)];
         if (x > limit.upper) x = limit.upper;
         if (x < limit.lower) x = limit.lower;
-        const ld minutes = std::acos(x) * kMinutesPerRadian;
+        const Real minutes = std::acos(x) * kMinutesPerRadian;
         c.hourAngle = static_cast<float>(morning ? -minutes : minutes);
     }
 }
@@ -150,10 +174,10 @@ void Engine::asrHourAngle(std::uint8_t shadowLengths) {
     c.limitLevel = 3;
     c.hourAngle = 0.0f;
     updateSun();
-    const ld n = shadowLengths;
-    const ld noonShadow = std::fabs(std::tan(static_cast<ld>(c.latitudeRadians) - c.declination));
+    const Real n = shadowLengths;
+    const Real noonShadow = std::fabs(std::tan(static_cast<Real>(c.latitudeRadians) - c.declination));
     // π − h₀ with cot h₀ = n + noon shadow, lowered by 0.015° per length.
-    const ld argument = std::atan2(1.0L, -(n + noonShadow)) + n * kShadowLoweringPerLength;
+    const Real argument = std::atan2(1.0, -(n + noonShadow)) + n * kShadowLoweringPerLength;
     hourAngleForAltitude(static_cast<float>(argument));
 }
 

@@ -20,7 +20,7 @@ constexpr float kSunriseAltitude = -0.017453292f;   // −1°: Güneş, İstiva'
 constexpr float kIsrakAltitude = 0.08726646f;       // +5°: İşrak
 constexpr float kIsfirarArgument = 3.0543263f;      // 175° = 180° − 5°: İsfirar
 constexpr float kSunsetArgument = 3.159046f;        // 181° = 180° − (−1°): Akşam
-constexpr long double kRadiansPerDegree = 0.017453292519943295769L;
+constexpr double kRadiansPerDegree = 0.017453292519943295769;
 // Öğle: the transit plus two minutes, before temkin.
 constexpr float kOgleAfterTransitMinutes = 2.0f;
 constexpr std::int16_t kMinutesPerDay = 1440;
@@ -59,8 +59,8 @@ std::uint16_t Engine::computeVakit(VakitType type) {
         // Midway between İmsak and the sunset mirrored from sunrise about
         // the transit.
         hourAngleForAltitude(kSunriseAltitude);
-        const long double sunriseHourAngle = c.hourAngle;
-        c.hourAngle = static_cast<float>((c.imsakHourAngle - sunriseHourAngle) * 0.5L);
+        const Real sunriseHourAngle = c.hourAngle;
+        c.hourAngle = static_cast<float>((c.imsakHourAngle - sunriseHourAngle) * 0.5);
         updateSun();
         break;
     }
@@ -88,7 +88,7 @@ std::uint16_t Engine::computeVakit(VakitType type) {
             break;
         }
         c.limitLevel = kLevelTwilight;
-        hourAngleForAltitude(static_cast<float>((180.0L - parameters.yatsiAngle) * kRadiansPerDegree));
+        hourAngleForAltitude(static_cast<float>((180.0 - parameters.yatsiAngle) * kRadiansPerDegree));
         if (mode == 3 || mode == 4) {
             // No later than Akşam plus a half (mode 3) or a third (mode 4)
             // of the night from Akşam to the next İmsak.
@@ -104,7 +104,7 @@ std::uint16_t Engine::computeVakit(VakitType type) {
     }
 
     const std::int16_t temkin = (mode != 0) ? parameters.temkin[static_cast<std::size_t>(type)] : std::int16_t{0};
-    const long double clock = localTransit() + (temkin + static_cast<long double>(c.hourAngle));
+    const Real clock = localTransit() + (temkin + static_cast<Real>(c.hourAngle));
     return static_cast<std::uint16_t>(wrapMinutes(static_cast<std::int32_t>(std::trunc(clock))));
 }
 

@@ -1,0 +1,77 @@
+// Cost of the daily times: one day of ten times, and a year of days, as the
+// scheduler and the yearly timetable compute them. With libitl installed,
+// its six times of one day are measured in the same run for comparison.
+#include <benchmark/benchmark.h>
+
+#include "engine/engine.h"
+
+#ifdef ORVANTA_HAVE_LIBITL
+#include <itl/prayer.h>
+#endif
+
+namespace {
+
+using orvanta::engine::Engine;
+
+// Steps through the days of 2014 so that each iteration computes a new day.
+struct DayCycle {
+    std::int16_t n = 0;
+    void next(Engine& e) {
+        n = static_cast<std::int16_t>(n % 365 + 1);
+        std::int16_t day = 0, month = 0;
+        e.context.year = 2014;
+        e.monthAndDayOf(n, day, month);
+        e.setDate(day, month, 2014);
+    }
+};
+
+void BM_EngineOneDay(benchmark::State& state) {
+    Engine e;
+    e.setPlace(4101, 2897, 180);
+    DayCycle cycle;
+    for (auto _ : state) {
+        cycle.next(e);
+        benchmark::DoNotOptimize(e.computeDay());
+    }
+}
+BENCHMARK(BM_EngineOneDay);
+
+void BM_EngineOneYear(benchmark::State& state) {
+    Engine e;
+    e.setPlace(4101, 2897, 180);
+    DayCycle cycle;
+    for (auto _ : state) {
+        for (int i = 0; i < 365; ++i) {
+            cycle.next(e);
+            benchmark::DoNotOptimize(e.computeDay());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 365);
+}
+BENCHMARK(BM_EngineOneYear)->Unit(benchmark::kMicrosecond);
+
+#ifdef ORVANTA_HAVE_LIBITL
+void BM_LibitlOneDay(benchmark::State& state) {
+    Location place{};
+    place.degreeLat = 41.01;
+    place.degreeLong = 28.97;
+    place.gmtDiff = 3;
+    place.seaLevel = 0;
+    place.pressure = 1010;
+    place.temperature = 10;
+    Method method{};
+    getMethod(5, &method);  // Muslim World League: 18° / 17°
+    Date date{1, 1, 2014};
+    Prayer times[6];
+    int n = 0;
+    for (auto _ : state) {
+        n = n % 28 + 1;
+        date.day = n;
+        getPrayerTimes(&place, &method, &date, times);
+        benchmark::DoNotOptimize(times);
+    }
+}
+BENCHMARK(BM_LibitlOneDay);
+#endif
+
+}  // namespace

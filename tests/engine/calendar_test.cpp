@@ -1,0 +1,187 @@
+// Day arithmetic of the day context: day of year, day number, weekday,
+// month and day from a day of year, minute wrap, setters and cache flags.
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+
+namespace {
+
+using orvanta::engine::Engine;
+
+struct DateCase {
+    std::int16_t day, month, year;
+    std::int16_t dayOfYear;
+    std::int32_t dayNumber;
+    std::int16_t weekday;
+};
+
+// Reference: the civil calendar (1 January 2000 was a Saturday, 1 January
+// 1901 a Tuesday, 31 December 2099 a Thursday).
+TEST(Calendar, DayOfYearDayNumberAndWeekday) {
+    const DateCase cases[] = {
+        {1, 1, 2000, 1, 0, 6},          {2, 1, 2000, 2, 1, 7},       {3, 1, 2000, 3, 2, 1},
+        {1, 3, 2000, 61, 60, 3},        {31, 12, 2000, 366, 365, 7}, {1, 1, 2001, 1, 366, 1},
+        {1, 1, 2014, 1, 5114, 3},       {3, 10, 2014, 276, 5389, 5}, {1, 1, 1901, 1, -36159, 2},
+        {31, 12, 2099, 365, 36524, 4},  {29, 2, 2016, 60, 5903, 1},  {1, 3, 2013, 60, 4808, 5},
+    };
+    for (const auto& c : cases) {
+        Engine e;
+        e.setDate(c.day, c.month, c.year);
+        SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day);
+        EXPECT_EQ(e.dayOfYear(), c.dayOfYear);
+        EXPECT_EQ(e.dayNumber(), c.dayNumber);
+        EXPECT_EQ(e.weekday(), c.weekday);
+    }
+}
+
+TEST(Calendar, EveryYearDivisibleByFourIsLeapIncluding2100) {
+    Engine e;
+    e.setDate(1, 3, 2100);
+    EXPECT_EQ(e.dayOfYear(), 61);
+    e.setDate(1, 3, 1900);
+    EXPECT_EQ(e.dayOfYear(), 61);
+}
+
+TEST(Calendar, DayOutsideTheMonthCountsOnFromTheMonthStart) {
+    Engine e;
+    e.setDate(1, 2, 2014);
+    const auto firstFebruary = e.dayNumber();
+    e.setDate(32, 1, 2014);
+    EXPECT_EQ(e.dayNumber(), firstFebruary);
+    e.setDate(28, 2, 2014);
+    const auto lastFebruary = e.dayNumber();
+    e.setDate(0, 3, 2014);
+    EXPECT_EQ(e.dayNumber(), lastFebruary);
+    e.setDate(-1, 3, 2014);
+    EXPECT_EQ(e.dayNumber(), lastFebruary - 1);
+}
+
+TEST(Calendar, DayNumbersAreConsecutiveAcrossTheWholeRange) {
+    Engine e;
+    e.setDate(1, 1, 1901);
+    std::int32_t previous = e.dayNumber() - 1;
+    for (std::int16_t year = 1901; year <= 2099; ++year) {
+        for (std::int16_t n = 1; n <= (year % 4 == 0 ? 366 : 365); ++n) {
+            std::int16_t day = 0, month = 0;
+            e.setDate(1, 1, year);
+            e.monthAndDayOf(n, day, month);
+            e.setDate(day, month, year);
+            ASSERT_EQ(e.dayOfYear(), n);
+            ASSERT_EQ(e.dayNumber(), previous + 1) << year << '-' << month << '-' << day;
+            previous = e.dayNumber();
+        }
+    }
+}
+
+TEST(Calendar, MonthAndDayOfWalksTheMonthTable) {
+    Engine e;
+    std::int16_t day = 0, month = 0;
+    e.setDate(1, 1, 2012);
+    EXPECT_EQ(e.monthAndDayOf(60, day, month), 60);
+    EXPECT_EQ(month, 2);
+    EXPECT_EQ(day, 29);
+    e.setDate(1, 1, 2013);
+    e.monthAndDayOf(60, day, month);
+    EXPECT_EQ(month, 3);
+    EXPECT_EQ(day, 1);
+    // One past the year's end: month 13 marks the step into the next year.
+    e.monthAndDayOf(366, day, month);
+    EXPECT_EQ(month, 13);
+    EXPECT_EQ(day, 1);
+    e.setDate(1, 1, 2012);
+    e.monthAndDayOf(367, day, month);
+    EXPECT_EQ(month, 13);
+    EXPECT_EQ(day, 1);
+    e.monthAndDayOf(1, day, month);
+    EXPECT_EQ(month, 1);
+    EXPECT_EQ(day, 1);
+}
+
+TEST(Calendar, WrapMinutes) {
+    using orvanta::engine::wrapMinutes;
+    EXPECT_EQ(wrapMinutes(-5), 1435);
+    EXPECT_EQ(wrapMinutes(-1440), 0);
+    EXPECT_EQ(wrapMinutes(0), 0);
+    EXPECT_EQ(wrapMinutes(1439), 1439);
+    EXPECT_EQ(wrapMinutes(1440), 0);
+    EXPECT_EQ(wrapMinutes(1500), 60);
+}
+
+TEST(Calendar, TurkishNames) {
+    using namespace orvanta::engine;
+    EXPECT_EQ(weekdayName(1), "Pazartesi");
+    EXPECT_EQ(weekdayName(5), "Cuma");
+    EXPECT_EQ(weekdayName(7), "Pazar");
+    EXPECT_EQ(weekdayName(0), "");
+    EXPECT_EQ(weekdayShortName(3), "Çar");
+    EXPECT_EQ(weekdayShortName(6), "Cts");
+    EXPECT_EQ(monthName(2), "Şubat");
+    EXPECT_EQ(monthName(12), "Aralık");
+    EXPECT_EQ(monthName(0), "");
+    EXPECT_EQ(monthName(13), "");
+    EXPECT_EQ(vakitNames[0], "SABAH");
+    EXPECT_EQ(vakitNames[7], "ASR-I SANİ");
+    EXPECT_EQ(vakitNames[10], "YATSI");
+}
+
+TEST(DayContextSetters, SetPlaceStoresSinglePrecisionValues) {
+    Engine e;
+    e.setPlace(4101, 2897, 120);
+    EXPECT_NEAR(e.context.latitudeRadians, 0.7157, 1e-4);
+    EXPECT_FLOAT_EQ(e.context.longitudeMinutes, 115.88f);
+    EXPECT_EQ(e.context.clockOffset, 120);
+    e.setPlace(-3350, -4650, -180);
+    EXPECT_LT(e.context.latitudeRadians, 0.0f);
+    EXPECT_FLOAT_EQ(e.context.longitudeMinutes, -186.0f);
+}
+
+TEST(DayContextSetters, CacheFlagsFollowTheInputs) {
+    Engine e;
+    auto markAllValid = [&] {
+        e.context.hijriValid = e.context.moonValid = e.context.geomagneticValid = 1;
+    };
+    markAllValid();
+    e.setTimeOfDay(10, 30);
+    EXPECT_EQ(e.context.timeOfDay, 630);
+    EXPECT_EQ(e.context.moonValid, 0);
+    EXPECT_EQ(e.context.hijriValid, 1);
+    EXPECT_EQ(e.context.geomagneticValid, 1);
+
+    markAllValid();
+    e.setDate(1, 1, 2014);
+    EXPECT_EQ(e.context.hijriValid + e.context.moonValid + e.context.geomagneticValid, 0);
+
+    markAllValid();
+    e.setPlace(4101, 2897, 120);
+    EXPECT_EQ(e.context.hijriValid + e.context.moonValid + e.context.geomagneticValid, 0);
+
+    markAllValid();
+    e.setAnglesAndMode(-1850, -1500, 3);
+    e.setTemkin({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(e.context.hijriValid + e.context.moonValid + e.context.geomagneticValid, 3);
+}
+
+TEST(DayContextSetters, ParametersAndTheUntouchedSabahTemkin) {
+    Engine e;
+    const orvanta::engine::CalculationParameters defaults;
+    EXPECT_EQ(defaults.mode, 4);
+    EXPECT_EQ(defaults.temkin[0], 0);
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(defaults.temkin[i], orvanta::engine::defaultTemkin[i - 1]);
+
+    e.parameters.temkin[0] = 77;
+    e.setTemkin({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(e.parameters.temkin[0], 77);
+    EXPECT_EQ(e.parameters.temkin[1], 1);
+    EXPECT_EQ(e.parameters.temkin[10], 10);
+
+    e.setAnglesAndMode(-1850, -1555, 2);
+    EXPECT_FLOAT_EQ(e.parameters.imsakAngle, -18.5f);
+    EXPECT_FLOAT_EQ(e.parameters.yatsiAngle, -15.55f);
+    EXPECT_EQ(e.parameters.mode, 2);
+}
+
+TEST(SharedEngine, IsOneInstance) {
+    EXPECT_EQ(&orvanta::engine::sharedEngine(), &orvanta::engine::sharedEngine());
+}
+
+}  // namespace

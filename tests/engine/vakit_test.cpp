@@ -1,0 +1,211 @@
+// The ten daily times: the worked days, the modes, temkin, the
+// high-latitude limits, the Yatsı bounds and the order dependence.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "engine/engine.h"
+
+namespace {
+
+using orvanta::engine::Engine;
+using orvanta::engine::VakitType;
+using Day = std::array<std::uint16_t, orvanta::engine::kComputedVakits>;
+
+constexpr std::uint16_t hm(int hours, int minutes) { return static_cast<std::uint16_t>(hours * 60 + minutes); }
+
+std::string clockText(const Day& day) {
+    std::string text;
+    for (auto m : day) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, " %02d:%02d", m / 60, m % 60);
+        text += buffer;
+    }
+    return text;
+}
+
+Day computeFresh(std::int16_t lat, std::int16_t lon, std::int16_t offset, std::int16_t d, std::int16_t m,
+                 std::int16_t y, std::int16_t mode = 4) {
+    Engine e;
+    e.setAnglesAndMode(-1800, -1700, mode);
+    e.setPlace(lat, lon, offset);
+    e.setDate(d, m, y);
+    return e.computeDay();
+}
+
+// Reference: the engine's worked days (İstanbul, defaults, fresh engine).
+TEST(Vakit, IstanbulFirstOfJanuary2014) {
+    const Day expected{348, 442, 496, 679, 735, 873, 910, 969, 1015, 1102};
+    EXPECT_EQ(clockText(computeFresh(4101, 2897, 120, 1, 1, 2014)), clockText(expected));
+}
+
+TEST(Vakit, IstanbulSummerSolstice2014WithSummerTime) {
+    const Day expected{hm(3, 22),  hm(5, 25),  hm(6, 18),  hm(12, 3),  hm(13, 13),
+                       hm(17, 11), hm(18, 25), hm(20, 4),  hm(20, 49), hm(22, 40)};
+    EXPECT_EQ(clockText(computeFresh(4101, 2897, 180, 21, 6, 2014)), clockText(expected));
+}
+
+// 60° N, 25° E, UTC+3, 21 June 2014: the sun stays above −18° all night.
+TEST(Vakit, SixtyNorthInEveryMode) {
+    const Day mode0{hm(1, 22),  hm(3, 53),  hm(5, 5),   hm(12, 6),  hm(13, 24),
+                    hm(18, 4),  hm(19, 23), hm(21, 38), hm(22, 50), hm(1, 22)};
+    EXPECT_EQ(clockText(computeFresh(6000, 2500, 180, 21, 6, 2014, 0)), clockText(mode0));
+
+    const Day common{hm(1, 50),  hm(3, 47),  hm(5, 15),  hm(12, 21), hm(13, 29),
+                     hm(18, 8),  hm(19, 27), hm(21, 38), hm(22, 58), 0};
+    const std::uint16_t yatsiByMode[] = {0, 0, hm(0, 54), hm(0, 23), hm(23, 52), hm(23, 0)};
+    for (std::int16_t mode = 2; mode <= 5; ++mode) {
+        Day expected = common;
+        expected[9] = yatsiByMode[mode];
+        EXPECT_EQ(clockText(computeFresh(6000, 2500, 180, 21, 6, 2014, mode)), clockText(expected)) << "mode " << mode;
+    }
+}
+
+TEST(Vakit, ModeZeroIgnoresEveryTemkin) {
+    Engine plain;
+    plain.setAnglesAndMode(-1800, -1700, 0);
+    plain.setTemkin({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    plain.setPlace(4101, 2897, 120);
+    plain.setDate(1, 1, 2014);
+    Engine withTemkin;
+    withTemkin.setAnglesAndMode(-1800, -1700, 0);
+    withTemkin.setTemkin({-9, 9, -9, 9, 5, 9, -9, 9, -9, 9});
+    withTemkin.setPlace(4101, 2897, 120);
+    withTemkin.setDate(1, 1, 2014);
+    EXPECT_EQ(clockText(plain.computeDay()), clockText(withTemkin.computeDay()));
+    // Öğle is then the transit plus two minutes.
+    plain.computeVakit(VakitType::Imsak);
+    plain.computeVakit(VakitType::Gunes);
+    plain.computeVakit(VakitType::Israk);
+    plain.computeVakit(VakitType::Istiva);
+    const auto ogle = plain.computeVakit(VakitType::Ogle);
+    EXPECT_EQ(ogle, static_cast<std::uint16_t>(plain.localTransit() + 2.0L));
+}
+
+TEST(Vakit, TemkinShiftsEachTimeByItsOwnMinutes) {
+    Engine zero;
+    zero.setAnglesAndMode(-1800, -1700, 1);
+    zero.setTemkin({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    zero.setPlace(4101, 2897, 120);
+    zero.setDate(1, 1, 2014);
+    const Day base = zero.computeDay();
+    Engine shifted;
+    shifted.setAnglesAndMode(-1800, -1700, 1);
+    const std::array<std::int16_t, 10> temkin{-2, -6, 10, -3, 5, 4, 4, -7, 8, 2};
+    shifted.setTemkin(temkin);
+    shifted.setPlace(4101, 2897, 120);
+    shifted.setDate(1, 1, 2014);
+    const Day moved = shifted.computeDay();
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        // Truncation of the sum may land one minute either side.
+        EXPECT_NEAR(moved[i] - base[i], temkin[i], 1) << orvanta::engine::vakitNames[i + 1];
+    }
+}
+
+TEST(Vakit, SabahTemkinHasNoEffect) {
+    Engine a;
+    a.setPlace(4101, 2897, 120);
+    a.setDate(21, 6, 2014);
+    Engine b = a;
+    b.parameters.temkin[0] = 30;
+    EXPECT_EQ(clockText(a.computeDay()), clockText(b.computeDay()));
+}
+
+TEST(Vakit, TimesOfADayAreInOrderAllYearAtIstanbul) {
+    Engine e;
+    e.setPlace(4101, 2897, 180);
+    for (std::int16_t n = 1; n <= 365; ++n) {
+        std::int16_t day = 0, month = 0;
+        e.setDate(1, 1, 2015);
+        e.monthAndDayOf(n, day, month);
+        e.setDate(day, month, 2015);
+        const Day times = e.computeDay();
+        for (std::size_t i = 1; i < times.size(); ++i) {
+            ASSERT_LT(times[i - 1], times[i]) << month << '/' << day << ": " << clockText(times);
+        }
+    }
+}
+
+TEST(Vakit, YatsiAfterMidnightWrapsToASmallValue) {
+    // 60° N in mode 2: Yatsı 00:54 of the next calendar day.
+    const Day times = computeFresh(6000, 2500, 180, 21, 6, 2014, 2);
+    EXPECT_EQ(times[9], 54);
+    EXPECT_LT(times[9], times[0]);
+}
+
+TEST(Vakit, ModeFiveTiesYatsiToAksam) {
+    Engine e;
+    e.setAnglesAndMode(-1800, -1700, 5);
+    e.setTemkin({-2, -6, 10, 0, 5, 4, 4, 0, 8, 90});
+    e.setPlace(4101, 2897, 120);
+    e.setDate(1, 1, 2014);
+    const Day times = e.computeDay();
+    // Akşam already holds its 8 minutes; Yatsı adds 8 + 90 to the raw
+    // sunset hour angle: 90 minutes after the Akşam time, give or take the
+    // truncation of Akşam's fractional hour angle.
+    EXPECT_NEAR(times[9] - times[8], 90, 1);
+}
+
+TEST(Vakit, NightBoundsAreOnlyUpperLimits) {
+    // In winter at İstanbul the −17° Yatsı comes well before a third of the
+    // night: modes 2, 3 and 4 agree.
+    const Day mode2 = computeFresh(4101, 2897, 120, 1, 1, 2014, 2);
+    EXPECT_EQ(computeFresh(4101, 2897, 120, 1, 1, 2014, 3)[9], mode2[9]);
+    EXPECT_EQ(computeFresh(4101, 2897, 120, 1, 1, 2014, 4)[9], mode2[9]);
+}
+
+TEST(Vakit, PolarNightAtSeventyNorthKeepsThreeHoursOfDay) {
+    Engine e;
+    e.setAnglesAndMode(-1800, -1700, 2);
+    e.setTemkin({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    e.setPlace(7000, 2500, 120);
+    e.setDate(21, 12, 2014);
+    const Day limited = e.computeDay();
+    // Sunrise and sunset held 1 h 30 min either side of the transit.
+    EXPECT_NEAR(limited[8] - limited[1], 180, 1);
+    // Without limits the sun that never reaches −1° rises and sets at the
+    // transit: Güneş, Öğle − 2 and Akşam coincide.
+    e.setAnglesAndMode(-1800, -1700, 0);
+    const Day raw = e.computeDay();
+    EXPECT_NEAR(raw[1], raw[8], 1);
+    EXPECT_NEAR(raw[4] - 2, raw[1], 1);
+}
+
+TEST(Vakit, WithoutLimitsImsakAndYatsiMeetAtSolarMidnight) {
+    const Day times = computeFresh(6500, 2500, 180, 21, 6, 2014, 0);
+    EXPECT_EQ(times[0], times[9]);
+}
+
+// A caller must compute a day in ascending order: İstiva and Yatsı read the
+// İmsak and Akşam hour angles kept from the last computation.
+TEST(Vakit, LaterTimesReadTheKeptHourAnglesOfTheLastDayComputed) {
+    Engine e;
+    e.setAnglesAndMode(-1800, -1700, 3);
+    e.setPlace(6000, 2500, 180);
+    e.setDate(21, 12, 2014);
+    e.computeDay();
+    e.setDate(21, 6, 2014);
+    const auto yatsiAlone = e.computeVakit(VakitType::Yatsi);
+    const Day june = computeFresh(6000, 2500, 180, 21, 6, 2014, 3);
+    // Asked alone, the June Yatsı is bounded by half of the long December
+    // night (kept İmsak and Akşam hour angles), not by half of its own.
+    EXPECT_NE(yatsiAlone, june[9]);
+    // Computing the June day in full on the same engine puts it right.
+    EXPECT_EQ(clockText(e.computeDay()), clockText(june));
+}
+
+TEST(Vakit, ResultsDoNotDependOnTheDayComputedBefore) {
+    // Each solve starts from the previous transit, but its second pass
+    // corrects the start: a day comes out the same after any other day.
+    const Day fresh = computeFresh(4101, 2897, 120, 1, 1, 2014);
+    Engine e;
+    e.setPlace(-3350, -7060, -180);
+    e.setDate(15, 8, 2050);
+    e.computeDay();
+    e.setPlace(4101, 2897, 120);
+    e.setDate(1, 1, 2014);
+    EXPECT_EQ(clockText(e.computeDay()), clockText(fresh));
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// orvanta-cli: the times command's output and its argument checking.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "tools/cli/cli.h"
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+CliRun runInProcess(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = orvanta::cli::runCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> istanbul(std::string date, std::vector<std::string> more = {}) {
+    std::vector<std::string> args{"times", "--lat", "41.01", "--lon", "28.97", "--offset", "120", "--date", date};
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+TEST(CliTimes, PrintsTheWorkedDay) {
+    const CliRun run = runInProcess(istanbul("2014-01-01"));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "2014-01-01 05:48 07:22 08:16 11:19 12:15 14:33 15:10 16:09 16:55 18:22\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(CliTimes, ModeAnglesAndTemkinReachTheEngine) {
+    const CliRun mode2 = runInProcess({"times", "--lat", "60", "--lon", "25", "--offset", "180", "--date",
+                                    "2014-06-21", "--mode", "2"});
+    EXPECT_EQ(mode2.out, "2014-06-21 01:50 03:47 05:15 12:21 13:29 18:08 19:27 21:38 22:58 00:54\n");
+    const CliRun mode0 = runInProcess({"times", "--lat", "+60.0", "--lon", "25", "--offset", "+180", "--date",
+                                    "2014-06-21", "--mode", "0", "--temkin", "9,9,9,9,9,9,9,9,9,9"});
+    EXPECT_EQ(mode0.out, "2014-06-21 01:22 03:53 05:05 12:06 13:24 18:04 19:23 21:38 22:50 01:22\n");
+    // All-zero temkin in mode 1 moves Öğle back to the transit + 2.
+    const CliRun zero = runInProcess(istanbul("2014-01-01", {"--mode", "1", "--temkin", "0,0,0,0,0,0,0,0,0,0"}));
+    EXPECT_EQ(zero.out.substr(0, 10), "2014-01-01");
+    EXPECT_EQ(zero.out.substr(35, 5), "12:10");
+    // A shallower İmsak angle gives a later İmsak.
+    const CliRun later = runInProcess(istanbul("2014-01-01", {"--imsak-angle", "-15", "--yatsi-angle", "-17"}));
+    EXPECT_GT(later.out.substr(11, 5), "05:48");
+}
+
+TEST(CliTimes, ConsecutiveDaysAcrossMonthAndYearEnds) {
+    const CliRun run = runInProcess(istanbul("2015-12-30", {"--days", "64"}));
+    ASSERT_EQ(run.status, 0);
+    const auto days = lines(run.out);
+    ASSERT_EQ(days.size(), 64u);
+    EXPECT_EQ(days[0].substr(0, 10), "2015-12-30");
+    EXPECT_EQ(days[2].substr(0, 10), "2016-01-01");
+    EXPECT_EQ(days[61].substr(0, 10), "2016-02-29");
+    EXPECT_EQ(days[63].substr(0, 10), "2016-03-02");
+    // The same day asked alone comes out the same as within the run.
+    EXPECT_EQ(runInProcess(istanbul("2016-02-29")).out, days[61] + "\n");
+}
+
+TEST(CliTimes, BadArgumentsNameTheArgumentAndPrintNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* named;
+    } cases[] = {
+        {{"times", "--lon", "28.97", "--offset", "120", "--date", "2014-01-01"}, "--lat"},
+        {istanbul("2014-01-01", {"--days"}), "--days"},
+        {{"times", "--lat", "abc", "--lon", "28.97", "--offset", "120", "--date", "2014-01-01"}, "--lat"},
+        {{"times", "--lat", "90.5", "--lon", "28.97", "--offset", "120", "--date", "2014-01-01"}, "--lat"},
+        {{"times", "--lat", "41", "--lon", "-180.01", "--offset", "120", "--date", "2014-01-01"}, "--lon"},
+        {{"times", "--lat", "41", "--lon", "28", "--offset", "721", "--date", "2014-01-01"}, "--offset"},
+        {{"times", "--lat", "41", "--lon", "28", "--offset", "1.5", "--date", "2014-01-01"}, "--offset"},
+        {{"times", "--lat", "nan", "--lon", "28", "--offset", "0", "--date", "2014-01-01"}, "--lat"},
+        {istanbul("2014-01-01", {"--mode", "6"}), "--mode"},
+        {istanbul("2014-01-01", {"--mode", "-1"}), "--mode"},
+        {istanbul("2014-02-29"), "--date"},
+        {istanbul("2014-13-01"), "--date"},
+        {istanbul("2014-1-1"), "--date"},
+        {istanbul("1900-12-31"), "--date"},
+        {istanbul("2100-01-01"), "--date"},
+        {istanbul("2014-01-01", {"--days", "0"}), "--days"},
+        {istanbul("2014-01-01", {"--days", "36601"}), "--days"},
+        {istanbul("2099-12-30", {"--days", "3"}), "--days"},
+        {istanbul("2014-01-01", {"--temkin", "1,2,3,4,5,6,7,8,9"}), "--temkin"},
+        {istanbul("2014-01-01", {"--temkin", "1,2,3,4,5,6,7,8,9,10,11"}), "--temkin"},
+        {istanbul("2014-01-01", {"--temkin", "1,2,3,4,5,x,7,8,9,10"}), "--temkin"},
+        {istanbul("2014-01-01", {"--temkin", "1,2,3,4,5,6,7,8,9,"}), "--temkin"},
+        {istanbul("2014-01-01", {"--imsak-angle", "-18,5"}), "--imsak-angle"},
+        {istanbul("2014-01-01", {"--colour", "red"}), "--colour"},
+        {istanbul("2014-01-01", {"--mode", "1", "--mode", "2"}), "--mode"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runInProcess(c.args);
+        EXPECT_EQ(run.status, 2) << c.named;
+        EXPECT_EQ(run.out, "") << c.named;
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(CliTimes, FullRangeOfYearsAndTheLongestRun) {
+    EXPECT_EQ(runInProcess(istanbul("1901-01-01")).status, 0);
+    const CliRun last = runInProcess(istanbul("2099-12-30", {"--days", "2"}));
+    EXPECT_EQ(lines(last.out).back().substr(0, 10), "2099-12-31");
+    const CliRun longest = runInProcess(istanbul("1901-01-01", {"--days", "36600"}));
+    ASSERT_EQ(longest.status, 0);
+    EXPECT_EQ(lines(longest.out).size(), 36600u);
+}
+
+// The installed executable: exit status and streams as a shell sees them.
+TEST(CliExecutable, ExitStatusAndStreams) {
+    const std::string cli = ORVANTA_CLI_PATH;
+    auto shell = [&](const std::string& args, std::string& out) {
+        FILE* pipe = ::popen((cli + " " + args + " 2>/dev/null").c_str(), "r");
+        char buffer[256];
+        out.clear();
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+        return WEXITSTATUS(::pclose(pipe));
+    };
+    std::string out;
+    EXPECT_EQ(shell("times --lat 41.01 --lon 28.97 --offset 120 --date 2014-01-01", out), 0);
+    EXPECT_EQ(out, "2014-01-01 05:48 07:22 08:16 11:19 12:15 14:33 15:10 16:09 16:55 18:22\n");
+    EXPECT_EQ(shell("times --lat 91 --lon 28.97 --offset 120 --date 2014-01-01", out), 2);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(shell("", out), 2);
+    EXPECT_EQ(shell("frobnicate", out), 2);
+    EXPECT_EQ(shell("--help", out), 0);
+    EXPECT_NE(out.find("times"), std::string::npos);
+}
+
+}  // namespace

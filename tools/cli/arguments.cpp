@@ -1,0 +1,168 @@
+#include "tools/cli/arguments.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/engine.h"
+
+namespace orvanta::cli {
+
+namespace {
+
+// The engine's leap rule and day numbers hold for these years only.
+constexpr int kFirstYear = 1901;
+constexpr int kLastYear = 2099;
+
+std::string quoted(std::string_view name) { return "--" + std::string(name); }
+
+[[noreturn]] void fail(std::string_view name, const std::string& what) {
+    throw UsageError(quoted(name) + ": " + what);
+}
+
+// from_chars takes no leading plus sign; a person may well type one.
+std::string_view withoutPlusSign(std::string_view text) {
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') text.remove_prefix(1);
+    return text;
+}
+
+std::optional<double> parseDouble(std::string_view text) {
+    text = withoutPlusSign(text);
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int32_t> parseInteger(std::string_view text) {
+    text = withoutPlusSign(text);
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end) return std::nullopt;
+    return value;
+}
+
+std::string rangeText(double min, double max) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%g..%g", min, max);
+    return buffer;
+}
+
+// Two decimal digits at text[pos], or -1.
+int twoDigits(std::string_view text, std::size_t pos) {
+    auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -100; };
+    const int value = digit(pos) * 10 + digit(pos + 1);
+    return value < 0 ? -1 : value;
+}
+
+}  // namespace
+
+Options::Options(std::span<const std::string> args, std::vector<std::string_view> known) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0 || arg.size() == 2) throw UsageError("unexpected argument '" + arg + "'");
+        const std::string name = arg.substr(2);
+        if (std::find(known.begin(), known.end(), name) == known.end()) {
+            throw UsageError("unknown option " + arg);
+        }
+        if (i + 1 >= args.size()) fail(name, "missing value");
+        if (values_.count(name) != 0) fail(name, "given more than once");
+        values_.emplace(name, args[++i]);
+    }
+}
+
+bool Options::has(std::string_view name) const { return values_.find(name) != values_.end(); }
+
+const std::string& Options::text(std::string_view name) const {
+    auto it = values_.find(name);
+    if (it == values_.end()) fail(name, "missing option");
+    return it->second;
+}
+
+double Options::number(std::string_view name, double min, double max) const {
+    const std::string& raw = text(name);
+    const auto value = parseDouble(raw);
+    if (!value) fail(name, "'" + raw + "' is not a number");
+    if (*value < min || *value > max) fail(name, "'" + raw + "' is outside " + rangeText(min, max));
+    return *value;
+}
+
+std::int32_t Options::integer(std::string_view name, std::int32_t min, std::int32_t max) const {
+    const std::string& raw = text(name);
+    const auto value = parseInteger(raw);
+    if (!value) fail(name, "'" + raw + "' is not a whole number");
+    if (*value < min || *value > max) fail(name, "'" + raw + "' is outside " + rangeText(min, max));
+    return *value;
+}
+
+std::int16_t Options::hundredths(std::string_view name, double limitDegrees) const {
+    return static_cast<std::int16_t>(std::lround(number(name, -limitDegrees, limitDegrees) * 100.0));
+}
+
+CivilDate Options::date(std::string_view name) const {
+    const std::string& raw = text(name);
+    const bool shaped = raw.size() == 10 && raw[4] == '-' && raw[7] == '-';
+    const auto year = shaped ? parseInteger(std::string_view(raw).substr(0, 4)) : std::nullopt;
+    const int month = shaped ? twoDigits(raw, 5) : -1;
+    const int day = shaped ? twoDigits(raw, 8) : -1;
+    if (!year || month < 0 || day < 0) fail(name, "'" + raw + "' is not a date of the form YYYY-MM-DD");
+    if (*year < kFirstYear || *year > kLastYear) fail(name, "'" + raw + "' is outside 1901..2099");
+    if (month < 1 || month > 12 || day < 1 || day > daysInMonth(*year, month)) {
+        fail(name, "'" + raw + "' is not a date that exists");
+    }
+    return CivilDate{*year, month, day};
+}
+
+std::vector<std::int32_t> Options::integerList(std::string_view name, std::size_t count, std::int32_t min,
+                                               std::int32_t max) const {
+    const std::string& raw = text(name);
+    std::vector<std::int32_t> values;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = raw.find(',', start);
+        const auto item = parseInteger(std::string_view(raw).substr(start, comma - start));
+        if (!item || *item < min || *item > max) break;
+        values.push_back(*item);
+        if (comma == std::string::npos) {
+            if (values.size() == count) return values;
+            break;
+        }
+        start = comma + 1;
+    }
+    fail(name, "'" + raw + "' is not " + std::to_string(count) + " whole numbers in " + rangeText(min, max) +
+                   " separated by commas");
+}
+
+int daysInMonth(int year, int month) {
+    using engine::monthTable;
+    const auto index = static_cast<std::size_t>(month);
+    return monthTable[index] - monthTable[index - 1] + ((month == 2 && engine::isLeapYear(year)) ? 1 : 0);
+}
+
+CivilDate nextDay(CivilDate date) {
+    if (++date.day > daysInMonth(date.year, date.month)) {
+        date.day = 1;
+        if (++date.month > 12) {
+            date.month = 1;
+            ++date.year;
+        }
+    }
+    return date;
+}
+
+std::string formatDate(const CivilDate& date) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return buffer;
+}
+
+std::string formatClock(int minutesAfterMidnight) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", minutesAfterMidnight / 60, minutesAfterMidnight % 60);
+    return buffer;
+}
+
+}  // namespace orvanta::cli

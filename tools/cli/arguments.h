@@ -1,0 +1,61 @@
+// Parsing and checking of orvanta-cli's "--name value" options.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvanta::cli {
+
+// A bad argument: the message names the argument and what is wrong.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// "--name value" pairs of one subcommand. Every option takes a value; an
+// option not in the subcommand's list, a repeated option or a missing value
+// is a UsageError.
+class Options {
+public:
+    Options(std::span<const std::string> args, std::vector<std::string_view> known);
+
+    bool has(std::string_view name) const;
+    // The option's raw text; UsageError when it is absent.
+    const std::string& text(std::string_view name) const;
+
+    // Decimal number within [min, max]; UsageError when absent, not a number
+    // or out of range.
+    double number(std::string_view name, double min, double max) const;
+    // Whole number within [min, max].
+    std::int32_t integer(std::string_view name, std::int32_t min, std::int32_t max) const;
+    // Degrees within ±limit turned into hundredths, rounded to nearest.
+    std::int16_t hundredths(std::string_view name, double limitDegrees) const;
+    // YYYY-MM-DD of a date that exists, within 1901..2099.
+    CivilDate date(std::string_view name) const;
+    // Comma-separated list of exactly `count` whole numbers in [min, max].
+    std::vector<std::int32_t> integerList(std::string_view name, std::size_t count, std::int32_t min,
+                                          std::int32_t max) const;
+
+private:
+    std::map<std::string, std::string, std::less<>> values_;
+};
+
+// Days in a month with every year divisible by 4 a leap year (1901..2099).
+int daysInMonth(int year, int month);
+CivilDate nextDay(CivilDate date);
+std::string formatDate(const CivilDate& date);
+std::string formatClock(int minutesAfterMidnight);
+
+}  // namespace orvanta::cli

@@ -1,0 +1,60 @@
+#include "tools/cli/cli.h"
+
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "tools/cli/arguments.h"
+
+namespace orvanta::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orvanta-cli <command> [options]\n"
+    "\n"
+    "commands:\n"
+    "  times --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N] [--mode M]\n"
+    "        [--imsak-angle DEG] [--yatsi-angle DEG] [--temkin T1,...,T10]\n"
+    "      the ten daily times Imsak .. Yatsi as HH:MM, one line per day.\n"
+    "      --offset is the clock's lead on UT in minutes, summer time included.\n";
+
+using Command = std::function<int(std::span<const std::string>, std::ostream&)>;
+
+const std::map<std::string, Command, std::less<>>& commands() {
+    static const std::map<std::string, Command, std::less<>> table{
+        {"times", runTimes},
+    };
+    return table;
+}
+
+}  // namespace
+
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kUsage;
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        out << kUsage;
+        return kExitOk;
+    }
+    const auto command = commands().find(args[0]);
+    if (command == commands().end()) {
+        err << "orvanta-cli: unknown command '" << args[0] << "' (try --help)\n";
+        return kExitUsage;
+    }
+    // Results are collected first so that a bad argument found late still
+    // leaves standard output empty.
+    std::ostringstream results;
+    try {
+        const int status = command->second(args.subspan(1), results);
+        out << results.str();
+        return status;
+    } catch (const UsageError& error) {
+        err << "orvanta-cli " << args[0] << ": " << error.what() << '\n';
+        return kExitUsage;
+    }
+}
+
+}  // namespace orvanta::cli

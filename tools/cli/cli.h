@@ -1,0 +1,23 @@
+// orvanta-cli: the engine's answers on the command line.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+namespace orvanta::cli {
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+
+// Runs one command line (without the program name). Results go to out; a
+// bad argument prints one line on err, nothing on out, and returns
+// kExitUsage.
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+
+// Subcommands; args are the options after the subcommand's name. They throw
+// UsageError on a bad argument before writing anything to out.
+int runTimes(std::span<const std::string> args, std::ostream& out);
+
+}  // namespace orvanta::cli

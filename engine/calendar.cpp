@@ -28,6 +28,9 @@ constexpr std::array<std::string_view, 8> kWeekdayShortNames{
 constexpr std::array<std::string_view, 13> kMonthNames{
     "",      "Ocak",   "Şubat",  "Mart",   "Nisan", "Mayıs", "Haziran",
     "Temmuz", "Ağustos", "Eylül", "Ekim", "Kasım", "Aralık"};
+constexpr std::array<std::string_view, 13> kHijriMonthNames{
+    "",      "Muharrem", "Safer", "Rebiülevvel", "Rebiülahir", "Cemaziyelevvel", "Cemaziyelahir",
+    "Recep", "Şaban",    "Ramazan", "Şevval",   "Zilkade",    "Zilhicce"};
 
 // Table lookup that answers "" outside the table instead of reading past it.
 template <std::size_t N>
@@ -62,6 +65,7 @@ std::int16_t wrapMinutes(std::int32_t minutes) {
 std::string_view weekdayName(int index) { return nameAt(kWeekdayNames, index); }
 std::string_view weekdayShortName(int index) { return nameAt(kWeekdayShortNames, index); }
 std::string_view monthName(int index) { return nameAt(kMonthNames, index); }
+std::string_view hijriMonthName(int index) { return nameAt(kHijriMonthNames, index); }
 
 void Engine::setDate(std::int16_t day, std::int16_t month, std::int16_t year) {
     context.day = day;

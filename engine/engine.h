@@ -55,8 +55,27 @@ struct SolarState {
     float meanAnomaly = 0.0f;
 };
 
+// The moon's working values (32-bit as kept between computations).
+struct MoonState {
+    float moonLatitude = 0.0f;         // ecliptic latitude β, radians
+    float sunDistance = 0.0f;          // the sun's distance, 10⁶ km
+    float moonDistance = 0.0f;         // geocentric distance, 10³ km
+    float moonSurfaceDistance = 0.0f;  // observer to the moon's near surface, 10³ km
+    float moonAzimuth = 0.0f;          // tenths of a degree from north, clockwise
+    float moonAltitude = 0.0f;         // topocentric altitude, degrees, no refraction
+};
+
+// The geomagnetic field at the place and date (World Magnetic Model 2010).
+struct GeomagneticState {
+    // 1 when the date lies in 2010.0..2015.0 and the horizontal field
+    // exceeds 5000 nT, else 0.
+    std::int32_t geomagneticModelValid = 0;
+    float horizontalIntensity = 0.0f;  // H, nT
+    float magneticDeclination = 0.0f;  // D, degrees, east positive
+};
+
 // The engine's single state. Created zero-filled.
-struct DayContext : SolarState {
+struct DayContext : SolarState, MoonState, GeomagneticState {
     // Local clock time (minutes after local midnight) at which the sun is
     // to be placed; also scratch of the prayer-time rules.
     std::int16_t targetTime = 0;
@@ -78,6 +97,9 @@ struct DayContext : SolarState {
     // Yatsı of the same day.
     std::int16_t imsakHourAngle = 0;
     std::int16_t aksamHourAngle = 0;
+    // Cached Hijri month 1..12 and year of the date.
+    std::int16_t hijriMonthValue = 0;
+    std::int16_t hijriYearValue = 0;
 };
 
 // The eleven named times; the index of every per-time table.
@@ -205,6 +227,53 @@ public:
     // The ten times İmsak .. Yatsı of the context's day, in order.
     std::array<std::uint16_t, kComputedVakits> computeDay();
 
+    // ---- the moon (UT from the local clock time and clockOffset) -------
+    // Places the moon at local clock time localMinutes: fills MoonState,
+    // leaves the moon's hour angle (radians) in hourAngle, its declination
+    // in declination and its phase fraction 0..1 in transit, and the sun
+    // of the same instant in eclipticLongitude and meanAnomaly. Returns the
+    // elongation from the sun in ecliptic longitude, tenths of a degree
+    // 0..3599 (0 new moon, 1800 full moon). Leaves moonValid as it is.
+    std::int32_t computeMoon(std::int16_t localMinutes);
+    // computeMoon(timeOfDay), marking the moon cache valid.
+    std::int32_t moonNow();
+    // Cached moon values at timeOfDay, computed when moonValid is 0:
+    // surface distance in hundreds of km, altitude and azimuth in tenths
+    // of a degree, ecliptic latitude in tenths of a degree.
+    std::int32_t moonSurfaceDistanceTenths();
+    std::int32_t moonAltitudeTenths();
+    std::int32_t moonAzimuthTenths();
+    std::int32_t moonLatitudeTenths();
+    // The sun at timeOfDay, always recomputed: distance in 10⁵ km (tenths
+    // of 10⁶ km), apparent ecliptic longitude and declination in tenths of
+    // a degree, and the tenths of a minute by which its Greenwich transit
+    // falls after 12:00 UT (the equation of time with the opposite sign).
+    std::int32_t sunDistanceTenths();
+    std::int32_t sunLongitudeTenths();
+    std::int32_t sunDeclinationTenths();
+    std::int32_t noonDeviationTenths();
+
+    // ---- the Hijri calendar ---------------------------------------------
+    // Hijri day of month 1..30 of the date, found from the moon; also sets
+    // the cached month and year. Overwrites the sun and moon working values.
+    std::int32_t computeHijri();
+    std::int16_t hijriMonth();  // 1..12, computed when not cached
+    std::int16_t hijriYear();
+    // The religious day of the date, or "".
+    std::string_view religiousDay();
+
+    // ---- geomagnetic field and qibla -------------------------------------
+    // WMM2010 synthesis at the place and date, altitude in km above the
+    // ellipsoid; fills GeomagneticState and marks it valid.
+    void computeGeomagnetic(float altitudeKm);
+    // Cached (computed when geomagneticValid is 0): declination in tenths
+    // of a degree, east positive; horizontal intensity in hundreds of nT.
+    std::int32_t magneticDeclinationTenths(std::int16_t altitudeMetres);
+    std::int32_t horizontalIntensityHundreds(std::int16_t altitudeMetres);
+    // Initial great-circle bearing to the Kaaba, tenths of a degree 0..3599
+    // clockwise from true north. Uses hourAngle as scratch.
+    std::int16_t qiblaTenths();
+
 private:
     struct SineCosine {
         bool valid = false;
@@ -228,6 +297,13 @@ Engine& sharedEngine();
 std::int16_t wrapMinutes(std::int32_t minutes);
 bool isLeapYear(std::int32_t year);  // divisible by 4 (valid 1901..2099)
 // Turkish names: index 1..7 (Monday first) and 1..12; index 0 gives "".
+// Hijri months 1..12 (Muharrem .. Zilhicce).
+std::string_view hijriMonthName(int index);
+// One of the four sky texts (eclipse, visibility) or "", from the moon's
+// elongation and ecliptic latitude and the sun's and moon's altitudes, all
+// in tenths of a degree.
+std::string_view moonSkyMessage(std::int32_t elongationTenths, std::int32_t moonLatitudeTenths,
+                                std::int32_t sunAltitudeTenths, std::int32_t moonAltitudeTenths);
 std::string_view weekdayName(int index);
 std::string_view weekdayShortName(int index);
 std::string_view monthName(int index);

@@ -142,3 +142,50 @@ TEST(CliExecutable, ExitStatusAndStreams) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CliHijri, DaysWithTheirReligiousNames) {
+    const CliRun run = runInProcess(
+        {"hijri", "--lat", "41.01", "--lon", "28.97", "--offset", "120", "--date", "2014-10-02", "--days", "3"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "2014-10-02 8 Zilhicce 1435\n"
+              "2014-10-03 9 Zilhicce 1435 | Arefe\n"
+              "2014-10-04 10 Zilhicce 1435 | Kurban Bayramı 1. gün\n");
+    const CliRun bad = runInProcess({"hijri", "--lat", "41", "--lon", "29", "--offset", "120", "--date", "2014-10-02",
+                                     "--mode", "2"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--mode"), std::string::npos);
+}
+
+TEST(CliSky, SolarEclipseMomentAtIstanbul) {
+    const CliRun run = runInProcess(
+        {"sky", "--lat", "41.01", "--lon", "28.97", "--offset", "180", "--date", "2014-04-29", "--time", "09:03"});
+    ASSERT_EQ(run.status, 0);
+    const auto got = lines(run.out);
+    const std::vector<std::string> keys{"sun_azimuth",    "sun_altitude",    "moon_elongation",      "moon_latitude",
+                                        "moon_azimuth",   "moon_altitude",   "moon_distance",        "sun_distance",
+                                        "sun_longitude",  "sun_declination", "noon_deviation",       "qibla",
+                                        "magnetic_declination", "horizontal_intensity", "model_valid", "sky_message"};
+    ASSERT_EQ(got.size(), keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(got[i].substr(0, got[i].find('=')), keys[i]);
+    EXPECT_EQ(got[2], "moon_elongation=3599");
+    EXPECT_EQ(got[3], "moon_latitude=-9");
+    EXPECT_EQ(got[11], "qibla=1516");
+    EXPECT_EQ(got[12], "magnetic_declination=50");
+    EXPECT_EQ(got[14], "model_valid=1");
+    EXPECT_EQ(got[15], "sky_message=>>>  GÜNEŞ tutulması  <<<");
+}
+
+TEST(CliSky, TimeOfDayIsChecked) {
+    for (const char* time : {"24:00", "9:03", "09:60", "0903", "ab:cd"}) {
+        const CliRun run = runInProcess(
+            {"sky", "--lat", "41.01", "--lon", "28.97", "--offset", "180", "--date", "2014-04-29", "--time", time});
+        EXPECT_EQ(run.status, 2) << time;
+        EXPECT_EQ(run.out, "") << time;
+        EXPECT_NE(run.err.find("--time"), std::string::npos) << time;
+    }
+}
+
+}  // namespace

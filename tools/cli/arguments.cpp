@@ -136,6 +136,29 @@ std::vector<std::int32_t> Options::integerList(std::string_view name, std::size_
                    " separated by commas");
 }
 
+PlaceOptions placeOptions(const Options& options) {
+    // Twelve hours either way covers every zone on earth with its summer time.
+    constexpr std::int32_t kOffsetLimitMinutes = 720;
+    PlaceOptions place;
+    place.latitudeHundredths = options.hundredths("lat", 90.0);
+    place.longitudeHundredths = options.hundredths("lon", 180.0);
+    place.offsetMinutes =
+        static_cast<std::int16_t>(options.integer("offset", -kOffsetLimitMinutes, kOffsetLimitMinutes));
+    return place;
+}
+
+DayRange dayRangeOptions(const Options& options) {
+    // A hundred years of days at most.
+    constexpr std::int32_t kMaxDays = 36600;
+    DayRange range;
+    range.first = options.date("date");
+    range.days = options.has("days") ? options.integer("days", 1, kMaxDays) : 1;
+    CivilDate last = range.first;
+    for (std::int32_t i = 1; i < range.days; ++i) last = nextDay(last);
+    if (last.year > kLastYear) throw UsageError("--days: the days run past 2099-12-31");
+    return range;
+}
+
 int daysInMonth(int year, int month) {
     using engine::monthTable;
     const auto index = static_cast<std::size_t>(month);

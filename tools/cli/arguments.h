@@ -52,10 +52,39 @@ private:
     std::map<std::string, std::string, std::less<>> values_;
 };
 
+// The place and clock offset of --lat, --lon and --offset.
+struct PlaceOptions {
+    std::int16_t latitudeHundredths = 0;
+    std::int16_t longitudeHundredths = 0;
+    std::int16_t offsetMinutes = 0;
+};
+PlaceOptions placeOptions(const Options& options);
+
+// --date and the optional --days (1..36600, default 1), checked to stay
+// within 2099.
+struct DayRange {
+    CivilDate first;
+    std::int32_t days = 1;
+};
+DayRange dayRangeOptions(const Options& options);
+
 // Days in a month with every year divisible by 4 a leap year (1901..2099).
 int daysInMonth(int year, int month);
 CivilDate nextDay(CivilDate date);
 std::string formatDate(const CivilDate& date);
 std::string formatClock(int minutesAfterMidnight);
+
+// Calls visit(date) for each day of the range in order, with the engine's
+// date set to it.
+template <typename Engine, typename Visit>
+void forEachDay(Engine& engine, const DayRange& range, Visit visit) {
+    CivilDate date = range.first;
+    for (std::int32_t i = 0; i < range.days; ++i) {
+        engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
+                       static_cast<std::int16_t>(date.year));
+        visit(date);
+        date = nextDay(date);
+    }
+}
 
 }  // namespace orvanta::cli

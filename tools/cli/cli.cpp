@@ -17,13 +17,20 @@ constexpr const char* kUsage =
     "  times --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N] [--mode M]\n"
     "        [--imsak-angle DEG] [--yatsi-angle DEG] [--temkin T1,...,T10]\n"
     "      the ten daily times Imsak .. Yatsi as HH:MM, one line per day.\n"
-    "      --offset is the clock's lead on UT in minutes, summer time included.\n";
+    "      --offset is the clock's lead on UT in minutes, summer time included.\n"
+    "  hijri --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N]\n"
+    "      the Hijri date found from the moon, and the religious day after ' | '.\n"
+    "  sky --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD --time HH:MM\n"
+    "      sun, moon, qibla and geomagnetic values as key=value lines, in the\n"
+    "      engine's integer units (mostly tenths of a degree).\n";
 
 using Command = std::function<int(std::span<const std::string>, std::ostream&)>;
 
 const std::map<std::string, Command, std::less<>>& commands() {
     static const std::map<std::string, Command, std::less<>> table{
         {"times", runTimes},
+        {"hijri", runHijri},
+        {"sky", runSky},
     };
     return table;
 }

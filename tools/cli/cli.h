@@ -19,5 +19,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
 // Subcommands; args are the options after the subcommand's name. They throw
 // UsageError on a bad argument before writing anything to out.
 int runTimes(std::span<const std::string> args, std::ostream& out);
+int runHijri(std::span<const std::string> args, std::ostream& out);
+int runSky(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -10,12 +10,6 @@ namespace orvanta::cli {
 
 namespace {
 
-constexpr double kLatitudeLimitDegrees = 90.0;
-constexpr double kLongitudeLimitDegrees = 180.0;
-// Twelve hours either way covers every zone on earth with its summer time.
-constexpr std::int32_t kOffsetLimitMinutes = 720;
-// A hundred years of days at most.
-constexpr std::int32_t kMaxDays = 36600;
 // Twilight angles are altitudes; hundredths of ±90° fit the engine's shorts.
 constexpr double kAngleLimitDegrees = 90.0;
 // A temkin beyond half a day would move a time out of its day.
@@ -26,13 +20,9 @@ constexpr std::int32_t kTemkinLimitMinutes = 720;
 int runTimes(std::span<const std::string> args, std::ostream& out) {
     const Options options(args, {"lat", "lon", "offset", "date", "days", "mode", "imsak-angle", "yatsi-angle",
                                  "temkin"});
-    const std::int16_t latitude = options.hundredths("lat", kLatitudeLimitDegrees);
-    const std::int16_t longitude = options.hundredths("lon", kLongitudeLimitDegrees);
-    const auto offset = static_cast<std::int16_t>(options.integer("offset", -kOffsetLimitMinutes, kOffsetLimitMinutes));
-    CivilDate date = options.date("date");
-    const std::int32_t days = options.has("days") ? options.integer("days", 1, kMaxDays) : 1;
+    const PlaceOptions place = placeOptions(options);
+    const DayRange range = dayRangeOptions(options);
 
-    engine::Engine& engine = engine::sharedEngine();
     const engine::CalculationParameters defaults;
     const auto mode = static_cast<std::int16_t>(options.has("mode") ? options.integer("mode", 0, 5) : defaults.mode);
     const std::int16_t imsak = options.has("imsak-angle") ? options.hundredths("imsak-angle", kAngleLimitDegrees)
@@ -40,30 +30,22 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
     const std::int16_t yatsi = options.has("yatsi-angle") ? options.hundredths("yatsi-angle", kAngleLimitDegrees)
                                                           : static_cast<std::int16_t>(defaults.yatsiAngle * 100);
     std::array<std::int16_t, engine::kComputedVakits> temkin{};
-    for (int i = 0; i < engine::kComputedVakits; ++i) {
-        temkin[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(engine::defaultTemkin[static_cast<std::size_t>(i)]);
-    }
+    std::copy(engine::defaultTemkin.begin(), engine::defaultTemkin.end(), temkin.begin());
     if (options.has("temkin")) {
         const auto list =
             options.integerList("temkin", engine::kComputedVakits, -kTemkinLimitMinutes, kTemkinLimitMinutes);
         std::copy(list.begin(), list.end(), temkin.begin());
     }
 
-    CivilDate last = date;
-    for (std::int32_t i = 1; i < days; ++i) last = nextDay(last);
-    if (last.year > 2099) throw UsageError("--days: the days run past 2099-12-31");
-
+    engine::Engine& engine = engine::sharedEngine();
     engine.setTemkin(temkin);
     engine.setAnglesAndMode(imsak, yatsi, mode);
-    engine.setPlace(latitude, longitude, offset);
-    for (std::int32_t i = 0; i < days; ++i) {
-        engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
-                       static_cast<std::int16_t>(date.year));
+    engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);
+    forEachDay(engine, range, [&](const CivilDate& date) {
         out << formatDate(date);
         for (const std::uint16_t minutes : engine.computeDay()) out << ' ' << formatClock(minutes);
         out << '\n';
-        date = nextDay(date);
-    }
+    });
     return kExitOk;
 }
 

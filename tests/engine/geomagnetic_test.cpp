@@ -1,0 +1,85 @@
+// WMM2010 declination and field strength, validity, caching, and the qibla.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/engine.h"
+
+namespace {
+
+using orvanta::engine::Engine;
+
+TEST(Geomagnetic, IstanbulOnFirstOfJanuary2014) {
+    Engine e;
+    e.setPlace(4101, 2897, 120);
+    e.setDate(1, 1, 2014);
+    EXPECT_EQ(e.magneticDeclinationTenths(0), 50);
+    EXPECT_EQ(e.horizontalIntensityHundreds(0), 247);
+    EXPECT_EQ(e.context.geomagneticModelValid, 1);
+}
+
+// Reference: the declinations of the WMM2010 test values at 2010.0 and
+// altitude 0 (NOAA/BGS WMM2010 report), to the published hundredth.
+TEST(Geomagnetic, ModelTestPoints) {
+    struct Case {
+        std::int16_t latitude, longitude;
+        double declination;
+    } cases[] = {{8000, 0, -6.13}, {0, 12000, 0.97}, {-8000, -12000, 70.21}};
+    for (const auto& c : cases) {
+        Engine e;
+        e.setPlace(c.latitude, c.longitude, 0);
+        e.setDate(1, 1, 2010);
+        e.computeGeomagnetic(0.0f);
+        EXPECT_NEAR(e.context.magneticDeclination, c.declination, 0.01) << c.latitude << ' ' << c.longitude;
+        EXPECT_GT(e.context.horizontalIntensity, 5000.0f);
+    }
+}
+
+TEST(Geomagnetic, ValidOnlyInsideTheModelSpanAndWhereTheFieldIsStrong) {
+    auto valid = [](std::int16_t lat, std::int16_t lon, std::int16_t d, std::int16_t m, std::int16_t y) {
+        Engine e;
+        e.setPlace(lat, lon, 0);
+        e.setDate(d, m, y);
+        e.magneticDeclinationTenths(0);
+        return e.context.geomagneticModelValid;
+    };
+    EXPECT_EQ(valid(4101, 2897, 1, 1, 2016), 0);
+    EXPECT_EQ(valid(4101, 2897, 31, 12, 2009), 0);
+    EXPECT_EQ(valid(4101, 2897, 2, 1, 2010), 1);
+    EXPECT_EQ(valid(4101, 2897, 30, 12, 2014), 1);
+    // Near the north magnetic pole (about 85° N, 130° W in 2012) H is weak.
+    EXPECT_EQ(valid(8500, -13000, 1, 1, 2012), 0);
+    // The geographic pole takes the special branch and stays finite.
+    Engine pole;
+    pole.setPlace(9000, 0, 0);
+    pole.setDate(1, 1, 2012);
+    pole.computeGeomagnetic(0.0f);
+    EXPECT_TRUE(std::isfinite(pole.context.magneticDeclination));
+    EXPECT_TRUE(std::isfinite(pole.context.horizontalIntensity));
+}
+
+TEST(Geomagnetic, CachedUntilDateOrPlaceChanges) {
+    Engine e;
+    e.setPlace(4101, 2897, 120);
+    e.setDate(1, 1, 2014);
+    const auto atGround = e.horizontalIntensityHundreds(0);
+    // A later altitude is ignored while the cache holds; the time of day
+    // does not clear it.
+    e.setTimeOfDay(15, 0);
+    EXPECT_EQ(e.horizontalIntensityHundreds(30000), atGround);
+    e.setPlace(4101, 2897, 120);
+    EXPECT_LT(e.horizontalIntensityHundreds(30000), atGround);
+}
+
+TEST(Qibla, BearingsFromFivePlaces) {
+    struct Case {
+        std::int16_t latitude, longitude, qibla;
+    } cases[] = {{4101, 2897, 1516}, {3992, 3285, 1601}, {5151, -13, 1189}, {4071, -7401, 584}, {-3387, 15121, 2775}};
+    for (const auto& c : cases) {
+        Engine e;
+        e.setPlace(c.latitude, c.longitude, 0);
+        EXPECT_EQ(e.qiblaTenths(), c.qibla) << c.latitude << ' ' << c.longitude;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+// The moon: phase, latitude and altitude at the eclipses of 2014, the sun's
+// panel values, the sky message and the moon cache.
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+
+namespace {
+
+using orvanta::engine::Engine;
+using orvanta::engine::moonSkyMessage;
+
+Engine istanbulAt(std::int16_t day, std::int16_t month, std::int16_t year, std::int16_t hour, std::int16_t minute) {
+    Engine e;
+    e.setPlace(4101, 2897, 180);
+    e.setDate(day, month, year);
+    e.setTimeOfDay(hour, minute);
+    return e;
+}
+
+// Total lunar eclipse of 15 April 2014, 07:46 UT: the moon is down at İstanbul.
+TEST(Moon, LunarEclipseOfApril2014) {
+    Engine e = istanbulAt(15, 4, 2014, 10, 46);
+    const auto elongation = e.moonNow();
+    EXPECT_EQ(elongation, 1799);
+    EXPECT_EQ(e.moonLatitudeTenths(), -3);
+    const auto moonAltitude = e.moonAltitudeTenths();
+    EXPECT_EQ(moonAltitude, -473);
+    const auto sunAltitude = e.sunAltitudeNow();
+    EXPECT_EQ(moonSkyMessage(elongation, -3, sunAltitude, moonAltitude), "Ay Dünya'dan görülebilir");
+}
+
+// Annular solar eclipse of 29 April 2014 (seen from Antarctica), 06:03 UT.
+TEST(Moon, SolarEclipseOfApril2014) {
+    Engine e = istanbulAt(29, 4, 2014, 9, 3);
+    const auto elongation = e.moonNow();
+    const auto latitude = e.moonLatitudeTenths();
+    EXPECT_EQ(elongation, 3599);
+    EXPECT_EQ(latitude, -9);
+    const auto moonAltitude = e.moonAltitudeTenths();
+    const auto sunAltitude = e.sunAltitudeNow();
+    EXPECT_GT(sunAltitude, 0);
+    EXPECT_EQ(moonSkyMessage(elongation, latitude, sunAltitude, moonAltitude), ">>>  GÜNEŞ tutulması  <<<");
+}
+
+TEST(Moon, FirstOfJanuary2014AtNoon) {
+    Engine e = istanbulAt(1, 1, 2014, 12, 0);
+    const auto elongation = e.moonNow();
+    const auto latitude = e.moonLatitudeTenths();
+    EXPECT_EQ(elongation, 3586);
+    EXPECT_EQ(latitude, 46);
+    // e′ = 14, b = 46: within 8° of the sun, no message.
+    EXPECT_EQ(moonSkyMessage(elongation, latitude, 100, 100), "");
+    EXPECT_EQ(e.sunDistanceTenths(), 1470);
+    EXPECT_EQ(e.sunLongitudeTenths(), 2808);
+    EXPECT_EQ(e.sunDeclinationTenths(), -229);
+    EXPECT_EQ(e.noonDeviationTenths(), 34);
+}
+
+TEST(Moon, SkyMessageRulesInOrder) {
+    // Solar eclipse needs the sun up; lunar eclipse needs the moon up.
+    EXPECT_EQ(moonSkyMessage(5, 0, 1, -1), ">>>  GÜNEŞ tutulması  <<<");
+    EXPECT_EQ(moonSkyMessage(3595, 15, 1, -1), ">>>  GÜNEŞ tutulması  <<<");
+    EXPECT_EQ(moonSkyMessage(5, 0, 0, 100), "");
+    EXPECT_EQ(moonSkyMessage(5, 16, 100, 100), "");
+    EXPECT_EQ(moonSkyMessage(1786, -15, -100, 1), ">>>   AY tutulması   <<<");
+    EXPECT_EQ(moonSkyMessage(1814, 0, 100, 1), ">>>   AY tutulması   <<<");
+    EXPECT_EQ(moonSkyMessage(1785, 0, 100, 1), "Ay buradan görülebilir");
+    EXPECT_EQ(moonSkyMessage(1800, 0, 100, 0), "Ay Dünya'dan görülebilir");
+    // Visibility at 8° from the sun, measured the shorter way round.
+    EXPECT_EQ(moonSkyMessage(80, 0, 100, 5), "Ay buradan görülebilir");
+    EXPECT_EQ(moonSkyMessage(79, 0, 100, 5), "");
+    EXPECT_EQ(moonSkyMessage(3520, 0, 100, 5), "Ay buradan görülebilir");
+    EXPECT_EQ(moonSkyMessage(3521, 0, 100, 5), "");
+    EXPECT_EQ(moonSkyMessage(48, 64, 100, -5), "Ay Dünya'dan görülebilir");  // 48² + 64² = 80²
+}
+
+TEST(Moon, ElongationStaysInRangeAndGrowsAboutTwelveDegreesADay) {
+    Engine e;
+    e.setPlace(4101, 2897, 180);
+    int previous = -1;
+    for (std::int16_t day = 1; day <= 31; ++day) {
+        e.setDate(day, 1, 2014);
+        const int elongation = e.computeMoon(180);
+        ASSERT_GE(elongation, 0);
+        ASSERT_LE(elongation, 3599);
+        if (previous >= 0) {
+            const int step = (elongation - previous + 3600) % 3600;
+            EXPECT_GT(step, 100) << day;
+            EXPECT_LT(step, 155) << day;
+        }
+        previous = elongation;
+        EXPECT_GT(e.context.moonDistance, 355.0f);
+        EXPECT_LT(e.context.moonDistance, 407.0f);
+        // Observer to the near surface: the centre distance less the moon's
+        // radius, give or take the earth's radius toward the moon.
+        EXPECT_NEAR(e.context.moonSurfaceDistance, e.context.moonDistance - 1.738f, 6.4f);
+    }
+}
+
+TEST(Moon, AccessorsComputeOnceUntilASetterRuns) {
+    Engine e = istanbulAt(1, 1, 2014, 12, 0);
+    const auto altitude = e.moonAltitudeTenths();
+    EXPECT_EQ(e.context.moonValid, 1);
+    // A cached read: the stored value comes back, nothing is recomputed.
+    e.context.moonAltitude = 12.34f;
+    EXPECT_EQ(e.moonAltitudeTenths(), 123);
+    EXPECT_EQ(e.moonAzimuthTenths(), static_cast<int>(e.context.moonAzimuth));
+    e.setTimeOfDay(12, 0);
+    EXPECT_EQ(e.moonAltitudeTenths(), altitude);
+    // computeMoon itself leaves the flag alone; the sun accessors always
+    // recompute and do not touch it either.
+    e.setDate(2, 1, 2014);
+    e.computeMoon(600);
+    EXPECT_EQ(e.context.moonValid, 0);
+    e.moonNow();
+    e.sunDistanceTenths();
+    EXPECT_EQ(e.context.moonValid, 1);
+}
+
+TEST(Moon, SunLongitudeIsInOneTurnBefore1999) {
+    // The series' longitude is negative before March 1999; the panel value
+    // must still be 0..3599 (21 June: about 90°).
+    Engine e = istanbulAt(21, 6, 1950, 12, 0);
+    const auto longitude = e.sunLongitudeTenths();
+    EXPECT_NEAR(longitude, 900, 10);
+}
+
+}  // namespace

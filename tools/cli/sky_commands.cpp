@@ -1,0 +1,91 @@
+// orvanta-cli hijri and sky: the Hijri calendar and the sky of a moment.
+#include <cctype>
+#include <ostream>
+#include <utility>
+
+#include "engine/engine.h"
+#include "tools/cli/arguments.h"
+#include "tools/cli/cli.h"
+
+namespace orvanta::cli {
+
+namespace {
+
+engine::Engine& engineAtPlace(const PlaceOptions& place) {
+    engine::Engine& engine = engine::sharedEngine();
+    engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);
+    return engine;
+}
+
+// HH:MM within one day.
+std::pair<std::int16_t, std::int16_t> clockOption(const Options& options, std::string_view name) {
+    const std::string& raw = options.text(name);
+    const bool shaped = raw.size() == 5 && raw[2] == ':' && std::isdigit(static_cast<unsigned char>(raw[0])) &&
+                        std::isdigit(static_cast<unsigned char>(raw[1])) &&
+                        std::isdigit(static_cast<unsigned char>(raw[3])) &&
+                        std::isdigit(static_cast<unsigned char>(raw[4]));
+    const int hour = shaped ? (raw[0] - '0') * 10 + (raw[1] - '0') : -1;
+    const int minute = shaped ? (raw[3] - '0') * 10 + (raw[4] - '0') : -1;
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        throw UsageError("--" + std::string(name) + ": '" + raw + "' is not a time of day of the form HH:MM");
+    }
+    return {static_cast<std::int16_t>(hour), static_cast<std::int16_t>(minute)};
+}
+
+}  // namespace
+
+int runHijri(std::span<const std::string> args, std::ostream& out) {
+    const Options options(args, {"lat", "lon", "offset", "date", "days"});
+    const PlaceOptions place = placeOptions(options);
+    const DayRange range = dayRangeOptions(options);
+    engine::Engine& engine = engineAtPlace(place);
+    forEachDay(engine, range, [&](const CivilDate& date) {
+        const std::string_view religious = engine.religiousDay();
+        const std::int32_t day = engine.computeHijri();
+        out << formatDate(date) << ' ' << day << ' ' << engine::hijriMonthName(engine.hijriMonth()) << ' '
+            << engine.hijriYear();
+        if (!religious.empty()) out << " | " << religious;
+        out << '\n';
+    });
+    return kExitOk;
+}
+
+int runSky(std::span<const std::string> args, std::ostream& out) {
+    const Options options(args, {"lat", "lon", "offset", "date", "time"});
+    const PlaceOptions place = placeOptions(options);
+    const CivilDate date = options.date("date");
+    const auto [hour, minute] = clockOption(options, "time");
+    engine::Engine& engine = engineAtPlace(place);
+    engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
+                   static_cast<std::int16_t>(date.year));
+    engine.setTimeOfDay(hour, minute);
+
+    // Asked in the order the Vakit panel asks them: the moon, sun and
+    // field caches make the order part of the result.
+    const int qibla = engine.qiblaTenths();
+    const int sunAzimuth = engine.sunAzimuthNow();
+    const int sunAltitude = engine.sunAltitudeNow();
+    const int magneticDeclination = engine.magneticDeclinationTenths(0);
+    const int modelValid = engine.context.geomagneticModelValid;
+    const int horizontalIntensity = engine.horizontalIntensityHundreds(0);
+    const int moonAzimuth = engine.moonAzimuthTenths();
+    const int moonAltitude = engine.moonAltitudeTenths();
+    const int moonElongation = engine.moonNow();
+    const int moonLatitude = engine.moonLatitudeTenths();
+    const int moonDistance = engine.moonSurfaceDistanceTenths();
+    const int sunDistance = engine.sunDistanceTenths();
+    const int sunLongitude = engine.sunLongitudeTenths();
+    const int sunDeclination = engine.sunDeclinationTenths();
+    const int noonDeviation = engine.noonDeviationTenths();
+    const std::string_view message = engine::moonSkyMessage(moonElongation, moonLatitude, sunAltitude, moonAltitude);
+
+    out << "sun_azimuth=" << sunAzimuth << "\nsun_altitude=" << sunAltitude << "\nmoon_elongation=" << moonElongation
+        << "\nmoon_latitude=" << moonLatitude << "\nmoon_azimuth=" << moonAzimuth << "\nmoon_altitude=" << moonAltitude
+        << "\nmoon_distance=" << moonDistance << "\nsun_distance=" << sunDistance << "\nsun_longitude=" << sunLongitude
+        << "\nsun_declination=" << sunDeclination << "\nnoon_deviation=" << noonDeviation << "\nqibla=" << qibla
+        << "\nmagnetic_declination=" << magneticDeclination << "\nhorizontal_intensity=" << horizontalIntensity
+        << "\nmodel_valid=" << modelValid << "\nsky_message=" << message << '\n';
+    return kExitOk;
+}
+
+}  // namespace orvanta::cli

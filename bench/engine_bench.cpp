@@ -1,6 +1,7 @@
-// Cost of the daily times: one day of ten times, and a year of days, as the
-// scheduler and the yearly timetable compute them. With libitl installed,
-// its six times of one day are measured in the same run for comparison.
+// Cost of the engine's work: the ten times of one day and of a year, as the
+// scheduler and the yearly timetable compute them; the religious days of a
+// year; one geomagnetic synthesis. With libitl installed, its six times of
+// one day are measured in the same run for comparison.
 #include <benchmark/benchmark.h>
 
 #include "engine/engine.h"
@@ -49,6 +50,32 @@ void BM_EngineOneYear(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 365);
 }
 BENCHMARK(BM_EngineOneYear)->Unit(benchmark::kMicrosecond);
+
+// The religious-days report's work: religiousDay for every day of 2014.
+void BM_ReligiousDaysOfAYear(benchmark::State& state) {
+    Engine e;
+    e.setPlace(4101, 2897, 180);
+    DayCycle cycle;
+    for (auto _ : state) {
+        for (int i = 0; i < 365; ++i) {
+            cycle.next(e);
+            benchmark::DoNotOptimize(e.religiousDay());
+        }
+    }
+}
+BENCHMARK(BM_ReligiousDaysOfAYear)->Unit(benchmark::kMillisecond);
+
+// One WMM2010 synthesis (degree and order 12).
+void BM_GeomagneticSynthesis(benchmark::State& state) {
+    Engine e;
+    e.setPlace(4101, 2897, 180);
+    e.setDate(1, 1, 2014);
+    for (auto _ : state) {
+        e.computeGeomagnetic(0.0f);
+        benchmark::DoNotOptimize(e.context.magneticDeclination);
+    }
+}
+BENCHMARK(BM_GeomagneticSynthesis);
 
 #ifdef ORVANTA_HAVE_LIBITL
 void BM_LibitlOneDay(benchmark::State& state) {

@@ -13,12 +13,15 @@
 #include <array>
 #include <cmath>
 
+#include "engine/constants.h"
 #include "engine/engine.h"
 #include "engine/wmm2010_coefficients.h"
 
 namespace orvanta::engine {
 
 namespace {
+
+using namespace constants;
 
 constexpr int N = kWmmDegree;
 using Table = std::array<std::array<Real, N + 1>, N + 1>;
@@ -34,8 +37,6 @@ constexpr double kWeakestHorizontalField = 5000.0;
 constexpr float kSemiMajorKm = 6378.137f;
 constexpr float kSemiMinorKm = 6356.7523142f;
 constexpr float kReferenceRadiusKm = 6371.2f;
-constexpr double kRadiansPerLongitudeMinute = 0.004363323129985824;  // π/720
-constexpr double kDegreesPerRadian = 57.29577951308232;
 // The Kaaba: 21.4225315° N, 39.8261646° E, as single-precision radians.
 constexpr float kKaabaLatitude = 0.3738937f;
 constexpr float kKaabaLongitude = 0.6950977f;
@@ -164,7 +165,7 @@ void Engine::computeGeomagnetic(float altitudeKm) {
     DayContext& c = context;
     const Real years = dayNumber() * kYearsPerDay - kYearsFrom2000ToEpoch;
     const Geocentric place = toGeocentric(c.latitudeRadians, altitudeKm);
-    const Real eastLongitude = c.longitudeMinutes * kRadiansPerLongitudeMinute;
+    const Real eastLongitude = c.longitudeMinutes * kRadiansPerMinute;
     const Field field = synthesise(coefficientsAt(years), place, eastLongitude);
     c.horizontalIntensity = static_cast<float>(std::sqrt(field.north * field.north + field.east * field.east));
     c.magneticDeclination = static_cast<float>(std::atan2(field.east, field.north) * kDegreesPerRadian);
@@ -190,7 +191,7 @@ std::int32_t Engine::horizontalIntensityHundreds(std::int16_t altitudeMetres) {
 }
 
 std::int16_t Engine::qiblaTenths() {
-    context.hourAngle = static_cast<float>(context.longitudeMinutes * kRadiansPerLongitudeMinute - kKaabaLongitude);
+    context.hourAngle = static_cast<float>(context.longitudeMinutes * kRadiansPerMinute - kKaabaLongitude);
     return azimuthTenths(kKaabaLatitude);
 }
 

@@ -7,18 +7,20 @@
 // differ by a day from a published one.
 #include <cmath>
 
+#include "engine/constants.h"
 #include "engine/engine.h"
 
 namespace orvanta::engine {
 
 namespace {
 
+using namespace constants;
+
 // 1/29.530589: one mean synodic month, in months per day.
 constexpr double kMonthsPerDay = 0.03386319219153473;
 // Places the lunation count so that its whole part on the day before a
 // month is 12 × Hijri year + (month − 1) of the month that follows.
 constexpr double kLunationCountAtEpoch = 17049.7;
-constexpr double kTenthsPerRadian = 572.9577951308232;  // 1800/π
 // 8° in tenths, squared: the visibility circle around the sun.
 constexpr std::int32_t kVisibleDistanceSquared = 80 * 80;
 constexpr std::int32_t kHalfCircleTenths = 1800;

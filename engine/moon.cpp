@@ -11,11 +11,14 @@
 // Meant for the phase, visibility and rough eclipse hints; not an ephemeris.
 #include <cmath>
 
+#include "engine/constants.h"
 #include "engine/engine.h"
 
 namespace orvanta::engine {
 
 namespace {
+
+using namespace constants;
 
 // Mean longitude at J2000.0 and daily motion (218.3172219°, 13.1763966°/day), rad.
 constexpr double kMoonMeanLongitudeAtEpoch = 1681.4208313529116;
@@ -49,13 +52,6 @@ constexpr double kSiderealPerDay = 6.300388099573308;
 // The sun's distance (10⁶ km): semi-major axis term and eccentricity.
 constexpr double kSunDistanceScale = 149.55668848724687;
 constexpr double kSunEccentricity = 0.016718;
-constexpr double kCosObliquity = 0.9175;
-constexpr double kSinObliquity = 0.3978;
-constexpr double kTwoPi = 6.283185307179586476925;
-constexpr double kRadiansPerMinute = 0.004363323129985824;  // π/720
-constexpr double kMinutesPerRadian = 229.1831180523293;     // 720/π
-constexpr double kTenthsPerRadian = 572.9577951308232;      // 1800/π
-constexpr double kDegreesPerRadian = 57.29577951308232;     // 180/π
 // The sun's transit sits half a minute past 12:00 UT plus the equation of time.
 constexpr double kNoonPlusHalfMinute = 720.5;
 

@@ -12,6 +12,7 @@
 // minutes from the sun's transit of the date (hourAngle) plus the last
 // known Greenwich transit, so a solve begins from the transit left by the
 // previous computation.
+#include "engine/constants.h"
 #include "engine/engine.h"
 
 #include <cmath>
@@ -19,6 +20,8 @@
 namespace orvanta::engine {
 
 namespace {
+
+using namespace constants;
 
 // Mean anomaly at J2000.0 and its daily motion (357.528°, 0.9856003°/day), rad.
 constexpr double kMeanAnomalyAtEpoch = 6.240040768070287;
@@ -29,24 +32,13 @@ constexpr double kMeanLongitudePerDay = 0.017202792393721557;
 // Equation of centre: 1.915° sin g + 0.020° sin 2g, in radians.
 constexpr double kCentreTerm1 = 0.03342305517569141;
 constexpr double kCentreTerm2 = 0.00034906585039886593;
-// cos ε and sin ε of the fixed obliquity (ε ≈ 23.44°).
-constexpr double kCosObliquity = 0.9175;
-constexpr double kSinObliquity = 0.3978;
 // Half a day plus half a minute, as a fraction of a day: the transit is
 // carried half a minute late so that truncating clock times rounds them.
 constexpr double kNoonPlusHalfMinuteDays = 0.5003472222222223;
 // Whole days added before taking a fractional part so that truncation
 // behaves as a floor for every date of the valid range.
 constexpr double kPositiveShiftDays = 650.0;
-constexpr double kTwoPi = 6.283185307179586476925;
-constexpr double kHalfPi = 1.570796326794896619231;
 constexpr double kMinutesPerDay = 1440.0;
-// π/720: radians of hour angle per minute of time.
-constexpr double kRadiansPerMinute = 0.004363323129985824;
-// 720/π: minutes of time per radian of hour angle.
-constexpr double kMinutesPerRadian = 229.1831180523293;
-// 1800/π: tenths of a degree per radian.
-constexpr double kTenthsPerRadian = 572.9577951308232;
 // The shadow altitude is lowered by 0.015° per shadow length (radians).
 constexpr double kShadowLoweringPerLength = 0.0002617993877991494;
 

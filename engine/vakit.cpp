@@ -6,6 +6,7 @@
 // nearest minute. The mode decides whether temkin applies (not in mode 0),
 // whether the high-latitude limits apply (modes 2..5) and how Yatsı is
 // bounded (modes 3..5).
+#include "engine/constants.h"
 #include "engine/engine.h"
 
 #include <cmath>
@@ -14,13 +15,14 @@ namespace orvanta::engine {
 
 namespace {
 
+using namespace constants;
+
 // Altitudes and their evening mirrors (180° − h) as the single-precision
 // radians the solver receives.
 constexpr float kSunriseAltitude = -0.017453292f;   // −1°: Güneş, İstiva's sunrise
 constexpr float kIsrakAltitude = 0.08726646f;       // +5°: İşrak
 constexpr float kIsfirarArgument = 3.0543263f;      // 175° = 180° − 5°: İsfirar
 constexpr float kSunsetArgument = 3.159046f;        // 181° = 180° − (−1°): Akşam
-constexpr double kRadiansPerDegree = 0.017453292519943295769;
 // Öğle: the transit plus two minutes, before temkin.
 constexpr float kOgleAfterTransitMinutes = 2.0f;
 constexpr std::int16_t kMinutesPerDay = 1440;

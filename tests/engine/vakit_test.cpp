@@ -25,13 +25,24 @@ std::string clockText(const Day& day) {
     return text;
 }
 
-Day computeFresh(std::int16_t lat, std::int16_t lon, std::int16_t offset, std::int16_t d, std::int16_t m,
-                 std::int16_t y, std::int16_t mode = 4) {
+using Temkin = std::array<std::int16_t, 10>;
+constexpr Temkin kDefaultTemkin{-2, -6, 10, 0, 5, 4, 4, 0, 8, 2};
+constexpr Temkin kNoTemkin{};
+
+// A fresh engine set to a place, a date, a mode and temkins (−18°/−17°).
+Engine engineFor(std::int16_t lat, std::int16_t lon, std::int16_t offset, std::int16_t d, std::int16_t m,
+                 std::int16_t y, std::int16_t mode = 4, const Temkin& temkin = kDefaultTemkin) {
     Engine e;
     e.setAnglesAndMode(-1800, -1700, mode);
+    e.setTemkin(temkin);
     e.setPlace(lat, lon, offset);
     e.setDate(d, m, y);
-    return e.computeDay();
+    return e;
+}
+
+Day computeFresh(std::int16_t lat, std::int16_t lon, std::int16_t offset, std::int16_t d, std::int16_t m,
+                 std::int16_t y, std::int16_t mode = 4, const Temkin& temkin = kDefaultTemkin) {
+    return engineFor(lat, lon, offset, d, m, y, mode, temkin).computeDay();
 }
 
 // Reference: the engine's worked days (İstanbul, defaults, fresh engine).
@@ -63,17 +74,9 @@ TEST(Vakit, SixtyNorthInEveryMode) {
 }
 
 TEST(Vakit, ModeZeroIgnoresEveryTemkin) {
-    Engine plain;
-    plain.setAnglesAndMode(-1800, -1700, 0);
-    plain.setTemkin({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    plain.setPlace(4101, 2897, 120);
-    plain.setDate(1, 1, 2014);
-    Engine withTemkin;
-    withTemkin.setAnglesAndMode(-1800, -1700, 0);
-    withTemkin.setTemkin({-9, 9, -9, 9, 5, 9, -9, 9, -9, 9});
-    withTemkin.setPlace(4101, 2897, 120);
-    withTemkin.setDate(1, 1, 2014);
-    EXPECT_EQ(clockText(plain.computeDay()), clockText(withTemkin.computeDay()));
+    Engine plain = engineFor(4101, 2897, 120, 1, 1, 2014, 0, kNoTemkin);
+    EXPECT_EQ(clockText(plain.computeDay()),
+              clockText(computeFresh(4101, 2897, 120, 1, 1, 2014, 0, {-9, 9, -9, 9, 5, 9, -9, 9, -9, 9})));
     // Öğle is then the transit plus two minutes.
     plain.computeVakit(VakitType::Imsak);
     plain.computeVakit(VakitType::Gunes);
@@ -84,19 +87,9 @@ TEST(Vakit, ModeZeroIgnoresEveryTemkin) {
 }
 
 TEST(Vakit, TemkinShiftsEachTimeByItsOwnMinutes) {
-    Engine zero;
-    zero.setAnglesAndMode(-1800, -1700, 1);
-    zero.setTemkin({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    zero.setPlace(4101, 2897, 120);
-    zero.setDate(1, 1, 2014);
-    const Day base = zero.computeDay();
-    Engine shifted;
-    shifted.setAnglesAndMode(-1800, -1700, 1);
-    const std::array<std::int16_t, 10> temkin{-2, -6, 10, -3, 5, 4, 4, -7, 8, 2};
-    shifted.setTemkin(temkin);
-    shifted.setPlace(4101, 2897, 120);
-    shifted.setDate(1, 1, 2014);
-    const Day moved = shifted.computeDay();
+    const Day base = computeFresh(4101, 2897, 120, 1, 1, 2014, 1, kNoTemkin);
+    const Temkin temkin{-2, -6, 10, -3, 5, 4, 4, -7, 8, 2};
+    const Day moved = computeFresh(4101, 2897, 120, 1, 1, 2014, 1, temkin);
     for (std::size_t i = 0; i < moved.size(); ++i) {
         // Truncation of the sum may land one minute either side.
         EXPECT_NEAR(moved[i] - base[i], temkin[i], 1) << orvanta::engine::vakitNames[i + 1];
@@ -135,12 +128,7 @@ TEST(Vakit, YatsiAfterMidnightWrapsToASmallValue) {
 }
 
 TEST(Vakit, ModeFiveTiesYatsiToAksam) {
-    Engine e;
-    e.setAnglesAndMode(-1800, -1700, 5);
-    e.setTemkin({-2, -6, 10, 0, 5, 4, 4, 0, 8, 90});
-    e.setPlace(4101, 2897, 120);
-    e.setDate(1, 1, 2014);
-    const Day times = e.computeDay();
+    const Day times = computeFresh(4101, 2897, 120, 1, 1, 2014, 5, {-2, -6, 10, 0, 5, 4, 4, 0, 8, 90});
     // Akşam already holds its 8 minutes; Yatsı adds 8 + 90 to the raw
     // sunset hour angle: 90 minutes after the Akşam time, give or take the
     // truncation of Akşam's fractional hour angle.
@@ -156,11 +144,7 @@ TEST(Vakit, NightBoundsAreOnlyUpperLimits) {
 }
 
 TEST(Vakit, PolarNightAtSeventyNorthKeepsThreeHoursOfDay) {
-    Engine e;
-    e.setAnglesAndMode(-1800, -1700, 2);
-    e.setTemkin({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    e.setPlace(7000, 2500, 120);
-    e.setDate(21, 12, 2014);
+    Engine e = engineFor(7000, 2500, 120, 21, 12, 2014, 2, kNoTemkin);
     const Day limited = e.computeDay();
     // Sunrise and sunset held 1 h 30 min either side of the transit.
     EXPECT_NEAR(limited[8] - limited[1], 180, 1);
@@ -180,10 +164,7 @@ TEST(Vakit, WithoutLimitsImsakAndYatsiMeetAtSolarMidnight) {
 // A caller must compute a day in ascending order: İstiva and Yatsı read the
 // İmsak and Akşam hour angles kept from the last computation.
 TEST(Vakit, LaterTimesReadTheKeptHourAnglesOfTheLastDayComputed) {
-    Engine e;
-    e.setAnglesAndMode(-1800, -1700, 3);
-    e.setPlace(6000, 2500, 180);
-    e.setDate(21, 12, 2014);
+    Engine e = engineFor(6000, 2500, 180, 21, 12, 2014, 3);
     e.computeDay();
     e.setDate(21, 6, 2014);
     const auto yatsiAlone = e.computeVakit(VakitType::Yatsi);

@@ -97,46 +97,49 @@ TEST(Sun, AzimuthRangeAndTheMeridian) {
 }
 
 // Around the June solstice at 65° N the sun stays above −18° all night.
-TEST(AltitudeSolver, PolarTwilightFallsOnSolarMidnightWithoutLimits) {
+// An engine at latitude (hundredths, 25° E, UTC+3) on a 2014 date in a mode.
+Engine solverAt(std::int16_t latitude, std::int16_t day, std::int16_t month, std::int16_t mode) {
     Engine e;
-    e.setAnglesAndMode(-1800, -1700, 0);
-    e.setPlace(6500, 2500, 180);
-    e.setDate(21, 6, 2014);
-    e.hourAngleForAltitude(static_cast<float>(-18 * kRadiansPerDegree));
+    e.setAnglesAndMode(-1800, -1700, mode);
+    e.setPlace(latitude, 2500, 180);
+    e.setDate(day, month, 2014);
+    return e;
+}
+
+// The solver's argument for an altitude (or its evening mirror) in degrees.
+void solveDegrees(Engine& e, double degrees) { e.hourAngleForAltitude(static_cast<float>(degrees * kRadiansPerDegree)); }
+
+TEST(AltitudeSolver, PolarTwilightFallsOnSolarMidnightWithoutLimits) {
+    Engine e = solverAt(6500, 21, 6, 0);
+    solveDegrees(e, -18);
     EXPECT_EQ(e.context.limitLevel, 0);
     EXPECT_FLOAT_EQ(e.context.hourAngle, -720.0f);
 }
 
 TEST(AltitudeSolver, LevelOneHoldsTwilightHalfAnHourFromMidnight) {
-    Engine e;
-    e.setAnglesAndMode(-1800, -1700, 2);
-    e.setPlace(6500, 2500, 180);
-    e.setDate(21, 6, 2014);
+    Engine e = solverAt(6500, 21, 6, 2);
     e.context.limitLevel = 1;
-    e.hourAngleForAltitude(static_cast<float>(-18 * kRadiansPerDegree));
+    solveDegrees(e, -18);
     EXPECT_NEAR(e.context.hourAngle, -690.0f, 0.01f);
     // Mode 1 forces the level back to 0 inside the solver.
     e.setAnglesAndMode(-1800, -1700, 1);
     e.context.limitLevel = 1;
-    e.hourAngleForAltitude(static_cast<float>(-18 * kRadiansPerDegree));
+    solveDegrees(e, -18);
     EXPECT_EQ(e.context.limitLevel, 0);
     EXPECT_FLOAT_EQ(e.context.hourAngle, -720.0f);
 }
 
 TEST(AltitudeSolver, PolarNightSunriseHeldAnHourAndAHalfFromTransit) {
-    Engine e;
-    e.setAnglesAndMode(-1800, -1700, 2);
-    e.setPlace(7000, 2500, 180);
-    e.setDate(21, 12, 2014);
+    Engine e = solverAt(7000, 21, 12, 2);
     e.context.limitLevel = 2;
-    e.hourAngleForAltitude(static_cast<float>(-1 * kRadiansPerDegree));
+    solveDegrees(e, -1);
     EXPECT_NEAR(e.context.hourAngle, -90.0f, 0.01f);
     // The evening twin: the argument π − h selects the afternoon.
-    e.hourAngleForAltitude(static_cast<float>(181 * kRadiansPerDegree));
+    solveDegrees(e, 181);
     EXPECT_NEAR(e.context.hourAngle, 90.0f, 0.01f);
     // Without limits the sun, never reaching −1°, "rises" at the transit.
     e.setAnglesAndMode(-1800, -1700, 0);
-    e.hourAngleForAltitude(static_cast<float>(-1 * kRadiansPerDegree));
+    solveDegrees(e, -1);
     EXPECT_FLOAT_EQ(e.context.hourAngle, 0.0f);
 }
 

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
 #include "tools/cli/cli.h"
 
 namespace {
@@ -26,6 +27,10 @@ std::vector<std::string> istanbul(std::string date, std::vector<std::string> mor
     std::vector<std::string> args{"times", "--lat", "41.01", "--lon", "28.97", "--offset", "120", "--date", date};
     args.insert(args.end(), more.begin(), more.end());
     return args;
+}
+
+std::vector<std::string> istanbulAtOffset(std::string date, std::string offsetMinutes) {
+    return {"times", "--lat", "41.01", "--lon", "28.97", "--offset", offsetMinutes, "--date", date};
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -186,6 +191,65 @@ TEST(CliSky, TimeOfDayIsChecked) {
         EXPECT_EQ(run.out, "") << time;
         EXPECT_NE(run.err.find("--time"), std::string::npos) << time;
     }
+}
+
+TEST(CliIni, SettingsFileGivesPlaceOffsetAndCalculation) {
+    orvanta::test::TempFolder folder;
+    const std::string ini = folder.write("orvanta.ini",
+                                         "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n")
+                                .string();
+    const std::string worked = "2014-01-01 05:48 07:22 08:16 11:19 12:15 14:33 15:10 16:09 16:55 18:22\n";
+    EXPECT_EQ(runInProcess({"times", "--ini", ini, "--date", "2014-01-01"}).out, worked);
+    // Explicit options win over the file.
+    EXPECT_EQ(runInProcess({"times", "--ini", ini, "--date", "2014-01-01", "--offset", "180"}).out,
+              runInProcess(istanbulAtOffset("2014-01-01", "180")).out);
+
+    const std::string tuned = folder.write("tuned.ini",
+                                           "[Hesap Paramatreleri]\nEnlem=6000\nBoylam=2500\nSaat Farkı=120\n"
+                                           "Yaz Saati=1\nHesap Modu=0\nSABAH temkini=9\nİmsak Açısı=-1600\n")
+                                  .string();
+    EXPECT_EQ(runInProcess({"times", "--ini", tuned, "--date", "2014-06-21"}).out,
+              runInProcess({"times", "--lat", "60", "--lon", "25", "--offset", "180", "--date", "2014-06-21",
+                            "--mode", "0", "--imsak-angle", "-16", "--temkin", "9,-6,10,0,5,4,4,0,8,2"})
+                  .out);
+    EXPECT_EQ(runInProcess({"hijri", "--ini", ini, "--date", "2014-07-28"}).out,
+              runInProcess({"hijri", "--lat", "41.01", "--lon", "28.97", "--offset", "120", "--date", "2014-07-28"})
+                  .out);
+
+    const CliRun missing = runInProcess({"sky", "--ini", (folder / "none.ini").string(), "--date", "2014-01-01",
+                                         "--time", "12:00"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("--ini"), std::string::npos);
+}
+
+TEST(CliIni, SystemZoneWhenTheFileSaysSo) {
+    orvanta::test::TempFolder folder;
+    const std::string ini = folder.write("orvanta.ini",
+                                         "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=-300\n"
+                                         "Windows Saat Dilimi=1\nWindows Yaz Saati=1\n")
+                                .string();
+    // The child process reads the zone from TZ: Berlin is +60, +120 in summer.
+    const std::string command = std::string("TZ=Europe/Berlin ") + ORVANTA_CLI_PATH + " times --ini " + ini;
+    auto firstLine = [](const std::string& shell) {
+        FILE* pipe = ::popen(shell.c_str(), "r");
+        char buffer[128] = {};
+        const bool read = std::fgets(buffer, sizeof buffer, pipe) != nullptr;
+        ::pclose(pipe);
+        return read ? std::string(buffer) : std::string();
+    };
+    EXPECT_EQ(firstLine(command + " --date 2014-01-01"), runInProcess(istanbulAtOffset("2014-01-01", "60")).out);
+    EXPECT_EQ(firstLine(command + " --date 2014-07-01"), runInProcess(istanbulAtOffset("2014-07-01", "120")).out);
+}
+
+TEST(CliPlace, RowOfTheDatabase) {
+    orvanta::test::TempFolder folder;
+    const std::string csv = folder.write("p.csv", "Adana;Türkiye;3;37;35,32\nİstanbul;Türkiye;2;41,01;28,97\n").string();
+    EXPECT_EQ(runInProcess({"place", "--row", "2", "--csv", csv}).out, "İstanbul;Türkiye;120;4100;2896\n");
+    EXPECT_EQ(runInProcess({"place", "--row", "9", "--csv", csv}).out, "İstanbul;Türkiye;120;4100;2896\n");
+    const CliRun shipped = runInProcess({"place", "--row", "34"});
+    EXPECT_EQ(shipped.out.substr(0, shipped.out.find(';')), "İstanbul") << shipped.err;
+    EXPECT_EQ(runInProcess({"place", "--row", "0", "--csv", csv}).status, 2);
+    EXPECT_EQ(runInProcess({"place", "--row", "1", "--csv", (folder / "x.csv").string()}).status, 2);
 }
 
 }  // namespace

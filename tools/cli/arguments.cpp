@@ -4,8 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
 
 #include "engine/engine.h"
+#include "platform/linux/system_zone.h"
+#include "settings/ini_file.h"
 
 namespace orvanta::cli {
 
@@ -56,6 +60,17 @@ int twoDigits(std::string_view text, std::size_t pos) {
     auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -100; };
     const int value = digit(pos) * 10 + digit(pos + 1);
     return value < 0 ? -1 : value;
+}
+
+// Noon of a civil day in the system's zone.
+std::time_t localNoon(const CivilDate& date) {
+    std::tm noon{};
+    noon.tm_year = date.year - 1900;
+    noon.tm_mon = date.month - 1;
+    noon.tm_mday = date.day;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    return std::mktime(&noon);
 }
 
 }  // namespace
@@ -136,14 +151,36 @@ std::vector<std::int32_t> Options::integerList(std::string_view name, std::size_
                    " separated by commas");
 }
 
-PlaceOptions placeOptions(const Options& options) {
+std::optional<settings::Settings> iniSettings(const Options& options) {
+    if (!options.has("ini")) return std::nullopt;
+    const std::filesystem::path path = options.text("ini");
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) fail("ini", "cannot read '" + path.string() + "'");
+    settings::Settings loaded;
+    settings::SchedulerTriggers triggers;
+    settings::loadCalculationParameters(settings::IniFile(path), loaded, engine::sharedEngine(), triggers);
+    return loaded;
+}
+
+PlaceOptions placeOptions(const Options& options, const std::optional<settings::Settings>& ini,
+                          const CivilDate& firstDay) {
     // Twelve hours either way covers every zone on earth with its summer time.
     constexpr std::int32_t kOffsetLimitMinutes = 720;
+    auto fromFile = [&](std::string_view name, auto value) {
+        if (!ini) fail(name, "missing option (or give --ini FILE)");
+        return static_cast<std::int16_t>(value(*ini));
+    };
     PlaceOptions place;
-    place.latitudeHundredths = options.hundredths("lat", 90.0);
-    place.longitudeHundredths = options.hundredths("lon", 180.0);
+    place.latitudeHundredths = options.has("lat") ? options.hundredths("lat", 90.0)
+                                                  : fromFile("lat", [](const auto& s) { return s.latitude; });
+    place.longitudeHundredths = options.has("lon") ? options.hundredths("lon", 180.0)
+                                                   : fromFile("lon", [](const auto& s) { return s.longitude; });
     place.offsetMinutes =
-        static_cast<std::int16_t>(options.integer("offset", -kOffsetLimitMinutes, kOffsetLimitMinutes));
+        options.has("offset")
+            ? static_cast<std::int16_t>(options.integer("offset", -kOffsetLimitMinutes, kOffsetLimitMinutes))
+            : fromFile("offset", [&](const auto& s) {
+                  return settings::clockOffsetMinutes(s, platform::systemZoneAt(localNoon(firstDay)));
+              });
     return place;
 }
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/settings.h"
+
 namespace orvanta::cli {
 
 // A bad argument: the message names the argument and what is wrong.
@@ -52,13 +54,21 @@ private:
     std::map<std::string, std::string, std::less<>> values_;
 };
 
-// The place and clock offset of --lat, --lon and --offset.
+// The settings of the file named by --ini, or nothing without --ini. A
+// file that cannot be read is a UsageError.
+std::optional<settings::Settings> iniSettings(const Options& options);
+
+// The place and clock offset of --lat, --lon and --offset; each one absent
+// is taken from the settings file of --ini (the offset as the scheduler
+// forms it, with the system zone of the first day when the file says to
+// follow it), and is a UsageError without one.
 struct PlaceOptions {
     std::int16_t latitudeHundredths = 0;
     std::int16_t longitudeHundredths = 0;
     std::int16_t offsetMinutes = 0;
 };
-PlaceOptions placeOptions(const Options& options);
+PlaceOptions placeOptions(const Options& options, const std::optional<settings::Settings>& ini,
+                          const CivilDate& firstDay);
 
 // --date and the optional --days (1..36600, default 1), checked to stay
 // within 2099.

@@ -22,7 +22,15 @@ constexpr const char* kUsage =
     "      the Hijri date found from the moon, and the religious day after ' | '.\n"
     "  sky --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD --time HH:MM\n"
     "      sun, moon, qibla and geomagnetic values as key=value lines, in the\n"
-    "      engine's integer units (mostly tenths of a degree).\n";
+    "      engine's integer units (mostly tenths of a degree).\n"
+    "  place --row N [--csv FILE]\n"
+    "      line N of the place database as the program stores it:\n"
+    "      name;country;zone minutes;latitude;longitude (hundredths of a degree).\n"
+    "\n"
+    "times, hijri and sky also take --ini FILE: the place, the clock offset and\n"
+    "(times) the temkins, angles and mode come from that settings file; options\n"
+    "given on the command line win. Without --ini, --lat, --lon and --offset are\n"
+    "required.\n";
 
 using Command = std::function<int(std::span<const std::string>, std::ostream&)>;
 
@@ -31,6 +39,7 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"times", runTimes},
         {"hijri", runHijri},
         {"sky", runSky},
+        {"place", runPlace},
     };
     return table;
 }

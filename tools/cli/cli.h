@@ -21,5 +21,6 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
 int runTimes(std::span<const std::string> args, std::ostream& out);
 int runHijri(std::span<const std::string> args, std::ostream& out);
 int runSky(std::span<const std::string> args, std::ostream& out);
+int runPlace(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -35,9 +35,10 @@ std::pair<std::int16_t, std::int16_t> clockOption(const Options& options, std::s
 }  // namespace
 
 int runHijri(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"lat", "lon", "offset", "date", "days"});
-    const PlaceOptions place = placeOptions(options);
+    const Options options(args, {"ini", "lat", "lon", "offset", "date", "days"});
+    const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
+    const PlaceOptions place = placeOptions(options, ini, range.first);
     engine::Engine& engine = engineAtPlace(place);
     forEachDay(engine, range, [&](const CivilDate& date) {
         const std::string_view religious = engine.religiousDay();
@@ -51,9 +52,10 @@ int runHijri(std::span<const std::string> args, std::ostream& out) {
 }
 
 int runSky(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"lat", "lon", "offset", "date", "time"});
-    const PlaceOptions place = placeOptions(options);
+    const Options options(args, {"ini", "lat", "lon", "offset", "date", "time"});
+    const auto ini = iniSettings(options);
     const CivilDate date = options.date("date");
+    const PlaceOptions place = placeOptions(options, ini, date);
     const auto [hour, minute] = clockOption(options, "time");
     engine::Engine& engine = engineAtPlace(place);
     engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),

@@ -1,4 +1,5 @@
 // orvanta-cli times: the ten daily times of consecutive days.
+#include <algorithm>
 #include <array>
 #include <ostream>
 
@@ -18,19 +19,20 @@ constexpr std::int32_t kTemkinLimitMinutes = 720;
 }  // namespace
 
 int runTimes(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"lat", "lon", "offset", "date", "days", "mode", "imsak-angle", "yatsi-angle",
-                                 "temkin"});
-    const PlaceOptions place = placeOptions(options);
+    const Options options(args, {"ini", "lat", "lon", "offset", "date", "days", "mode", "imsak-angle",
+                                 "yatsi-angle", "temkin"});
+    const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
+    const PlaceOptions place = placeOptions(options, ini, range.first);
 
-    const engine::CalculationParameters defaults;
-    const auto mode = static_cast<std::int16_t>(options.has("mode") ? options.integer("mode", 0, 5) : defaults.mode);
-    const std::int16_t imsak = options.has("imsak-angle") ? options.hundredths("imsak-angle", kAngleLimitDegrees)
-                                                          : static_cast<std::int16_t>(defaults.imsakAngle * 100);
-    const std::int16_t yatsi = options.has("yatsi-angle") ? options.hundredths("yatsi-angle", kAngleLimitDegrees)
-                                                          : static_cast<std::int16_t>(defaults.yatsiAngle * 100);
+    const settings::Settings base = ini.value_or(settings::Settings{});
+    const auto mode = static_cast<std::int16_t>(options.has("mode") ? options.integer("mode", 0, 5) : base.calcMode);
+    const auto imsak = options.has("imsak-angle") ? options.hundredths("imsak-angle", kAngleLimitDegrees)
+                                                  : static_cast<std::int16_t>(settings::angleHundredths(base.imsakAngle));
+    const auto yatsi = options.has("yatsi-angle") ? options.hundredths("yatsi-angle", kAngleLimitDegrees)
+                                                  : static_cast<std::int16_t>(settings::angleHundredths(base.yatsiAngle));
     std::array<std::int16_t, engine::kComputedVakits> temkin{};
-    std::copy(engine::defaultTemkin.begin(), engine::defaultTemkin.end(), temkin.begin());
+    std::copy(base.temkin.begin(), base.temkin.end(), temkin.begin());
     if (options.has("temkin")) {
         const auto list =
             options.integerList("temkin", engine::kComputedVakits, -kTemkinLimitMinutes, kTemkinLimitMinutes);

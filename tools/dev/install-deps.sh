@@ -3,7 +3,7 @@
 # Usage: tools/dev/install-deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev "$@")
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev tzdata "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,15 @@
+// The system's time zone as the C library sees it (TZ or /etc/localtime).
+#pragma once
+
+#include <ctime>
+
+#include "settings/settings.h"
+
+namespace orvanta::platform {
+
+// The zone's standard offset east of UTC in minutes, and whether summer
+// time is in force at `when`.
+settings::SystemZone systemZoneAt(std::time_t when);
+settings::SystemZone currentSystemZone();
+
+}  // namespace orvanta::platform

@@ -1,0 +1,67 @@
+#include "platform/linux/xdg_autostart.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+namespace orvanta::platform {
+
+namespace {
+
+constexpr const char* kEntryName = "orvanta.desktop";
+
+// A path in an Exec line: quoted, with the characters the desktop-entry
+// format escapes inside quotes.
+std::string quotedForExec(const std::string& path) {
+    std::string quoted = "\"";
+    for (const char c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+}  // namespace
+
+XdgAutostart::XdgAutostart(std::filesystem::path autostartFolder, std::filesystem::path executable)
+    : entry_(std::move(autostartFolder) / kEntryName), executable_(std::move(executable)) {}
+
+XdgAutostart XdgAutostart::forCurrentUser(std::filesystem::path executable) {
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    std::filesystem::path config;
+    if (configHome != nullptr && *configHome == '/') {
+        config = configHome;
+    } else {
+        const char* home = std::getenv("HOME");
+        config = std::filesystem::path(home != nullptr ? home : ".") / ".config";
+    }
+    return XdgAutostart(config / "autostart", std::move(executable));
+}
+
+bool XdgAutostart::enabled() const {
+    std::error_code error;
+    return std::filesystem::exists(entry_, error);
+}
+
+bool XdgAutostart::setEnabled(bool on) {
+    std::error_code error;
+    if (!on) {
+        std::filesystem::remove(entry_, error);
+        return !error;
+    }
+    std::filesystem::create_directories(entry_.parent_path(), error);
+    std::ofstream out(entry_, std::ios::trunc);
+    out << "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Orvanta\n"
+           "Comment=Namaz vakitleri saati\n"
+           "Exec="
+        << quotedForExec(executable_.string())
+        << "\n"
+           "Terminal=false\n"
+           "X-GNOME-Autostart-enabled=true\n";
+    out.close();
+    return static_cast<bool>(out);
+}
+
+}  // namespace orvanta::platform

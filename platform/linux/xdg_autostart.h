@@ -1,0 +1,31 @@
+// Starting with the desktop session through an XDG autostart entry:
+// <config>/autostart/orvanta.desktop. The entry's presence is the setting.
+#pragma once
+
+#include <filesystem>
+
+#include "settings/autostart.h"
+
+namespace orvanta::platform {
+
+class XdgAutostart : public settings::AutostartSetting {
+public:
+    // autostartFolder: the folder of autostart entries; executable: the
+    // program the entry starts.
+    XdgAutostart(std::filesystem::path autostartFolder, std::filesystem::path executable);
+    // $XDG_CONFIG_HOME/autostart, or ~/.config/autostart.
+    static XdgAutostart forCurrentUser(std::filesystem::path executable);
+
+    bool enabled() const override;
+    // On writes the entry (replacing one written by anyone else); off
+    // removes it.
+    bool setEnabled(bool on) override;
+
+    const std::filesystem::path& entryPath() const { return entry_; }
+
+private:
+    std::filesystem::path entry_;
+    std::filesystem::path executable_;
+};
+
+}  // namespace orvanta::platform

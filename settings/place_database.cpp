@@ -1,0 +1,116 @@
+#include "settings/place_database.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "settings/text_encoding.h"
+
+namespace orvanta::settings {
+
+namespace {
+
+// Characters one read of the Windows program's 255-byte line buffer holds.
+constexpr std::size_t kLineBufferCharacters = 254;
+
+// Factors of the place list's scaling: hours to tenths of minutes, degrees
+// to thousandths; the final step multiplies by 0.1.
+constexpr int kHoursFactor = 600;
+constexpr int kDegreesFactor = 1000;
+
+std::vector<std::string_view> fields(std::string_view line) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (start <= line.size()) {
+        std::size_t end = line.find(';', start);
+        if (end == std::string_view::npos) end = line.size();
+        if (end > start) parts.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// The piece of text the n-th read of a 255-byte line buffer returns: up to
+// and including a line feed, or 254 characters, whichever comes first.
+std::optional<std::string_view> lineAtRow(std::string_view text, std::int32_t row) {
+    std::optional<std::string_view> piece;
+    std::size_t position = 0;
+    for (std::int32_t read = 0; read < row && position < text.size(); ++read) {
+        const std::size_t feed = text.find('\n', position);
+        const std::size_t lineEnd = feed == std::string_view::npos ? text.size() : feed + 1;
+        const std::string_view rest = text.substr(position, lineEnd - position);
+        const std::string_view taken = utf8Prefix(rest, kLineBufferCharacters);
+        piece = taken;
+        position += taken.size();
+    }
+    return piece;
+}
+
+std::string_view withoutLineEnd(std::string_view text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+double leadingDecimal(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\n\v\f\r");
+    if (first == std::string_view::npos) return 0.0;
+    text.remove_prefix(first);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) return 0.0;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{}) return 0.0;
+    return negative ? -value : value;
+}
+
+std::int32_t scaledPlaceValue(double value, int factor) {
+    // 0.1L: the 64-bit-significand value nearest to one tenth.
+    const long double scaled = static_cast<long double>(value) * static_cast<long double>(factor) * 0.1L;
+    // A number no place can have is held at the 32-bit range, not wrapped.
+    constexpr long double kLimit = 2147483647.0L;
+    if (!(scaled > -kLimit)) return -static_cast<std::int32_t>(kLimit);
+    if (!(scaled < kLimit)) return static_cast<std::int32_t>(kLimit);
+    return static_cast<std::int32_t>(scaled);
+}
+
+PlaceRecord parsePlaceLine(std::string_view line) {
+    std::string text(withoutLineEnd(line));
+    std::replace(text.begin(), text.end(), ',', '.');
+    const std::vector<std::string_view> parts = fields(text);
+    auto field = [&](std::size_t index) { return index < parts.size() ? parts[index] : std::string_view{}; };
+
+    PlaceRecord record;
+    record.placeName = std::string(utf8Prefix(field(0), kPlaceNameCharacters));
+    record.countryName = std::string(utf8Prefix(field(1), kPlaceNameCharacters));
+    record.timeZoneMinutes = scaledPlaceValue(leadingDecimal(field(2)), kHoursFactor);
+    record.latitude = scaledPlaceValue(leadingDecimal(field(3)), kDegreesFactor);
+    record.longitude = scaledPlaceValue(leadingDecimal(field(4)), kDegreesFactor);
+    return record;
+}
+
+void loadPlaceRow(const std::filesystem::path& file, Settings& settings) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return;
+    const std::string text =
+        decodeTextFile(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    const auto line = lineAtRow(text, std::max(settings.placeRow, 1));
+    if (!line) return;
+    PlaceRecord record = parsePlaceLine(*line);
+    settings.placeName = std::move(record.placeName);
+    settings.countryName = std::move(record.countryName);
+    settings.timeZoneMinutes = record.timeZoneMinutes;
+    settings.latitude = record.latitude;
+    settings.longitude = record.longitude;
+}
+
+}  // namespace orvanta::settings

@@ -1,0 +1,49 @@
+// The place database: a text file with one place a line,
+//   name;country;zone offset in hours;latitude;longitude
+// with "," or "." as the decimal separator. Line N is place N (no header);
+// the first 81 lines are the provinces of Türkiye in plate order.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "settings/settings.h"
+
+namespace orvanta::settings {
+
+// Characters a place or country name keeps.
+inline constexpr std::size_t kPlaceNameCharacters = kNameBuffer - 1;
+
+struct PlaceRecord {
+    std::string placeName;
+    std::string countryName;
+    std::int32_t timeZoneMinutes = 0;  // minutes east of UTC
+    std::int32_t latitude = 0;         // hundredths of a degree, north positive
+    std::int32_t longitude = 0;        // hundredths of a degree, east positive
+};
+
+// Converts one line of the database. Every "," becomes "." (names too); a
+// run of ";" is one separator and a leading ";" is skipped; names keep 15
+// characters; missing names are empty and missing numbers 0.
+PlaceRecord parsePlaceLine(std::string_view line);
+
+// Hours or degrees scaled as the place list always has: the decimal value
+// times `factor` (600 for hours to tenths of minutes, 1000 for degrees to
+// thousandths), times 0.1, in x87 extended precision, truncated toward zero.
+// Neither factor is exact, so 41.01 gives 4100 and -3.5 gives -210.
+std::int32_t scaledPlaceValue(double value, int factor);
+
+// The leading decimal number of text (blanks skipped; 0 when none), as the
+// C library's strtod reads it in the "C" locale.
+double leadingDecimal(std::string_view text);
+
+// Copies line settings.placeRow of the file into the place fields of
+// settings: the last line when the file is shorter; nothing changes when the
+// file is missing or empty. Lines are taken as the Windows program read them
+// through a 255-byte buffer: a line of more than 254 characters (its line
+// feed counted) is read as several lines.
+void loadPlaceRow(const std::filesystem::path& file, Settings& settings);
+
+}  // namespace orvanta::settings

@@ -1,0 +1,248 @@
+#include "settings/settings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+#include <variant>
+
+#include "settings/keys.h"
+
+namespace orvanta::settings {
+
+namespace {
+
+using Section = std::string_view;
+
+// Integer with its default.
+struct IntegerKey {
+    std::string_view key;
+    std::int32_t Settings::*field;
+    std::int32_t defaultValue;
+};
+// Flag stored as an integer: nonzero is on; written as 0 or 1.
+struct NumericFlagKey {
+    std::string_view key;
+    bool Settings::*field;
+};
+// Flag stored as a word: on only when exactly "Evet".
+struct WordFlagKey {
+    std::string_view key;
+    bool Settings::*field;
+};
+// Text kept to bufferSize - 1 characters.
+struct TextKey {
+    std::string_view key;
+    std::string Settings::*field;
+    std::string_view defaultValue;
+    std::size_t bufferSize;
+};
+using KeyEntry = std::variant<IntegerKey, NumericFlagKey, WordFlagKey, TextKey>;
+
+// The place keys, in the order they are read and written.
+const std::array<KeyEntry, 10> kPlaceKeys{
+    IntegerKey{keys::kLatitude, &Settings::latitude, 0},
+    IntegerKey{keys::kLongitude, &Settings::longitude, 0},
+    IntegerKey{keys::kTimeZone, &Settings::timeZoneMinutes, 0},
+    NumericFlagKey{keys::kUseWindowsTimeZone, &Settings::useWindowsTimeZone},
+    NumericFlagKey{keys::kDaylightSaving, &Settings::daylightSaving},
+    NumericFlagKey{keys::kUseWindowsDaylightSaving, &Settings::useWindowsDaylightSaving},
+    NumericFlagKey{keys::kUsePlaceList, &Settings::usePlaceList},
+    IntegerKey{keys::kPlaceRow, &Settings::placeRow, 34},
+    TextKey{keys::kPlaceName, &Settings::placeName, "???", kNameBuffer},
+    TextKey{keys::kCountryName, &Settings::countryName, "???", kNameBuffer},
+};
+
+// The options before the autostart flag, and after it.
+const std::array<KeyEntry, 12> kOptionKeysBeforeAutostart{
+    IntegerKey{keys::kSabahEzan, &Settings::sabahEzanMinutes, 60},
+    WordFlagKey{keys::kSabahEzanAtImsak, &Settings::sabahEzanAtImsak},
+    IntegerKey{keys::kCumaSalaMinutes, &Settings::cumaSalaMinutes, 60},
+    WordFlagKey{keys::kCumaSala, &Settings::cumaSala},
+    IntegerKey{keys::kSahurSalaMinutes, &Settings::sahurSalaMinutes, 90},
+    WordFlagKey{keys::kSahurSala, &Settings::sahurSala},
+    IntegerKey{keys::kReminderMinutes, &Settings::reminderMinutes, 20},
+    WordFlagKey{keys::kReminderOn, &Settings::reminderOn},
+    WordFlagKey{keys::kSalaBeforeEnd, &Settings::salaBeforeEnd},
+    WordFlagKey{keys::kIkindiAtAsrSani, &Settings::ikindiAtAsrSani},
+    WordFlagKey{keys::kRemainingToAnyTime, &Settings::remainingToAnyTime},
+    WordFlagKey{keys::kAutoCorrectClock, &Settings::autoCorrectClock},
+};
+const std::array<KeyEntry, 6> kOptionKeysAfterAutostart{
+    IntegerKey{keys::kRelayComPort, &Settings::relayComPort, 0},
+    IntegerKey{keys::kRelayLead, &Settings::relayLeadSeconds, 3},
+    IntegerKey{keys::kRelayOn, &Settings::relayOnSeconds, 400},
+    TextKey{keys::kSalaTimes, &Settings::salaTimes, "111111", kSalaTimesBuffer},
+    TextKey{keys::kReminderFile, &Settings::reminderFile, "sala.wav", kPathBuffer},
+    TextKey{keys::kReminderText, &Settings::reminderText, "VALLAHİ  KILDIM..!", kReminderTextBuffer},
+};
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+void loadKeys(const IniDocument& document, Section section, std::span<const KeyEntry> entries, Settings& settings) {
+    for (const KeyEntry& entry : entries) {
+        std::visit(Overloaded{
+                       [&](const IntegerKey& k) { settings.*k.field = document.readInt(section, k.key, k.defaultValue); },
+                       [&](const NumericFlagKey& k) { settings.*k.field = document.readInt(section, k.key, 0) != 0; },
+                       [&](const WordFlagKey& k) {
+                           settings.*k.field = document.readString(section, k.key, "", kPathBuffer) == keys::kYes;
+                       },
+                       [&](const TextKey& k) {
+                           settings.*k.field = document.readString(section, k.key, k.defaultValue, k.bufferSize);
+                       },
+                   },
+                   entry);
+    }
+}
+
+void storeKeys(IniDocument& document, Section section, std::span<const KeyEntry> entries, const Settings& settings) {
+    for (const KeyEntry& entry : entries) {
+        std::visit(Overloaded{
+                       [&](const IntegerKey& k) { document.set(section, k.key, std::to_string(settings.*k.field)); },
+                       [&](const NumericFlagKey& k) { document.set(section, k.key, settings.*k.field ? "1" : "0"); },
+                       [&](const WordFlagKey& k) {
+                           document.set(section, k.key, settings.*k.field ? keys::kYes : keys::kNo);
+                       },
+                       [&](const TextKey& k) { document.set(section, k.key, settings.*k.field); },
+                   },
+                   entry);
+    }
+}
+
+// Limits that keep a hand-edited file from overflowing the engine's 16-bit
+// inputs: the valid ranges of place and zone, the altitude range of the
+// angles, and half a day of temkin.
+constexpr std::int32_t kLatitudeLimit = 9000;
+constexpr std::int32_t kLongitudeLimit = 18000;
+constexpr std::int32_t kTimeZoneLimitMinutes = 720;
+constexpr std::int32_t kAngleLimitHundredths = 9000;
+constexpr std::int32_t kTemkinLimitMinutes = 720;
+constexpr std::int32_t kLastPlaceRow = 30000;
+
+void keepWithinLimits(Settings& settings) {
+    settings.latitude = std::clamp(settings.latitude, -kLatitudeLimit, kLatitudeLimit);
+    settings.longitude = std::clamp(settings.longitude, -kLongitudeLimit, kLongitudeLimit);
+    settings.timeZoneMinutes = std::clamp(settings.timeZoneMinutes, -kTimeZoneLimitMinutes, kTimeZoneLimitMinutes);
+    settings.placeRow = std::clamp(settings.placeRow, 1, kLastPlaceRow);
+    settings.calcMode = std::clamp(settings.calcMode, 0, 5);
+    for (std::int32_t& minutes : settings.temkin) {
+        minutes = std::clamp(minutes, -kTemkinLimitMinutes, kTemkinLimitMinutes);
+    }
+}
+
+float angleFromHundredths(std::int32_t hundredths) {
+    return static_cast<float>(std::clamp(hundredths, -kAngleLimitHundredths, kAngleLimitHundredths) / 100.0);
+}
+
+}  // namespace
+
+std::int32_t angleHundredths(float degrees) { return static_cast<std::int32_t>(static_cast<double>(degrees) * 100.0); }
+
+void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine,
+                               SchedulerTriggers& triggers) {
+    const IniDocument document = file.read();
+    const Section section = keys::kCalculationSection;
+    loadKeys(document, section, kPlaceKeys, settings);
+    for (int k = 0; k < engine::kComputedVakits; ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        settings.temkin[index] = document.readInt(section, keys::temkinKey(k), engine::defaultTemkin[index]);
+    }
+    settings.imsakAngle = angleFromHundredths(document.readInt(section, keys::kImsakAngle, -1800));
+    settings.yatsiAngle = angleFromHundredths(document.readInt(section, keys::kYatsiAngle, -1700));
+    settings.calcMode = document.readInt(section, keys::kCalcMode, 4);
+    keepWithinLimits(settings);
+    applyCalculationParameters(settings, engine, triggers);
+}
+
+SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine,
+                                     SchedulerTriggers& triggers) {
+    const SaveResult result = file.update([&](IniDocument& document) {
+        const Section section = keys::kCalculationSection;
+        storeKeys(document, section, kPlaceKeys, settings);
+        for (int k = 0; k < engine::kComputedVakits; ++k) {
+            document.set(section, keys::temkinKey(k), std::to_string(settings.temkin[static_cast<std::size_t>(k)]));
+        }
+        document.set(section, keys::kImsakAngle, std::to_string(angleHundredths(settings.imsakAngle)));
+        document.set(section, keys::kYatsiAngle, std::to_string(angleHundredths(settings.yatsiAngle)));
+        document.set(section, keys::kCalcMode, std::to_string(settings.calcMode));
+    });
+    applyCalculationParameters(settings, engine, triggers);
+    return result;
+}
+
+void applyCalculationParameters(const Settings& settings, engine::Engine& engine, SchedulerTriggers& triggers) {
+    std::array<std::int16_t, engine::kComputedVakits> temkin{};
+    std::transform(settings.temkin.begin(), settings.temkin.end(), temkin.begin(),
+                   [](std::int32_t minutes) { return static_cast<std::int16_t>(minutes); });
+    engine.setTemkin(temkin);
+    engine.setAnglesAndMode(static_cast<std::int16_t>(angleHundredths(settings.imsakAngle)),
+                            static_cast<std::int16_t>(angleHundredths(settings.yatsiAngle)),
+                            static_cast<std::int16_t>(settings.calcMode));
+    triggers.pendingUpdate = 2;
+    triggers.tickCountdown = 0;
+}
+
+void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart,
+                 SchedulerTriggers& triggers) {
+    const IniDocument document = file.read();
+    loadKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
+    settings.autostart = autostart.enabled();
+    loadKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
+    triggers.tickCountdown = 0;
+}
+
+SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart,
+                       SchedulerTriggers& triggers) {
+    SaveResult result = file.update([&](IniDocument& document) {
+        storeKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
+        storeKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
+    });
+    if (!autostart.setEnabled(settings.autostart)) {
+        SaveResult autostartFailure;
+        autostartFailure.ok = false;
+        autostartFailure.message = "Oturumla başlatma ayarı değiştirilemedi.";
+        autostartFailure.detail = "autostart entry could not be changed";
+        result &= autostartFailure;
+    }
+    triggers.tickCountdown = 0;
+    return result;
+}
+
+engine::VakitType ezanSlotType(int slot, bool ikindiAtAsrSani) {
+    using engine::VakitType;
+    constexpr std::array<VakitType, kEzanSlotCount> kSlotTypes{VakitType::Sabah, VakitType::Ogle,
+                                                               VakitType::Ikindi, VakitType::Aksam,
+                                                               VakitType::Yatsi};
+    if (slot == 2 && ikindiAtAsrSani) return VakitType::AsriSani;
+    return kSlotTypes[static_cast<std::size_t>(slot)];
+}
+
+std::string_view ezanSlotName(int slot, bool ikindiAtAsrSani) {
+    return engine::vakitNames[static_cast<std::size_t>(ezanSlotType(slot, ikindiAtAsrSani))];
+}
+
+void loadEzanFiles(const IniFile& file, Settings& settings) {
+    const IniDocument document = file.read();
+    for (int slot = 0; slot < kEzanSlotCount; ++slot) {
+        settings.ezanFiles[static_cast<std::size_t>(slot)] = document.readString(
+            keys::kOptionsSection, ezanSlotName(slot, settings.ikindiAtAsrSani), "ezan.wav", kPathBuffer);
+    }
+}
+
+SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string_view path) {
+    settings.ezanFiles[static_cast<std::size_t>(slot)] = std::string(path);
+    return file.writeString(keys::kOptionsSection, ezanSlotName(slot, settings.ikindiAtAsrSani), path);
+}
+
+std::int32_t clockOffsetMinutes(const Settings& settings, const SystemZone& zone) {
+    constexpr std::int32_t kSummerTimeMinutes = 60;
+    const std::int32_t offset = settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
+    const bool summer = settings.useWindowsDaylightSaving ? zone.daylightInForce : settings.daylightSaving;
+    return offset + (summer ? kSummerTimeMinutes : 0);
+}
+
+}  // namespace orvanta::settings

@@ -1,0 +1,121 @@
+// The user's settings: one record, its defaults, and the two groups that
+// the settings dialogs load and save (place and calculation; options).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/engine.h"
+#include "settings/autostart.h"
+#include "settings/ini_file.h"
+
+namespace orvanta::settings {
+
+// Buffer sizes of the Windows program, terminating zero included; a text
+// keeps at most size - 1 characters.
+inline constexpr std::size_t kNameBuffer = 16;
+inline constexpr std::size_t kPathBuffer = 255;
+inline constexpr std::size_t kSalaTimesBuffer = 7;
+inline constexpr std::size_t kReminderTextBuffer = 33;
+
+inline constexpr int kEzanSlotCount = 5;
+
+struct Settings {
+    // ---- place and zone ----
+    std::int32_t latitude = 0;         // hundredths of a degree, north positive, -9000..9000
+    std::int32_t longitude = 0;        // hundredths of a degree, east positive, -18000..18000
+    std::int32_t timeZoneMinutes = 0;  // minutes east of UTC, -720..720
+    bool useWindowsTimeZone = false;   // take the offset from the system zone
+    bool daylightSaving = false;       // summer time (one hour ahead) in force
+    bool useWindowsDaylightSaving = false;  // summer time as the system says
+    bool usePlaceList = false;         // the place comes from the place database
+    std::int32_t placeRow = 34;        // 1-based line of the place database
+    std::string placeName = "???";     // at most 15 characters
+    std::string countryName = "???";   // at most 15 characters
+
+    // ---- calculation ----
+    // Minutes added to İmsak, Güneş, İşrak, İstiva, Öğle, İkindi, Asr-ı Sani,
+    // İsfirar, Akşam, Yatsı.
+    std::array<std::int32_t, engine::kComputedVakits> temkin = engine::defaultTemkin;
+    float imsakAngle = -18.0f;  // sun's altitude at İmsak, degrees
+    float yatsiAngle = -17.0f;  // sun's altitude at Yatsı, degrees
+    std::int32_t calcMode = 4;  // 0..5
+
+    // ---- options ----
+    std::int32_t sabahEzanMinutes = 60;  // morning ezan this long before Güneş
+    bool sabahEzanAtImsak = false;
+    std::int32_t cumaSalaMinutes = 60;   // Friday salâ this long before Öğle
+    bool cumaSala = false;
+    std::int32_t sahurSalaMinutes = 90;  // sahur salâ this long before İmsak
+    bool sahurSala = false;
+    std::int32_t reminderMinutes = 20;   // reminder this long before a time ends
+    bool reminderOn = false;
+    bool salaBeforeEnd = false;
+    bool ikindiAtAsrSani = false;
+    bool remainingToAnyTime = false;
+    bool autoCorrectClock = false;
+    std::int32_t relayComPort = 0;       // serial port number of the relay, 0 none
+    std::int32_t relayLeadSeconds = 3;   // relay on this long before the sound
+    std::int32_t relayOnSeconds = 400;   // relay released this long after the sound starts
+    std::string salaTimes = "111111";    // "1" = salâ before İmsak, Güneş, Öğle, İkindi, Akşam, Yatsı
+    std::string reminderFile = "sala.wav";
+    std::string reminderText = "VALLAHİ  KILDIM..!";
+    bool autostart = false;
+
+    // Ezan file of each slot (SABAH, ÖĞLE, İKİNDİ or ASR-I SANİ, AKŞAM, YATSI).
+    std::array<std::string, kEzanSlotCount> ezanFiles{"ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav"};
+};
+
+// The two counters of the scheduler that a settings change raises, so that
+// its next one-second tick recomputes the day and refreshes every view.
+struct SchedulerTriggers {
+    std::int32_t tickCountdown = 0;  // ticks before the next pass; 0 = at the next tick
+    std::int32_t pendingUpdate = 0;  // 2 = recompute today's times
+};
+
+// An angle as the file and the engine take it: hundredths of a degree, the
+// product truncated toward zero (-18.56 gives -1855). The product is taken
+// in double: in single precision it would round to -1856.
+std::int32_t angleHundredths(float degrees);
+
+// Reads the place and calculation group, then applies it.
+void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine,
+                               SchedulerTriggers& triggers);
+// Writes the place and calculation group in one replacement of the file,
+// then applies it (also when the write failed: the values hold for the
+// session).
+SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine,
+                                     SchedulerTriggers& triggers);
+// Hands temkins, angles and mode to the engine and asks the scheduler to
+// recompute at its next tick.
+void applyCalculationParameters(const Settings& settings, engine::Engine& engine, SchedulerTriggers& triggers);
+
+// Reads the options group and the autostart flag; the next tick runs a pass.
+void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart,
+                 SchedulerTriggers& triggers);
+// Writes the options group in one replacement of the file and sets the
+// autostart entry; the next tick runs a pass.
+SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart,
+                       SchedulerTriggers& triggers);
+
+// The time an ezan slot rings at: SABAH, ÖĞLE, İKİNDİ (ASR-I SANİ while
+// ikindiAtAsrSani is on), AKŞAM, YATSI. Its name is also its file's key.
+engine::VakitType ezanSlotType(int slot, bool ikindiAtAsrSani);
+std::string_view ezanSlotName(int slot, bool ikindiAtAsrSani);
+void loadEzanFiles(const IniFile& file, Settings& settings);
+SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string_view path);
+
+// The operating system's zone: its standard offset and whether summer time
+// is in force now.
+struct SystemZone {
+    std::int32_t standardOffsetMinutes = 0;
+    bool daylightInForce = false;
+};
+
+// The clock's lead on UT that the day's times are computed for: the offset
+// in use (the system's or timeZoneMinutes) plus 60 while summer time (the
+// system's or daylightSaving) is in force.
+std::int32_t clockOffsetMinutes(const Settings& settings, const SystemZone& zone);
+
+}  // namespace orvanta::settings

@@ -1,0 +1,30 @@
+// Text encodings of the files the program shares with its Windows
+// predecessor: UTF-8 and Windows-1254 (Turkish).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orvanta::settings {
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
+// nothing above U+10FFFF).
+bool isValidUtf8(std::string_view bytes);
+
+// Windows-1254 bytes to UTF-8. The seven bytes the code page leaves
+// undefined (0x81, 0x8D, 0x8E, 0x8F, 0x90, 0x9D, 0x9E) map to the C1
+// control of the same number, so no byte is lost.
+std::string windows1254ToUtf8(std::string_view bytes);
+
+// File contents as UTF-8: a leading byte-order mark is dropped; text that is
+// not valid UTF-8 is taken as Windows-1254.
+std::string decodeTextFile(std::string_view bytes);
+
+// Number of characters (code points) of valid UTF-8 text.
+std::size_t utf8Length(std::string_view text);
+
+// The first maxCharacters characters of valid UTF-8 text.
+std::string_view utf8Prefix(std::string_view text, std::size_t maxCharacters);
+
+}  // namespace orvanta::settings

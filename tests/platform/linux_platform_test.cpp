@@ -1,0 +1,72 @@
+// The Linux layer: the autostart entry and the system zone.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/linux/system_zone.h"
+#include "platform/linux/xdg_autostart.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::platform {
+namespace {
+
+TEST(XdgAutostart, EntryIsWrittenAndRemoved) {
+    test::TempFolder folder;
+    XdgAutostart autostart(folder / "config" / "autostart", "/opt/Orvanta Saat/orvanta");
+    EXPECT_FALSE(autostart.enabled());
+    ASSERT_TRUE(autostart.setEnabled(true));
+    EXPECT_TRUE(autostart.enabled());
+    const std::string entry = test::readFile(autostart.entryPath());
+    EXPECT_NE(entry.find("[Desktop Entry]\n"), std::string::npos);
+    EXPECT_NE(entry.find("Exec=\"/opt/Orvanta Saat/orvanta\"\n"), std::string::npos);
+    ASSERT_TRUE(autostart.setEnabled(false));
+    EXPECT_FALSE(autostart.enabled());
+    // Off removes an entry another program wrote, and off twice is no failure.
+    folder.write("config/autostart/orvanta.desktop", "[Desktop Entry]\nExec=other\n");
+    EXPECT_TRUE(autostart.setEnabled(false));
+    EXPECT_FALSE(autostart.enabled());
+    EXPECT_TRUE(autostart.setEnabled(false));
+}
+
+TEST(XdgAutostart, UnwritableFolderIsReported) {
+    test::TempFolder folder;
+    folder.write("file", "x");
+    XdgAutostart autostart(folder / "file" / "autostart", "/usr/bin/orvanta");
+    EXPECT_FALSE(autostart.setEnabled(true));
+}
+
+class ZoneTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* tz = std::getenv("TZ");
+        saved_ = tz != nullptr ? std::optional<std::string>(tz) : std::nullopt;
+    }
+    void TearDown() override {
+        if (saved_) {
+            setenv("TZ", saved_->c_str(), 1);
+        } else {
+            unsetenv("TZ");
+        }
+    }
+    std::optional<std::string> saved_;
+};
+
+TEST_F(ZoneTest, StandardOffsetAndSummerTime) {
+    // 2026-07-01 12:00 UTC and 2026-01-01 12:00 UTC.
+    constexpr std::time_t kJuly = 1782907200;
+    constexpr std::time_t kJanuary = 1767268800;
+    setenv("TZ", "Europe/Berlin", 1);
+    EXPECT_EQ(systemZoneAt(kJuly).standardOffsetMinutes, 60);
+    EXPECT_TRUE(systemZoneAt(kJuly).daylightInForce);
+    EXPECT_FALSE(systemZoneAt(kJanuary).daylightInForce);
+    setenv("TZ", "Australia/Adelaide", 1);
+    EXPECT_EQ(systemZoneAt(kJuly).standardOffsetMinutes, 570);
+    EXPECT_TRUE(systemZoneAt(kJanuary).daylightInForce);
+    EXPECT_EQ(systemZoneAt(kJanuary).standardOffsetMinutes, 570);
+    setenv("TZ", "Europe/Istanbul", 1);
+    EXPECT_EQ(systemZoneAt(kJuly).standardOffsetMinutes, 180);
+    EXPECT_FALSE(systemZoneAt(kJuly).daylightInForce);
+}
+
+}  // namespace
+}  // namespace orvanta::platform

@@ -1,0 +1,119 @@
+// The settings file: private-profile reading rules, encodings and safe writes.
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "settings/text_encoding.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::settings {
+namespace {
+
+using test::TempFolder;
+
+TEST(IniRead, AbsentFileSectionOrKeyGivesTheDefault) {
+    TempFolder folder;
+    const IniFile missing(folder / "none.ini");
+    EXPECT_EQ(missing.readInt("A", "k", -7), -7);
+    EXPECT_EQ(missing.readString("A", "k", "???", 16), "???");
+    EXPECT_FALSE(missing.sectionHasKeys("A"));
+
+    const IniFile file(folder.write("s.ini", "[A]\nk=5\n[Empty]\n; only a comment\n"));
+    EXPECT_EQ(file.readInt("B", "k", 9), 9);
+    EXPECT_EQ(file.readInt("A", "other", 9), 9);
+    EXPECT_TRUE(file.sectionHasKeys("a"));
+    EXPECT_FALSE(file.sectionHasKeys("Empty"));
+}
+
+TEST(IniRead, IntegersAreSignedDecimalPrefixes) {
+    EXPECT_EQ(parseProfileInt("-1850"), -1850);
+    EXPECT_EQ(parseProfileInt("  +42 "), 42);
+    EXPECT_EQ(parseProfileInt("12abc"), 12);
+    EXPECT_EQ(parseProfileInt("evet"), 0);
+    EXPECT_EQ(parseProfileInt(""), 0);
+    EXPECT_EQ(parseProfileInt("0x10"), 0);
+    EXPECT_EQ(parseProfileInt("99999999999"), 2147483647);
+    EXPECT_EQ(parseProfileInt("-99999999999"), -2147483647 - 1);
+}
+
+TEST(IniRead, NamesIgnoreAsciiCaseAndValuesAreTrimmedAndUnquoted) {
+    const IniDocument document =
+        IniDocument::parse("[Hesap Paramatreleri]\r\n  ENLEM =  4101  \r\nşehir adı=x\r\nMetin=\"  iki  \"\r\n");
+    EXPECT_EQ(document.readInt("hesap paramatreleri", "Enlem", 0), 4101);
+    EXPECT_EQ(document.readString("HESAP PARAMATRELERI", "Metin", "", 33), "  iki  ");
+    // Only ASCII letters fold: "ş" and "Ş" are different names.
+    EXPECT_EQ(document.readString("Hesap Paramatreleri", "Şehir Adı", "???", 16), "???");
+}
+
+TEST(IniRead, StringKeepsBufferSizeLessOneCharacters) {
+    const IniDocument document = IniDocument::parse("[S]\nName=İstanbulBüyükşehir\n");
+    EXPECT_EQ(document.readString("S", "Name", "", 16), "İstanbulBüyükşe");
+    EXPECT_EQ(utf8Length(document.readString("S", "Name", "", 16)), 15u);
+    EXPECT_EQ(document.readString("S", "Missing", "sala.wav", 5), "sala");
+    EXPECT_EQ(document.readString("S", "Name", "", 1), "");
+}
+
+TEST(IniWrite, ReplacesTheLineOrAppendsAtTheEndOfItsSection) {
+    IniDocument document = IniDocument::parse("[A]\nx=1\n\n[B]\ny=2\n");
+    document.set("a", "X", "10");
+    document.set("A", "z", "3");
+    document.set("C", "w", "4");
+    document.set("B", "v", "line\nbreak");
+    EXPECT_EQ(document.text(), "[A]\nX=10\nz=3\n\n[B]\ny=2\nv=line break\n\n[C]\nw=4\n");
+}
+
+TEST(IniWrite, CreatesTheFileAndKeepsOtherLines) {
+    TempFolder folder;
+    IniFile file(folder / "new.ini");
+    ASSERT_TRUE(file.writeString("Seçenekler", "Duvar", "Ay"));
+    ASSERT_TRUE(file.writeInt("Hesap Paramatreleri", "Enlem", -3350));
+    ASSERT_TRUE(file.writeString("Seçenekler", "iletiler", "1"));
+    EXPECT_EQ(test::readFile(file.path()), "[Seçenekler]\nDuvar=Ay\niletiler=1\n\n[Hesap Paramatreleri]\nEnlem=-3350\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "new.ini.tmp"));
+}
+
+TEST(IniEncoding, WindowsFileIsReadAsTurkishCodePage) {
+    TempFolder folder;
+    // "Şehir Adı=İçel" and "Ülke Adı=Türkiye" as the Windows program wrote them.
+    const IniFile file(folder.write("w.ini", "[Hesap Paramatreleri]\r\n\xDE" "ehir Ad\xFD=\xDD\xE7" "el\r\n"
+                                             "\xDClke Ad\xFD=T\xFCrkiye\r\n"));
+    EXPECT_EQ(file.readString("Hesap Paramatreleri", "Şehir Adı", "???", 16), "İçel");
+    EXPECT_EQ(file.readString("Hesap Paramatreleri", "Ülke Adı", "???", 16), "Türkiye");
+    EXPECT_EQ(windows1254ToUtf8("\xD0\xF0\xFE\x80"), "Ğğş€");
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));  // overlong "/"
+    EXPECT_TRUE(isValidUtf8("Yatsı Açısı"));
+}
+
+TEST(IniWrite, FailureIsReportedAndTheOldFileKept) {
+    TempFolder folder;
+    // The folder the file should be in is a plain file: nothing can be created there.
+    folder.write("blocker", "x");
+    IniFile impossible(folder / "blocker" / "orvanta.ini");
+    const SaveResult result = impossible.writeString("A", "k", "v");
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.message.find("Ayarlar dosyaya yazılamadı"), std::string::npos);
+    EXPECT_NE(result.message.find("blocker"), std::string::npos);
+
+    SaveResult combined;
+    combined &= SaveResult{};
+    combined &= result;
+    combined &= SaveResult{};
+    EXPECT_FALSE(combined);
+}
+
+TEST(IniWrite, ReadOnlyFolderIsReported) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    TempFolder folder;
+    IniFile file(folder / "orvanta.ini");
+    ASSERT_TRUE(file.writeString("A", "k", "old"));
+    chmod(folder.path().c_str(), 0555);
+    EXPECT_FALSE(file.writeString("A", "k", "new"));
+    chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(file.readString("A", "k", "", 16), "old");
+}
+
+}  // namespace
+}  // namespace orvanta::settings

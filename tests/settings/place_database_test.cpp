@@ -1,0 +1,131 @@
+// The place database: line conversion, row choice and the shipped file.
+#include "settings/place_database.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "settings/text_encoding.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::settings {
+namespace {
+
+using test::TempFolder;
+
+TEST(PlaceLine, IstanbulWithCommaOrDot) {
+    for (const char* line : {"İstanbul;Türkiye;2;41,01;28,97\n", "İstanbul;Türkiye;2;41.01;28.97\r\n"}) {
+        const PlaceRecord place = parsePlaceLine(line);
+        EXPECT_EQ(place.placeName, "İstanbul");
+        EXPECT_EQ(place.countryName, "Türkiye");
+        EXPECT_EQ(place.timeZoneMinutes, 120);
+        EXPECT_EQ(place.latitude, 4100) << "41.01 x 1000 x 0.1 lands just below 4101";
+        EXPECT_EQ(place.longitude, 2896);
+    }
+}
+
+// Reference values: the extended-precision two-step scaling of the
+// Windows program (x600 or x1000, then x0.1, truncated toward zero).
+TEST(PlaceLine, ExtendedPrecisionScaling) {
+    struct Case {
+        double value;
+        int factor;
+        std::int32_t expected;
+    };
+    for (const Case& c : {Case{39.92, 1000, 3992}, Case{32.85, 1000, 3285}, Case{5.75, 600, 345},
+                          Case{-9.5, 600, -570}, Case{-3.5, 600, -210}, Case{0.0, 1000, 0}, Case{-33.5, 1000, -3350}}) {
+        EXPECT_EQ(scaledPlaceValue(c.value, c.factor), c.expected) << c.value << " x " << c.factor;
+    }
+    EXPECT_EQ(scaledPlaceValue(1e300, 1000), 2147483647);
+}
+
+TEST(PlaceLine, SeparatorsNamesAndMissingFields) {
+    const PlaceRecord runs = parsePlaceLine(";;Ankara;;;Türkiye;3;;39,92;32,85;extra");
+    EXPECT_EQ(runs.placeName, "Ankara");
+    EXPECT_EQ(runs.countryName, "Türkiye");
+    EXPECT_EQ(runs.timeZoneMinutes, 180);
+    EXPECT_EQ(runs.latitude, 3992);
+    EXPECT_EQ(runs.longitude, 3285);
+
+    const PlaceRecord longName = parsePlaceLine("Şşşşşşşşşşşşşşşşşşşş;Ülke, Kıta;x;;");
+    EXPECT_EQ(longName.placeName, "Şşşşşşşşşşşşşşş");
+    EXPECT_EQ(utf8Length(longName.placeName), 15u);
+    EXPECT_EQ(longName.countryName, "Ülke. Kıta") << "a comma in a name becomes a full stop";
+    EXPECT_EQ(longName.timeZoneMinutes, 0);
+    EXPECT_EQ(longName.latitude, 0);
+
+    const PlaceRecord blanks = parsePlaceLine("A;B;  +5,5abc; -12,345;7");
+    EXPECT_EQ(blanks.timeZoneMinutes, 330);
+    EXPECT_EQ(blanks.latitude, -1234);
+    EXPECT_EQ(blanks.longitude, 700);
+}
+
+TEST(PlaceRow, ChoosesTheLineAndKeepsValuesWithoutAFile) {
+    TempFolder folder;
+    const auto file = folder.write("orvanta.csv", "Adana;Türkiye;3;37;35,32\nİzmir;Türkiye;3;38,41;27,14\n");
+    Settings settings;
+    settings.placeRow = 1;
+    loadPlaceRow(file, settings);
+    EXPECT_EQ(settings.placeName, "Adana");
+    settings.placeRow = 500;
+    loadPlaceRow(file, settings);
+    EXPECT_EQ(settings.placeName, "İzmir") << "a row past the end gives the last line";
+    EXPECT_EQ(settings.latitude, 3840) << "38.41 lands below 3841 as 41.01 does";
+
+    loadPlaceRow(folder / "missing.csv", settings);
+    loadPlaceRow(folder.write("empty.csv", ""), settings);
+    EXPECT_EQ(settings.placeName, "İzmir");
+    EXPECT_EQ(settings.longitude, 2714);
+}
+
+TEST(PlaceRow, OverlongLineCountsAsSeveralAndWindowsBytesAreRead) {
+    TempFolder folder;
+    const std::string overlong(300, 'x');
+    const auto file = folder.write("w.csv", overlong + "\nK\xFDr\xFE" "ehir;T\xFCrkiye;3;39,14;34,17\n");
+    Settings settings;
+    settings.placeRow = 3;
+    loadPlaceRow(file, settings);
+    EXPECT_EQ(settings.placeName, "Kırşehir");
+    EXPECT_EQ(settings.countryName, "Türkiye");
+    settings.placeRow = 2;
+    loadPlaceRow(file, settings);
+    EXPECT_EQ(settings.placeName, std::string(15, 'x'));
+}
+
+// The database that ships with the program.
+TEST(ShippedDatabase, LinesAreWholeAndProvincesComeFirst) {
+    std::ifstream in(ORVANTA_PLACE_DATABASE);
+    ASSERT_TRUE(in) << ORVANTA_PLACE_DATABASE;
+    int row = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++row;
+        ASSERT_TRUE(isValidUtf8(line)) << "line " << row;
+        ASSERT_LE(utf8Length(line), 253u) << "line " << row;
+        ASSERT_EQ(line.find(";;"), std::string::npos) << "line " << row;
+        ASSERT_NE(line.front(), ';');
+        ASSERT_NE(line.back(), ';');
+        ASSERT_EQ(std::count(line.begin(), line.end(), ';'), 4) << "line " << row;
+    }
+    EXPECT_GT(row, 7000);
+
+    Settings settings;
+    settings.placeRow = 34;
+    loadPlaceRow(ORVANTA_PLACE_DATABASE, settings);
+    EXPECT_EQ(settings.placeName, "İstanbul");
+    EXPECT_EQ(settings.countryName, "Türkiye");
+    EXPECT_EQ(settings.timeZoneMinutes, 180);
+    EXPECT_NEAR(settings.latitude, 4100, 20);
+    EXPECT_NEAR(settings.longitude, 2900, 20);
+    settings.placeRow = 6;
+    loadPlaceRow(ORVANTA_PLACE_DATABASE, settings);
+    EXPECT_EQ(settings.placeName, "Ankara");
+    settings.placeRow = 81;
+    loadPlaceRow(ORVANTA_PLACE_DATABASE, settings);
+    EXPECT_EQ(settings.placeName, "Düzce");
+    settings.placeRow = 82;
+    loadPlaceRow(ORVANTA_PLACE_DATABASE, settings);
+    EXPECT_NE(settings.countryName, "Türkiye");
+}
+
+}  // namespace
+}  // namespace orvanta::settings

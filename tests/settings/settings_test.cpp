@@ -1,0 +1,284 @@
+// The settings record: defaults, the stored forms of every key, the hand-off
+// to the engine, and saves that are whole or not at all.
+#include "settings/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/linux/xdg_autostart.h"
+#include "settings/keys.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::settings {
+namespace {
+
+using test::TempFolder;
+
+struct Loaded {
+    Settings settings;
+    SchedulerTriggers triggers{-1, 0};
+    engine::Engine engine;
+};
+
+// Loads both groups from file with the autostart entry of folder.
+std::unique_ptr<Loaded> loadAll(const IniFile& file, const TempFolder& folder) {
+    auto loaded = std::make_unique<Loaded>();
+    const platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
+    loadCalculationParameters(file, loaded->settings, loaded->engine, loaded->triggers);
+    loadOptions(file, loaded->settings, autostart, loaded->triggers);
+    loadEzanFiles(file, loaded->settings);
+    return loaded;
+}
+
+TEST(SettingsLoad, NoFileGivesEveryDefault) {
+    TempFolder folder;
+    const auto loaded = loadAll(IniFile(folder / "orvanta.ini"), folder);
+    const Settings& s = loaded->settings;
+    EXPECT_EQ(s.placeRow, 34);
+    EXPECT_EQ(s.placeName, "???");
+    EXPECT_EQ(s.countryName, "???");
+    EXPECT_EQ(s.latitude, 0);
+    EXPECT_EQ(s.longitude, 0);
+    EXPECT_EQ(s.timeZoneMinutes, 0);
+    EXPECT_EQ(s.temkin, (std::array<std::int32_t, 10>{-2, -6, 10, 0, 5, 4, 4, 0, 8, 2}));
+    EXPECT_EQ(s.imsakAngle, -18.0f);
+    EXPECT_EQ(s.yatsiAngle, -17.0f);
+    EXPECT_EQ(s.calcMode, 4);
+    EXPECT_EQ(s.sabahEzanMinutes, 60);
+    EXPECT_EQ(s.cumaSalaMinutes, 60);
+    EXPECT_EQ(s.sahurSalaMinutes, 90);
+    EXPECT_EQ(s.reminderMinutes, 20);
+    EXPECT_FALSE(s.sabahEzanAtImsak || s.cumaSala || s.sahurSala || s.reminderOn || s.salaBeforeEnd ||
+                 s.ikindiAtAsrSani || s.remainingToAnyTime || s.autoCorrectClock || s.autostart);
+    EXPECT_EQ(s.relayComPort, 0);
+    EXPECT_EQ(s.relayLeadSeconds, 3);
+    EXPECT_EQ(s.relayOnSeconds, 400);
+    EXPECT_EQ(s.salaTimes, "111111");
+    EXPECT_EQ(s.reminderFile, "sala.wav");
+    EXPECT_EQ(s.reminderText, "VALLAHİ  KILDIM..!");
+    EXPECT_EQ(s.ezanFiles[4], "ezan.wav");
+    // The record's own initial values are the same defaults.
+    EXPECT_EQ(s.temkin, Settings{}.temkin);
+    // The engine received them, and the scheduler was asked for a fresh day.
+    EXPECT_EQ(loaded->engine.parameters.mode, 4);
+    EXPECT_EQ(loaded->triggers.pendingUpdate, 2);
+    EXPECT_EQ(loaded->triggers.tickCountdown, 0);
+}
+
+TEST(SettingsLoad, StoredFormsOfAnglesFlagsAndTemkins) {
+    TempFolder folder;
+    const IniFile file(folder.write("orvanta.ini",
+                                    "[Hesap Paramatreleri]\nİmsak Açısı=-1850\nWindows Saat Dilimi=5\n"
+                                    "YATSI temkini=99\nİSFİRAR temkini=7\n"
+                                    "[Seçenekler]\nCuma Salâsı=evet\nSahur Salâsı=Evet\nHatırlat=Evet \n"
+                                    "Röle Aktif=abc\n"));
+    const auto loaded = loadAll(file, folder);
+    const Settings& s = loaded->settings;
+    EXPECT_EQ(s.imsakAngle, -18.5f);
+    EXPECT_TRUE(s.useWindowsTimeZone);
+    EXPECT_EQ(s.temkin[9], 2) << "no key is formed from YATSI";
+    EXPECT_EQ(s.temkin[8], 7) << "the Akşam temkin lives under İSFİRAR";
+    EXPECT_FALSE(s.cumaSala) << "only the exact word Evet is on";
+    EXPECT_TRUE(s.sahurSala);
+    EXPECT_TRUE(s.reminderOn) << "blanks around a value are not part of it";
+    EXPECT_EQ(s.relayOnSeconds, 0) << "a value that is not a number reads 0";
+}
+
+TEST(SettingsSave, AngleIsTruncatedNotRounded) {
+    TempFolder folder;
+    IniFile file(folder / "orvanta.ini");
+    Settings settings;
+    settings.imsakAngle = -18.56f;
+    engine::Engine engine;
+    SchedulerTriggers triggers;
+    ASSERT_TRUE(saveCalculationParameters(file, settings, engine, triggers));
+    EXPECT_EQ(file.readInt(keys::kCalculationSection, keys::kImsakAngle, 0), -1855);
+    EXPECT_EQ(file.readString(keys::kCalculationSection, "AKŞAM temkini", "", 8), "2");
+    EXPECT_EQ(engine.parameters.imsakAngle, -18.55f);
+}
+
+Settings everyKeyChanged() {
+    Settings s;
+    s.latitude = -3350;
+    s.longitude = 15123;
+    s.timeZoneMinutes = 570;
+    s.useWindowsTimeZone = s.daylightSaving = s.useWindowsDaylightSaving = s.usePlaceList = true;
+    s.placeRow = 7000;
+    s.placeName = "Kahramanmaraş";
+    s.countryName = "Güney Afrika";
+    s.temkin = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    s.imsakAngle = -19.25f;
+    s.yatsiAngle = -15.5f;
+    s.calcMode = 2;
+    s.sabahEzanMinutes = 45;
+    s.cumaSalaMinutes = 100;
+    s.sahurSalaMinutes = 11;
+    s.reminderMinutes = 59;
+    s.sabahEzanAtImsak = s.cumaSala = s.sahurSala = s.reminderOn = s.salaBeforeEnd = s.ikindiAtAsrSani =
+        s.remainingToAnyTime = s.autoCorrectClock = s.autostart = true;
+    s.relayComPort = 4;
+    s.relayLeadSeconds = 7;
+    s.relayOnSeconds = 123;
+    s.salaTimes = "101010";
+    s.reminderFile = "/müzik/salâ.wav";
+    s.reminderText = "KILDIM";
+    return s;
+}
+
+bool sameStoredSettings(const Settings& a, const Settings& b) {
+    return a.latitude == b.latitude && a.longitude == b.longitude && a.timeZoneMinutes == b.timeZoneMinutes &&
+           a.useWindowsTimeZone == b.useWindowsTimeZone && a.daylightSaving == b.daylightSaving &&
+           a.useWindowsDaylightSaving == b.useWindowsDaylightSaving && a.usePlaceList == b.usePlaceList &&
+           a.placeRow == b.placeRow && a.placeName == b.placeName && a.countryName == b.countryName &&
+           a.temkin == b.temkin && a.imsakAngle == b.imsakAngle && a.yatsiAngle == b.yatsiAngle &&
+           a.calcMode == b.calcMode && a.sabahEzanMinutes == b.sabahEzanMinutes &&
+           a.sabahEzanAtImsak == b.sabahEzanAtImsak && a.cumaSalaMinutes == b.cumaSalaMinutes &&
+           a.cumaSala == b.cumaSala && a.sahurSalaMinutes == b.sahurSalaMinutes && a.sahurSala == b.sahurSala &&
+           a.reminderMinutes == b.reminderMinutes && a.reminderOn == b.reminderOn &&
+           a.salaBeforeEnd == b.salaBeforeEnd && a.ikindiAtAsrSani == b.ikindiAtAsrSani &&
+           a.remainingToAnyTime == b.remainingToAnyTime && a.autoCorrectClock == b.autoCorrectClock &&
+           a.relayComPort == b.relayComPort && a.relayLeadSeconds == b.relayLeadSeconds &&
+           a.relayOnSeconds == b.relayOnSeconds && a.salaTimes == b.salaTimes && a.reminderFile == b.reminderFile &&
+           a.reminderText == b.reminderText && a.autostart == b.autostart;
+}
+
+void saveAll(IniFile& file, const Settings& settings, const TempFolder& folder) {
+    engine::Engine engine;
+    SchedulerTriggers triggers;
+    platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
+    ASSERT_TRUE(saveCalculationParameters(file, settings, engine, triggers));
+    ASSERT_TRUE(saveOptions(file, settings, autostart, triggers));
+}
+
+TEST(SettingsSave, EveryKeyRoundTrips) {
+    TempFolder folder;
+    IniFile file(folder / "orvanta.ini");
+    const Settings changed = everyKeyChanged();
+    saveAll(file, changed, folder);
+    EXPECT_TRUE(sameStoredSettings(loadAll(file, folder)->settings, changed));
+    saveAll(file, Settings{}, folder);
+    EXPECT_TRUE(sameStoredSettings(loadAll(file, folder)->settings, Settings{}));
+    EXPECT_FALSE(std::filesystem::exists(folder / "autostart" / "orvanta.desktop"));
+}
+
+TEST(SettingsLoad, WindowsProgramFileKeepsItsTurkish) {
+    TempFolder folder;
+    // Written by the Windows program in code page 1254 with CR LF.
+    const IniFile file(folder.write("orvanta.ini",
+                                    "[Hesap Paramatreleri]\r\nEnlem=3792\r\n\xDE" "ehir Ad\xFD=\xC7" "anakkale\r\n"
+                                    "\xDClke Ad\xFD=T\xFCrkiye\r\nAK\xDE" "AM temkini=3\r\n"
+                                    "\xDDmsak A\xE7\xFDs\xFD=-1900\r\n[Se\xE7" "enekler]\r\n"
+                                    "Sabah Ezan\xFD \xDDmsakta=Evet\r\nHat\xFDrlat\xFD" "c\xFD Metni=KILDIM \xDE\xDE\r\n"
+                                    "\xDDK\xDDND\xDD=ikindi.wav\r\n"));
+    const Settings s = loadAll(file, folder)->settings;
+    EXPECT_EQ(s.latitude, 3792);
+    EXPECT_EQ(s.placeName, "Çanakkale");
+    EXPECT_EQ(s.countryName, "Türkiye");
+    EXPECT_EQ(s.temkin[9], 3);
+    EXPECT_EQ(s.imsakAngle, -19.0f);
+    EXPECT_TRUE(s.sabahEzanAtImsak);
+    EXPECT_EQ(s.reminderText, "KILDIM ŞŞ");
+    EXPECT_EQ(s.ezanFiles[2], "ikindi.wav");
+}
+
+TEST(SettingsLoad, OutOfRangeHandEditsStayWithinTheEnginesInputs) {
+    TempFolder folder;
+    const IniFile file(folder.write("orvanta.ini", "[Hesap Paramatreleri]\nEnlem=40000\nBoylam=-99999\n"
+                                                   "Saat Farkı=5000\nHesap Modu=9\nSABAH temkini=70000\n"));
+    const Settings s = loadAll(file, folder)->settings;
+    EXPECT_EQ(s.latitude, 9000);
+    EXPECT_EQ(s.longitude, -18000);
+    EXPECT_EQ(s.timeZoneMinutes, 720);
+    EXPECT_EQ(s.calcMode, 5);
+    EXPECT_EQ(s.temkin[0], 720);
+}
+
+// Two complete settings a save can leave behind, and a child that saves
+// them in turn until it is killed.
+TEST(SettingsSave, KilledMidSaveLeavesTheOldOrTheNewFile) {
+    TempFolder folder;
+    IniFile file(folder / "orvanta.ini");
+    const Settings first = everyKeyChanged();
+    Settings second;
+    second.placeName = "Kırşehir";
+    saveAll(file, first, folder);
+
+    std::mt19937 random(20261206);
+    for (int round = 0; round < 25; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) {
+                engine::Engine engine;
+                SchedulerTriggers triggers;
+                platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
+                const Settings& next = i % 2 == 0 ? second : first;
+                // Both groups in one replacement each: a file between the
+                // two saves holds one group of each setting, which is why
+                // the check below compares per group.
+                (void)saveCalculationParameters(file, next, engine, triggers);
+                (void)saveOptions(file, next, autostart, triggers);
+            }
+        }
+        usleep(static_cast<useconds_t>(std::uniform_int_distribution<int>(200, 20000)(random)));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        const Settings loaded = loadAll(file, folder)->settings;
+        const bool placeWhole = loaded.placeName == first.placeName ? loaded.temkin == first.temkin &&
+                                                                          loaded.calcMode == first.calcMode
+                                                                    : loaded.placeName == second.placeName &&
+                                                                          loaded.temkin == second.temkin;
+        const bool optionsWhole = loaded.reminderText == first.reminderText
+                                      ? loaded.salaTimes == first.salaTimes && loaded.relayOnSeconds == 123
+                                      : loaded.reminderText == second.reminderText &&
+                                            loaded.salaTimes == second.salaTimes;
+        ASSERT_TRUE(placeWhole && optionsWhole) << "round " << round << ":\n" << test::readFile(file.path());
+    }
+}
+
+TEST(EzanSlots, SlotTwoFollowsTheAsrSaniOption) {
+    EXPECT_EQ(ezanSlotName(0, false), "SABAH");
+    EXPECT_EQ(ezanSlotName(2, false), "İKİNDİ");
+    EXPECT_EQ(ezanSlotName(2, true), "ASR-I SANİ");
+    EXPECT_EQ(ezanSlotType(2, true), engine::VakitType::AsriSani);
+    EXPECT_EQ(ezanSlotType(4, true), engine::VakitType::Yatsi);
+
+    TempFolder folder;
+    IniFile file(folder / "orvanta.ini");
+    Settings settings;
+    settings.ikindiAtAsrSani = true;
+    ASSERT_TRUE(saveEzanFile(file, settings, 2, "asr.wav"));
+    EXPECT_EQ(file.readString(keys::kOptionsSection, "ASR-I SANİ", "", 255), "asr.wav");
+    settings.ikindiAtAsrSani = false;
+    loadEzanFiles(file, settings);
+    EXPECT_EQ(settings.ezanFiles[2], "ezan.wav");
+}
+
+TEST(ClockOffset, FollowsTheSystemOrTheSettings) {
+    Settings settings;
+    settings.timeZoneMinutes = 120;
+    const SystemZone berlinSummer{60, true};
+    EXPECT_EQ(clockOffsetMinutes(settings, berlinSummer), 120);
+    settings.daylightSaving = true;
+    EXPECT_EQ(clockOffsetMinutes(settings, berlinSummer), 180);
+    settings.useWindowsTimeZone = true;
+    EXPECT_EQ(clockOffsetMinutes(settings, berlinSummer), 120);
+    settings.useWindowsDaylightSaving = true;
+    EXPECT_EQ(clockOffsetMinutes(settings, SystemZone{60, false}), 60);
+}
+
+TEST(SettingsKeys, TallyAndHostKeys) {
+    EXPECT_EQ(keys::tallyNameKey(3), "Çetele-3 Adı");
+    EXPECT_EQ(keys::tallyValueKey(1), "Çetele-1 Değeri");
+    EXPECT_EQ(keys::tallyIncrementKey(5), "Çetele-5 Eklenecek");
+    EXPECT_EQ(keys::hostKey(0), "Host0");
+    EXPECT_EQ(keys::temkinKey(0), "SABAH temkini");
+}
+
+}  // namespace
+}  // namespace orvanta::settings

@@ -1,0 +1,60 @@
+// orvanta-cli place: one line of the place database as the program reads it.
+#include <cstdlib>
+#include <filesystem>
+#include <ostream>
+#include <vector>
+
+#include "settings/place_database.h"
+#include "settings/program_folder.h"
+#include "tools/cli/arguments.h"
+#include "tools/cli/cli.h"
+
+namespace orvanta::cli {
+
+namespace {
+
+constexpr std::int32_t kLastPlaceRow = 30000;
+
+std::optional<std::filesystem::path> environmentPath(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') return std::nullopt;
+    return std::filesystem::path(value);
+}
+
+// The database the program would read: its program folder first, then the
+// installed data folder, then the source tree's resources (a build that is
+// not installed).
+std::filesystem::path defaultDatabase() {
+    settings::FolderEnvironment environment;
+    environment.orvantaHome = environmentPath("ORVANTA_HOME");
+    environment.xdgConfigHome = environmentPath("XDG_CONFIG_HOME");
+    environment.home = environmentPath("HOME");
+    const std::vector<std::filesystem::path> folders{settings::programFolder(environment), ORVANTA_DATA_DIR,
+                                                     ORVANTA_SOURCE_RESOURCES_DIR};
+    const std::string fileName = settings::companionPath({}, "csv").filename().string();
+    const auto found = settings::findCompanionFile(folders, fileName);
+    if (!found) throw UsageError("--csv: no " + fileName + " found in the program or data folders");
+    return *found;
+}
+
+}  // namespace
+
+int runPlace(std::span<const std::string> args, std::ostream& out) {
+    const Options options(args, {"row", "csv"});
+    settings::Settings place;
+    place.placeRow = options.integer("row", 1, kLastPlaceRow);
+    const std::filesystem::path database = options.has("csv") ? std::filesystem::path(options.text("csv"))
+                                                               : defaultDatabase();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(database, error)) {
+        throw UsageError("--csv: cannot read '" + database.string() + "'");
+    }
+    place.placeName.clear();
+    place.countryName.clear();
+    settings::loadPlaceRow(database, place);
+    out << place.placeName << ';' << place.countryName << ';' << place.timeZoneMinutes << ';' << place.latitude
+        << ';' << place.longitude << '\n';
+    return kExitOk;
+}
+
+}  // namespace orvanta::cli

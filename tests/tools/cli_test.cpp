@@ -252,4 +252,25 @@ TEST(CliPlace, RowOfTheDatabase) {
     EXPECT_EQ(runInProcess({"place", "--row", "1", "--csv", (folder / "x.csv").string()}).status, 2);
 }
 
+TEST(CliMp3Wav, WarningsGoToStandardErrorWithStatusOne) {
+    orvanta::test::TempFolder folder;
+    std::string mp3 = "\xFF\xFB\x90\x44";
+    mp3.resize(2000, '\0');
+    const std::string source = folder.write("ezan.mp3", mp3).string();
+    const CliRun ok = runInProcess({"mp3wav", source, (folder / "ezan.wav").string()});
+    EXPECT_EQ(ok.status, 0);
+    EXPECT_EQ(ok.out + ok.err, "");
+    EXPECT_EQ(std::filesystem::file_size(folder / "ezan.wav"), 2070u);
+
+    const CliRun same = runInProcess({"mp3wav", source, (folder.path() / "." / "ezan.mp3").string()});
+    EXPECT_EQ(same.status, 1);
+    EXPECT_EQ(same.err, "Hedef Dosya Açılamıyor: KAYNAK ve HEDEF dosyaları farklı olmalı...\n");
+    const CliRun tagged = runInProcess({"mp3wav", folder.write("t.mp3", "ID3\x03....").string(),
+                                        (folder / "t.wav").string()});
+    EXPECT_EQ(tagged.status, 1);
+    EXPECT_EQ(tagged.err, "MP3toWAV: Geçersiz MP3 formatı\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "t.wav"));
+    EXPECT_EQ(runInProcess({"mp3wav", source}).status, 2);
+}
+
 }  // namespace

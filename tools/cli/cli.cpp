@@ -26,6 +26,9 @@ constexpr const char* kUsage =
     "  place --row N [--csv FILE]\n"
     "      line N of the place database as the program stores it:\n"
     "      name;country;zone minutes;latitude;longitude (hundredths of a degree).\n"
+    "  mp3wav SOURCE.mp3 DEST.wav\n"
+    "      wraps an MP3 file (starting with a frame header) as a WAV file that\n"
+    "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
     "\n"
     "times, hijri and sky also take --ini FILE: the place, the clock offset and\n"
     "(times) the temkins, angles and mode come from that settings file; options\n"
@@ -40,6 +43,7 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"hijri", runHijri},
         {"sky", runSky},
         {"place", runPlace},
+        {"mp3wav", runMp3Wav},
     };
     return table;
 }
@@ -67,6 +71,9 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         const int status = command->second(args.subspan(1), results);
         out << results.str();
         return status;
+    } catch (const CommandFailure& failure) {
+        err << failure.what();
+        return kExitFailure;
     } catch (const UsageError& error) {
         err << "orvanta-cli " << args[0] << ": " << error.what() << '\n';
         return kExitUsage;

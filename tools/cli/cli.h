@@ -3,13 +3,22 @@
 
 #include <ostream>
 #include <span>
+#include <stdexcept>
 #include <string>
 
 namespace orvanta::cli {
 
 // Exit statuses.
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+
+// A command that could not do its work: what() is printed on standard error
+// as it is, and the status is kExitFailure.
+class CommandFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // Runs one command line (without the program name). Results go to out; a
 // bad argument prints one line on err, nothing on out, and returns
@@ -22,5 +31,6 @@ int runTimes(std::span<const std::string> args, std::ostream& out);
 int runHijri(std::span<const std::string> args, std::ostream& out);
 int runSky(std::span<const std::string> args, std::ostream& out);
 int runPlace(std::span<const std::string> args, std::ostream& out);
+int runMp3Wav(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

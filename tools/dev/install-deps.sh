@@ -3,7 +3,8 @@
 # Usage: tools/dev/install-deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev tzdata "$@")
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev tzdata \
+  lame gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,190 @@
+#include "media/mp3_to_wav.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace orvanta::media {
+
+namespace {
+
+// Bitrates in units of 8 kbit/s (ISO/IEC 11172-3 Table 2-B.2a and
+// ISO/IEC 13818-3 Table 2.4.2.3), row: bitrate index; column: version x 4 +
+// layer code (0 reserved, 1 Layer III, 2 Layer II, 3 Layer I), version 0 =
+// MPEG-2, 1 = MPEG-1. Index 0 (free format) and 15 (forbidden) hold 0.
+constexpr std::uint8_t kBitrateEightKbps[16][8] = {
+    {0, 0, 0, 0, 0, 0, 0, 0},          {0, 1, 1, 4, 0, 4, 4, 4},      {0, 2, 2, 6, 0, 5, 6, 8},
+    {0, 3, 3, 7, 0, 6, 7, 12},         {0, 4, 4, 8, 0, 7, 8, 16},     {0, 5, 5, 10, 0, 8, 10, 20},
+    {0, 6, 6, 12, 0, 10, 12, 24},      {0, 7, 7, 14, 0, 12, 14, 28},  {0, 8, 8, 16, 0, 14, 16, 32},
+    {0, 10, 10, 18, 0, 16, 20, 36},    {0, 12, 12, 20, 0, 20, 24, 40}, {0, 14, 14, 22, 0, 24, 28, 44},
+    {0, 16, 16, 24, 0, 28, 32, 48},    {0, 18, 18, 28, 0, 32, 40, 52}, {0, 20, 20, 32, 0, 40, 48, 56},
+    {0, 0, 0, 0, 0, 0, 0, 0},
+};
+
+// Samples per second by sampling index; MPEG-2 halves them.
+constexpr std::uint32_t kMpeg1SamplesPerSecond[4] = {44100, 48000, 32000, 0};
+
+// Fixed values of the MPEGLAYER3WAVEFORMAT header.
+constexpr std::uint16_t kFormatMpegLayer3 = 0x0055;
+constexpr std::uint32_t kFormatChunkBytes = 30;
+constexpr std::uint16_t kExtraFormatBytes = 12;
+constexpr std::uint16_t kMpegLayer3IdMpeg = 1;
+constexpr std::uint32_t kPaddingOff = 2;
+constexpr std::uint16_t kBlockSize = 96;
+constexpr std::uint16_t kFramesPerBlock = 1;
+constexpr std::uint16_t kCodecDelay = 1393;
+// The fact chunk's sample length, written the same for every file.
+constexpr std::uint32_t kFactSampleLength = 298368;
+// "RIFF" size counts everything after its own eight bytes.
+constexpr std::uint32_t kRiffSizeOverSource = kWavHeaderBytes - 8;
+
+class HeaderWriter {
+public:
+    explicit HeaderWriter(std::array<std::uint8_t, kWavHeaderBytes>& bytes) : bytes_(bytes) {}
+    HeaderWriter& text(std::string_view tag) {
+        for (const char c : tag) bytes_[at_++] = static_cast<std::uint8_t>(c);
+        return *this;
+    }
+    HeaderWriter& u16(std::uint16_t value) { return little(value, 2); }
+    HeaderWriter& u32(std::uint32_t value) { return little(value, 4); }
+    std::size_t written() const { return at_; }
+
+private:
+    HeaderWriter& little(std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) bytes_[at_++] = static_cast<std::uint8_t>(value >> (8 * i));
+        return *this;
+    }
+    std::array<std::uint8_t, kWavHeaderBytes>& bytes_;
+    std::size_t at_ = 0;
+};
+
+// The C library's text for the current error number. A failure that set
+// none (a short read at the end of a file) gets a Turkish text of its own:
+// "Success" is no explanation of a failure.
+std::string lastErrorText(std::string_view whenNone) {
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string(whenNone);
+}
+
+Warning warning(std::string_view caption, std::string body) { return Warning{std::string(caption), std::move(body)}; }
+
+void removeIncomplete(const std::filesystem::path& destination) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(destination, error)) std::filesystem::remove(destination, error);
+}
+
+// Copies the rest of source to destination through a block buffer (the same
+// bytes as a byte-by-byte copy, at disk speed).
+bool copyAll(std::ifstream& source, std::ofstream& destination) {
+    std::vector<char> block(1 << 16);
+    while (source) {
+        source.read(block.data(), static_cast<std::streamsize>(block.size()));
+        const std::streamsize got = source.gcount();
+        if (got > 0 && !destination.write(block.data(), got)) return false;
+    }
+    return source.eof() && !source.bad();
+}
+
+}  // namespace
+
+std::optional<Mp3FrameHeader> parseFrameHeader(std::span<const std::uint8_t, 4> bytes) {
+    if (bytes[0] != 0xFF || bytes[1] < 0xE0) return std::nullopt;
+    Mp3FrameHeader header;
+    header.mpeg1 = (bytes[1] & 0x08) != 0;
+    header.layerCode = (bytes[1] >> 1) & 0x03;
+    header.bitrateIndex = bytes[2] >> 4;
+    header.samplingIndex = (bytes[2] >> 2) & 0x03;
+    header.singleChannel = ((bytes[3] >> 6) & 0x03) == 3;
+    return header;
+}
+
+std::uint32_t samplesPerSecond(const Mp3FrameHeader& header) {
+    const std::uint32_t mpeg1 = kMpeg1SamplesPerSecond[header.samplingIndex & 3];
+    return header.mpeg1 ? mpeg1 : mpeg1 / 2;
+}
+
+std::uint32_t bitrateKbps(const Mp3FrameHeader& header) {
+    constexpr std::uint32_t kUnitKbps = 8;
+    const int column = (header.mpeg1 ? 4 : 0) + (header.layerCode & 3);
+    return kBitrateEightKbps[header.bitrateIndex & 15][column] * kUnitKbps;
+}
+
+std::array<std::uint8_t, kWavHeaderBytes> wavHeader(const Mp3FrameHeader& header, std::uint32_t sourceBytes) {
+    std::array<std::uint8_t, kWavHeaderBytes> bytes{};
+    HeaderWriter out(bytes);
+    out.text("RIFF").u32(sourceBytes + kRiffSizeOverSource).text("WAVEfmt ").u32(kFormatChunkBytes);
+    out.u16(kFormatMpegLayer3).u16(header.singleChannel ? 1 : 2).u32(samplesPerSecond(header));
+    out.u32(bitrateKbps(header) * 1000 / 8).u16(1).u16(0).u16(kExtraFormatBytes);
+    out.u16(kMpegLayer3IdMpeg).u32(kPaddingOff).u16(kBlockSize).u16(kFramesPerBlock).u16(kCodecDelay);
+    out.text("fact").u32(4).u32(kFactSampleLength);
+    out.text("data").u32(sourceBytes);
+    return bytes;
+}
+
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(a, b, error);
+    return !error && same;
+}
+
+std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination) {
+    constexpr std::string_view kTooShort = "Dosya bir MP3 çerçeve başlığından (4 bayt) kısa.";
+    errno = 0;
+    std::ifstream in(source, std::ios::binary);
+    std::array<char, 4> first{};
+    if (!in || !in.read(first.data(), first.size())) return warning(texts::kSourceCaption, lastErrorText(kTooShort));
+    std::array<std::uint8_t, 4> firstBytes{};
+    std::memcpy(firstBytes.data(), first.data(), first.size());
+    const auto header = parseFrameHeader(firstBytes);
+    if (!header) return warning(texts::kNotMp3Caption, std::string(texts::kNotMp3));
+
+    std::error_code sizeError;
+    const std::uintmax_t sourceBytes = std::filesystem::file_size(source, sizeError);
+    constexpr std::uintmax_t kLargestWav = 0xFFFFFFFFu - kRiffSizeOverSource;
+    if (sizeError || sourceBytes > kLargestWav) {
+        return warning(texts::kSourceCaption, sizeError ? sizeError.message() : "Dosya bir WAV dosyası için çok büyük.");
+    }
+    in.seekg(0);
+
+    errno = 0;
+    std::ofstream out(destination, std::ios::binary | std::ios::trunc);
+    if (!out) return warning(texts::kDestinationCaption, lastErrorText("Dosya açılamadı."));
+
+    const auto headerBytes = wavHeader(*header, static_cast<std::uint32_t>(sourceBytes));
+    errno = 0;
+    if (!out.write(reinterpret_cast<const char*>(headerBytes.data()), headerBytes.size()) || !copyAll(in, out)) {
+        Warning failed = warning(texts::kReadWriteCaption, lastErrorText("Dosya kopyalanamadı."));
+        out.close();
+        removeIncomplete(destination);
+        return failed;
+    }
+    in.close();
+    errno = 0;
+    out.close();
+    if (!out) {
+        Warning failed = warning(texts::kCloseCaption, lastErrorText("Dosya kapatılamadı."));
+        removeIncomplete(destination);
+        return failed;
+    }
+    return std::nullopt;
+}
+
+bool convertMp3ToWav(ConverterDialogs& dialogs) {
+    const auto source = dialogs.chooseSource();
+    if (!source) return false;
+    const std::filesystem::path folder = source->parent_path();
+    const std::string proposedName = source->stem().string() + ".wav";
+    std::optional<std::filesystem::path> destination;
+    while (true) {
+        destination = dialogs.chooseDestination(folder, proposedName);
+        if (!destination) return false;
+        if (!isSameFile(*source, *destination)) break;
+        dialogs.warn(warning(texts::kDestinationCaption, std::string(texts::kSameFile)));
+    }
+    const auto failure = wrapMp3AsWav(*source, *destination);
+    if (failure) dialogs.warn(*failure);
+    return !failure;
+}
+
+}  // namespace orvanta::media

@@ -1,0 +1,94 @@
+// Wrapping an MP3 file as a WAV file without decoding it.
+//
+// The WAV file is a 70-byte RIFF/WAVE header that declares MPEG Layer-3 data
+// (format tag 0x0055, the MPEGLAYER3WAVEFORMAT layout of Microsoft's mmreg.h)
+// followed by the whole MP3 file, byte for byte. The header's rate, channel
+// and bitrate values come from the first MPEG audio frame header (ISO/IEC
+// 11172-3, ISO/IEC 13818-3), which must be the file's first four bytes: an
+// ID3 tag or any other leading data makes the file unusable here.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orvanta::media {
+
+inline constexpr std::size_t kWavHeaderBytes = 70;
+
+// The fields of an MPEG audio frame header that the WAV header needs.
+struct Mp3FrameHeader {
+    bool mpeg1 = true;           // false: MPEG-2 (lower sampling frequencies)
+    int layerCode = 1;           // 1 = Layer III, 2 = Layer II, 3 = Layer I, 0 reserved
+    int bitrateIndex = 0;        // 0..15
+    int samplingIndex = 0;       // 0..3
+    bool singleChannel = false;  // channel mode 3
+};
+
+// The header in the first four bytes, or nothing without frame sync
+// (b0 = 0xFF and b1 >= 0xE0).
+std::optional<Mp3FrameHeader> parseFrameHeader(std::span<const std::uint8_t, 4> bytes);
+
+// Samples per second; the reserved index 3 gives 0.
+std::uint32_t samplesPerSecond(const Mp3FrameHeader& header);
+// Bitrate in kbit/s from the standard's tables; free format (index 0),
+// index 15 and the reserved layer give 0.
+std::uint32_t bitrateKbps(const Mp3FrameHeader& header);
+
+// The 70-byte header for a source of sourceBytes bytes.
+std::array<std::uint8_t, kWavHeaderBytes> wavHeader(const Mp3FrameHeader& header, std::uint32_t sourceBytes);
+
+// A message for the user: the caption and the body of a warning box.
+struct Warning {
+    std::string caption;
+    std::string body;
+};
+
+// The texts of the converter.
+namespace texts {
+inline constexpr std::string_view kSameFile = "KAYNAK ve HEDEF dosyaları farklı olmalı...";
+inline constexpr std::string_view kSourceCaption = "Kaynak Dosya Açılamıyor";
+inline constexpr std::string_view kNotMp3 = "Geçersiz MP3 formatı";
+inline constexpr std::string_view kNotMp3Caption = "MP3toWAV";
+inline constexpr std::string_view kDestinationCaption = "Hedef Dosya Açılamıyor";
+inline constexpr std::string_view kReadWriteCaption = "Okuma/Yazma Hatası";
+inline constexpr std::string_view kCloseCaption = "Hedef Dosya Kapatılamıyor";
+inline constexpr std::string_view kOpenTitle = "Dönüştürülecek MP3 dosyasını seçiniz";
+inline constexpr std::string_view kOpenFilter = "MP3 dosyaları";
+inline constexpr std::string_view kSaveTitle = "WAV dosyası";
+inline constexpr std::string_view kSaveFilter = "WAV dosyaları";
+}  // namespace texts
+
+// Whether two paths reach the same file (links, "./", and on a file system
+// that ignores case, another letter case). A destination that does not
+// exist yet is never the source.
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Writes the WAV file for source at destination; the failure's warning, or
+// nothing on success. A destination left incomplete by a failure is removed.
+std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination);
+
+// What the converter needs from the desktop: the two file choices and the
+// warning box.
+class ConverterDialogs {
+public:
+    virtual ~ConverterDialogs() = default;
+    // The MP3 file to convert, or nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> chooseSource() = 0;
+    // The WAV file to write, proposed in folder with the name proposedName,
+    // or nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> chooseDestination(const std::filesystem::path& folder,
+                                                                   const std::string& proposedName) = 0;
+    virtual void warn(const Warning& warning) = 0;
+};
+
+// The whole conversion dialogue: source, destination (asked again while it
+// is the source), wrap, and one warning on failure. Returns whether a WAV
+// file was written.
+bool convertMp3ToWav(ConverterDialogs& dialogs);
+
+}  // namespace orvanta::media

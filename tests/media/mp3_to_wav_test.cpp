@@ -1,0 +1,227 @@
+// MP3-to-WAV wrapping: the header, the failures in their order, the file
+// choices, and a real decoder reading the result.
+#include "media/mp3_to_wav.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <deque>
+
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::media {
+namespace {
+
+using test::TempFolder;
+
+std::string mp3Bytes(std::string_view firstFour, std::size_t totalBytes) {
+    std::string bytes(firstFour);
+    bytes.resize(totalBytes, '\0');
+    return bytes;
+}
+
+std::uint32_t u32At(const std::string& bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[offset + static_cast<std::size_t>(i)]);
+    return value;
+}
+std::uint16_t u16At(const std::string& bytes, std::size_t offset) {
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[offset]) |
+                                      (static_cast<std::uint8_t>(bytes[offset + 1]) << 8));
+}
+
+TEST(WavHeader, MegabyteOfJointStereoAt128Kbps) {
+    TempFolder folder;
+    const std::string source = mp3Bytes("\xFF\xFB\x90\x44", 1000000);
+    ASSERT_FALSE(wrapMp3AsWav(folder.write("a.mp3", source), folder / "a.wav"));
+    const std::string wav = test::readFile(folder / "a.wav");
+    ASSERT_EQ(wav.size(), 1000070u);
+    EXPECT_EQ(wav.substr(0, 4), "RIFF");
+    EXPECT_EQ(u32At(wav, 4), 1000062u);
+    EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
+    EXPECT_EQ(u32At(wav, 16), 30u);
+    EXPECT_EQ(u16At(wav, 20), 0x0055);
+    EXPECT_EQ(u16At(wav, 22), 2);
+    EXPECT_EQ(u32At(wav, 24), 44100u);
+    EXPECT_EQ(u32At(wav, 28), 16000u);
+    EXPECT_EQ(u16At(wav, 32), 1);
+    EXPECT_EQ(u16At(wav, 34), 0);
+    EXPECT_EQ(u16At(wav, 36), 12);
+    EXPECT_EQ(u16At(wav, 38), 1);
+    EXPECT_EQ(u32At(wav, 40), 2u);
+    EXPECT_EQ(u16At(wav, 44), 96);
+    EXPECT_EQ(u16At(wav, 46), 1);
+    EXPECT_EQ(u16At(wav, 48), 1393);
+    EXPECT_EQ(wav.substr(50, 4), "fact");
+    EXPECT_EQ(u32At(wav, 54), 4u);
+    EXPECT_EQ(u32At(wav, 58), 298368u);
+    EXPECT_EQ(wav.substr(62, 4), "data");
+    EXPECT_EQ(u32At(wav, 66), 1000000u);
+    EXPECT_TRUE(wav.compare(70, std::string::npos, source) == 0) << "the MP3 follows byte for byte";
+}
+
+// Reference: ISO/IEC 11172-3 and 13818-3 header fields and tables.
+TEST(WavHeader, ChannelsRatesAndBitrates) {
+    auto header = [](std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
+        const std::array<std::uint8_t, 4> bytes{0xFF, b1, b2, b3};
+        return *parseFrameHeader(bytes);
+    };
+    EXPECT_TRUE(header(0xFB, 0x90, 0xC4).singleChannel);
+    EXPECT_EQ(wavHeader(header(0xFB, 0x90, 0xC4), 10)[22], 1);
+    EXPECT_EQ(samplesPerSecond(header(0xF3, 0x90, 0x44)), 22050u);
+    EXPECT_EQ(samplesPerSecond(header(0xF3, 0x94, 0x44)), 24000u);
+    EXPECT_EQ(samplesPerSecond(header(0xFB, 0x98, 0x44)), 32000u);
+    EXPECT_EQ(samplesPerSecond(header(0xFB, 0x9C, 0x44)), 0u) << "reserved index";
+    EXPECT_EQ(bitrateKbps(header(0xFB, 0x10, 0x44)), 32u);
+    EXPECT_EQ(bitrateKbps(header(0xFB, 0xE0, 0x44)), 320u);
+    EXPECT_EQ(bitrateKbps(header(0xFB, 0x00, 0x44)), 0u) << "free format";
+    EXPECT_EQ(bitrateKbps(header(0xFB, 0xF0, 0x44)), 0u) << "forbidden index";
+    EXPECT_EQ(bitrateKbps(header(0xFF, 0xE0, 0x44)), 448u) << "MPEG-1 Layer I";
+    EXPECT_EQ(bitrateKbps(header(0xFD, 0xE0, 0x44)), 384u) << "MPEG-1 Layer II";
+    EXPECT_EQ(bitrateKbps(header(0xF3, 0xE0, 0x44)), 160u) << "MPEG-2 Layer III";
+    EXPECT_EQ(bitrateKbps(header(0xF7, 0xE0, 0x44)), 256u) << "MPEG-2 Layer I";
+    EXPECT_EQ(bitrateKbps(header(0xF9, 0x90, 0x44)), 0u) << "reserved layer";
+}
+
+TEST(WrapFailures, SourceProblemsWriteNothing) {
+    TempFolder folder;
+    const auto id3 = wrapMp3AsWav(folder.write("tag.mp3", mp3Bytes("ID3\x03", 100)), folder / "tag.wav");
+    ASSERT_TRUE(id3);
+    EXPECT_EQ(id3->caption, "MP3toWAV");
+    EXPECT_EQ(id3->body, "Geçersiz MP3 formatı");
+    EXPECT_FALSE(std::filesystem::exists(folder / "tag.wav"));
+
+    const auto shortFile = wrapMp3AsWav(folder.write("short.mp3", "\xFF\xFB\x90"), folder / "short.wav");
+    ASSERT_TRUE(shortFile);
+    EXPECT_EQ(shortFile->caption, "Kaynak Dosya Açılamıyor");
+    EXPECT_FALSE(shortFile->body.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "short.wav"));
+
+    const auto missing = wrapMp3AsWav(folder / "none.mp3", folder / "none.wav");
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->caption, "Kaynak Dosya Açılamıyor");
+    EXPECT_NE(missing->body.find("No such file"), std::string::npos) << missing->body;
+}
+
+TEST(WrapFailures, DestinationThatCannotBeOpenedWrittenOrClosed) {
+    TempFolder folder;
+    const auto small = folder.write("small.mp3", mp3Bytes("\xFF\xFB\x90\x44", 1000));
+    const auto large = folder.write("large.mp3", mp3Bytes("\xFF\xFB\x90\x44", 300000));
+
+    const auto unopenable = wrapMp3AsWav(small, folder / "no-such-folder" / "x.wav");
+    ASSERT_TRUE(unopenable);
+    EXPECT_EQ(unopenable->caption, "Hedef Dosya Açılamıyor");
+
+    // /dev/full takes the open and refuses every byte: a small file fails
+    // when the buffered bytes go out at the close, a large one while copying.
+    const auto atClose = wrapMp3AsWav(small, "/dev/full");
+    ASSERT_TRUE(atClose);
+    EXPECT_EQ(atClose->caption, "Hedef Dosya Kapatılamıyor");
+    EXPECT_NE(atClose->body.find("No space"), std::string::npos) << atClose->body;
+    const auto whileCopying = wrapMp3AsWav(large, "/dev/full");
+    ASSERT_TRUE(whileCopying);
+    EXPECT_EQ(whileCopying->caption, "Okuma/Yazma Hatası");
+}
+
+// Plays the user: the first source, then the destinations in turn; records
+// every warning and every proposal.
+class ScriptedDialogs : public ConverterDialogs {
+public:
+    std::optional<std::filesystem::path> source;
+    std::deque<std::filesystem::path> destinations;
+    std::vector<Warning> warnings;
+    std::vector<std::string> proposedNames;
+    std::vector<std::filesystem::path> proposedFolders;
+
+    std::optional<std::filesystem::path> chooseSource() override { return source; }
+    std::optional<std::filesystem::path> chooseDestination(const std::filesystem::path& folder,
+                                                           const std::string& name) override {
+        proposedFolders.push_back(folder);
+        proposedNames.push_back(name);
+        if (destinations.empty()) return std::nullopt;
+        auto next = destinations.front();
+        destinations.pop_front();
+        return next;
+    }
+    void warn(const Warning& warning) override { warnings.push_back(warning); }
+};
+
+TEST(ConverterDialogue, SameFileUnderAnySpellingIsAskedAgain) {
+    TempFolder folder;
+    const auto source = folder.write("ezan.mp3", mp3Bytes("\xFF\xFB\x90\x44", 500));
+    std::filesystem::create_symlink(source, folder / "link.mp3");
+    std::filesystem::create_hard_link(source, folder / "hard.mp3");
+
+    ScriptedDialogs dialogs;
+    dialogs.source = source;
+    dialogs.destinations = {folder.path() / "." / "ezan.mp3", folder / "link.mp3", folder / "hard.mp3",
+                            folder / "sub" / ".." / "ezan.mp3", folder / "EZAN.MP3"};
+    std::filesystem::create_directory(folder / "sub");
+    EXPECT_TRUE(convertMp3ToWav(dialogs));
+    ASSERT_EQ(dialogs.warnings.size(), 4u);
+    for (const Warning& warning : dialogs.warnings) {
+        EXPECT_EQ(warning.caption, "Hedef Dosya Açılamıyor");
+        EXPECT_EQ(warning.body, "KAYNAK ve HEDEF dosyaları farklı olmalı...");
+    }
+    // This file system keeps case: EZAN.MP3 is another file and was written.
+    EXPECT_EQ(std::filesystem::file_size(folder / "EZAN.MP3"), 570u);
+    EXPECT_EQ(std::filesystem::file_size(source), 500u);
+    EXPECT_EQ(dialogs.proposedNames.front(), "ezan.wav");
+    EXPECT_EQ(dialogs.proposedFolders.front(), folder.path());
+}
+
+TEST(ConverterDialogue, CancelAndFailureReportNoSuccess) {
+    TempFolder folder;
+    ScriptedDialogs cancelled;
+    EXPECT_FALSE(convertMp3ToWav(cancelled));
+    EXPECT_TRUE(cancelled.proposedNames.empty());
+
+    ScriptedDialogs tagged;
+    tagged.source = folder.write("tag.mp3", mp3Bytes("ID3\x04", 50));
+    tagged.destinations = {folder / "tag.wav"};
+    EXPECT_FALSE(convertMp3ToWav(tagged));
+    ASSERT_EQ(tagged.warnings.size(), 1u);
+    EXPECT_EQ(tagged.warnings[0].body, "Geçersiz MP3 formatı");
+}
+
+// A tone encoded by a real MP3 encoder, wrapped, and decoded by GStreamer:
+// the decoded PCM has the tone's length.
+TEST(RealPlayer, GStreamerDecodesTheWrappedTone) {
+    TempFolder folder;
+    constexpr int kRate = 44100;
+    constexpr int kSeconds = 2;
+    {
+        std::string pcm;
+        for (int i = 0; i < kRate * kSeconds; ++i) {
+            const auto sample = static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * 440.0 * i / kRate));
+            pcm += static_cast<char>(sample & 0xFF);
+            pcm += static_cast<char>((sample >> 8) & 0xFF);
+        }
+        std::string wav = "RIFF";
+        auto u32 = [&](std::uint32_t v) { for (int k = 0; k < 4; ++k) wav += static_cast<char>(v >> (8 * k)); };
+        auto u16 = [&](std::uint16_t v) { wav += static_cast<char>(v & 0xFF); wav += static_cast<char>(v >> 8); };
+        u32(static_cast<std::uint32_t>(36 + pcm.size()));
+        wav += "WAVEfmt ";
+        u32(16); u16(1); u16(1); u32(kRate); u32(kRate * 2); u16(2); u16(16);
+        wav += "data";
+        u32(static_cast<std::uint32_t>(pcm.size()));
+        folder.write("tone.wav", wav + pcm);
+    }
+    const std::string dir = folder.path().string();
+    ASSERT_EQ(std::system(("lame --quiet -b 128 '" + dir + "/tone.wav' '" + dir + "/tone.mp3'").c_str()), 0)
+        << "lame is needed (Debian package lame)";
+    ASSERT_FALSE(wrapMp3AsWav(folder / "tone.mp3", folder / "wrapped.wav"));
+    const std::string decode = "gst-launch-1.0 -q filesrc location='" + dir +
+                               "/wrapped.wav' ! decodebin ! audioconvert ! audioresample ! "
+                               "audio/x-raw,format=S16LE,channels=1,rate=44100 ! filesink location='" + dir +
+                               "/decoded.raw'";
+    ASSERT_EQ(std::system(decode.c_str()), 0) << "gst-launch-1.0 with the good plugins is needed";
+    const auto decodedBytes = std::filesystem::file_size(folder / "decoded.raw");
+    // An MP3 frame is 1152 samples; the encoder's delay and padding are
+    // trimmed by the decoder or add at most a frame or two.
+    EXPECT_NEAR(static_cast<double>(decodedBytes), kRate * kSeconds * 2.0, 2 * 1152 * 2.0);
+}
+
+}  // namespace
+}  // namespace orvanta::media

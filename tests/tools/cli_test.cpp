@@ -273,4 +273,22 @@ TEST(CliMp3Wav, WarningsGoToStandardErrorWithStatusOne) {
     EXPECT_EQ(runInProcess({"mp3wav", source}).status, 2);
 }
 
+TEST(CliEvents, WorkedDayFromASettingsFile) {
+    orvanta::test::TempFolder folder;
+    const std::string ini = folder.write("orvanta.ini",
+                                         "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n"
+                                         "[Seçenekler]\nHatırlat=Evet\nSalâ Oku=Evet\n")
+                                .string();
+    const std::string before = orvanta::test::readFile(ini);
+    const CliRun run = runInProcess({"events", "--ini", ini, "--date", "2014-01-01"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto got = lines(run.out);
+    ASSERT_EQ(got.size(), 18u) << run.out;
+    EXPECT_EQ(got.front(), "05:28 sala sala.wav");
+    EXPECT_EQ(got[2], "06:22 ezan SABAH");
+    EXPECT_EQ(got.back(), "22:59 warning Geceyarısına 20 dk. kaldı...");
+    EXPECT_EQ(orvanta::test::readFile(ini), before) << "the settings file is only read";
+    EXPECT_EQ(runInProcess({"events", "--date", "2014-01-01"}).status, 2);
+}
+
 }  // namespace

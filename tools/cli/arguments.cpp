@@ -62,7 +62,8 @@ int twoDigits(std::string_view text, std::size_t pos) {
     return value < 0 ? -1 : value;
 }
 
-// Noon of a civil day in the system's zone.
+}  // namespace
+
 std::time_t localNoon(const CivilDate& date) {
     std::tm noon{};
     noon.tm_year = date.year - 1900;
@@ -72,8 +73,6 @@ std::time_t localNoon(const CivilDate& date) {
     noon.tm_isdst = -1;
     return std::mktime(&noon);
 }
-
-}  // namespace
 
 Options::Options(std::span<const std::string> args, std::vector<std::string_view> known) {
     for (std::size_t i = 0; i < args.size(); ++i) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <map>
 #include <optional>
 #include <span>
@@ -53,6 +54,9 @@ public:
 private:
     std::map<std::string, std::string, std::less<>> values_;
 };
+
+// Noon of a civil day in the system's zone.
+std::time_t localNoon(const CivilDate& date);
 
 // The settings of the file named by --ini, or nothing without --ini. A
 // file that cannot be read is a UsageError.

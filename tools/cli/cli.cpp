@@ -26,6 +26,10 @@ constexpr const char* kUsage =
     "  place --row N [--csv FILE]\n"
     "      line N of the place database as the program stores it:\n"
     "      name;country;zone minutes;latitude;longitude (hundredths of a degree).\n"
+    "  events --ini FILE --date YYYY-MM-DD\n"
+    "      the day's ezans, salas, reminders, warnings and notices in firing order\n"
+    "      as 'HH:MM kind detail' lines: the scheduler run over the day's 1440\n"
+    "      minutes with the settings of FILE (which is only read).\n"
     "  mp3wav SOURCE.mp3 DEST.wav\n"
     "      wraps an MP3 file (starting with a frame header) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
@@ -44,6 +48,7 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"sky", runSky},
         {"place", runPlace},
         {"mp3wav", runMp3Wav},
+        {"events", runEvents},
     };
     return table;
 }

@@ -32,5 +32,6 @@ int runHijri(std::span<const std::string> args, std::ostream& out);
 int runSky(std::span<const std::string> args, std::ostream& out);
 int runPlace(std::span<const std::string> args, std::ostream& out);
 int runMp3Wav(std::span<const std::string> args, std::ostream& out);
+int runEvents(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -1,0 +1,155 @@
+// The minute scheduler: at each minute it brings the engine's day in line
+// with the clock and the zone, fires the minute's ezans, salâs, reminders
+// and warnings, gives the religious-day notice, arms the wake-up and writes
+// the time left to the next prayer time.
+//
+// Time scales: every minute here is local clock time (minutes after local
+// midnight, 0..1439), the clock offset (zone + summer time) included. A day
+// begins at local midnight; the sahur salâ before an early İmsak therefore
+// wraps to the evening before, within the same calendar day's list.
+//
+// Everything the scheduler does to the world goes through SchedulerEffects;
+// what it reads of the world (clock, zone) comes through SchedulerClock.
+// Effects may run a nested event loop (a message box) in which onTick is
+// called again; each pass keeps its own minute and times, so a nested pass
+// neither repeats nor swallows the events of the pass it interrupts.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/engine.h"
+#include "settings/settings.h"
+#include "shell/clock_time.h"
+
+namespace orvanta::shell {
+
+// What the scheduler reads of the world.
+class SchedulerClock {
+public:
+    virtual ~SchedulerClock() = default;
+    // The local date and time now.
+    virtual ClockTime localTime() = 0;
+    // The system's zone now.
+    virtual settings::SystemZone systemZone() = 0;
+};
+
+enum class WakeResult { Armed, NotSupported, Failed };
+
+// Menu commands the scheduler greys while it uses them.
+inline constexpr int kInternetTimeCommand = 1040;
+inline constexpr int kWakeCommand = 1147;
+
+// What the scheduler does to the world.
+class SchedulerEffects {
+public:
+    virtual ~SchedulerEffects() = default;
+    virtual void playSound(std::string_view file) = 0;
+    virtual void announceEzan(int slot) = 0;
+    virtual void showWarning(std::string_view text) = 0;
+    virtual void showReminder(engine::VakitType prayer) = 0;
+    // Tomorrow's religious day: a warning box in message mode 2, else a
+    // warning balloon (shown in mode 1 only).
+    virtual void showReligiousDayNotice(std::string_view text, std::string_view title) = 0;
+    virtual void setTip(std::string_view text) = 0;
+    // Wakes the computer at a local instant.
+    virtual WakeResult armWake(LocalTicks when) = 0;
+    virtual void cancelWake() = 0;
+    virtual void setMenuEntryEnabled(int command, bool enabled) = 0;
+    virtual void queryTimeServersSilently() = 0;
+    virtual void renderWallpaper() = 0;
+    virtual void refreshPanel() = 0;
+    virtual void redrawChart(int command) = 0;
+};
+
+// The date of the last religious-day notice ("dd/mm/yyyy"), kept between
+// runs so that a day's notice is given once.
+class NoticeMemory {
+public:
+    virtual ~NoticeMemory() = default;
+    virtual std::string lastNoticeDate() = 0;
+    virtual void rememberNoticeDate(const std::string& date) = 0;
+};
+
+// The tray menu's flags that the scheduler reads.
+struct TrayFlags {
+    bool ezanSoundOn = true;   // "Ezan / Salâ"
+    bool wakeOn = false;       // "Bilgisayarı Uyandır"
+    int messageMode = 2;       // 0 none, 1 balloon, 2 box
+    int lastChartCommand = 0;  // the chart shown, 0 none
+};
+
+// The wallpaper's refresh schedule, in UTC minutes (day number × 1440 +
+// minute of day − clock offset). A period of 0 means no wallpaper mode.
+struct WallpaperSchedule {
+    std::int32_t periodMinutes = 0;  // 60 for the moon, 5 for the earth modes
+    std::int64_t dueUtcMinute = 0;
+};
+
+// What each time of the day leads to, by VakitType.
+struct VakitRoles {
+    engine::VakitType nextMainTime;  // the time the tip counts to
+    std::optional<engine::VakitType> endingPrayer;  // the prayer whose time ends here
+    int salaMaskPosition;  // character of salaTimes, -1 none
+};
+const VakitRoles& vakitRoles(engine::VakitType type);
+
+class Scheduler {
+public:
+    Scheduler(engine::Engine& engine, const settings::Settings& settings, SchedulerClock& clock,
+              SchedulerEffects& effects, NoticeMemory& memory);
+
+    // The one-second tick: counts tickCountdown down, or runs a pass at 0.
+    void onTick();
+    // One pass of the scheduler.
+    void runPass();
+    // The clock or the zone changed: a pass at the next tick.
+    void onTimeChange();
+    // The display changed or the machine resumed: refresh everything and
+    // redraw the wallpaper at the next tick.
+    void onResume();
+
+    // ---- state other parts read or set ----
+    ClockTime clockTime;
+    bool realTimeClock = true;               // clockTime follows the PC clock
+    settings::SchedulerTriggers triggers;    // tickCountdown, pendingUpdate
+    engine::VakitTimes todayTimes{};         // today's times by VakitType (Sabah unused)
+    std::int32_t earliestEventMinute = 1440; // first timed sound event of the day
+    std::int32_t nextEventMinute = 1440;     // next timed sound event still to come
+    TrayFlags flags;
+    WallpaperSchedule wallpaper;
+
+private:
+    struct Pass;
+
+    void alignZone();
+    void readClock();
+    void alignMinute();
+    void alignDate();
+    void refreshWallpaper();
+    void correctClockHourly();
+    void fireEvents(Pass& pass);
+    void firePerTimeEvents(Pass& pass);
+    void armWakeTimer(const Pass& pass);
+    void writeTip(const Pass& pass);
+
+    engine::Engine& engine_;
+    const settings::Settings& settings_;
+    SchedulerClock& clock_;
+    SchedulerEffects& effects_;
+    NoticeMemory& memory_;
+    std::uint64_t passesStarted_ = 0;
+};
+
+// Texts of the scheduler.
+std::string midnightWarning(std::int32_t reminderMinutes);
+std::string kerahetWarning(std::int32_t reminderMinutes);
+std::string ikindiWarning(std::int32_t reminderMinutes);
+std::string religiousDayNotice(std::string_view dayName);
+inline constexpr std::string_view kReligiousDayTitle = "Dini Günler Uyarısı";
+std::string tipText(engine::VakitType type, std::int32_t minutesLeft);
+
+}  // namespace orvanta::shell

@@ -1,0 +1,61 @@
+// orvanta-cli events: one day of the scheduler, minute by minute.
+#include <ostream>
+
+#include "platform/linux/system_zone.h"
+#include "settings/settings.h"
+#include "shell/event_log.h"
+#include "shell/notice_memory.h"
+#include "shell/simulated_clock.h"
+#include "tools/cli/arguments.h"
+#include "tools/cli/cli.h"
+
+namespace orvanta::cli {
+
+namespace {
+
+// The command line never starts the program with the session.
+class NoAutostart : public settings::AutostartSetting {
+public:
+    bool enabled() const override { return false; }
+    bool setEnabled(bool) override { return true; }
+};
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+}  // namespace
+
+int runEvents(std::span<const std::string> args, std::ostream& out) {
+    const Options options(args, {"ini", "date"});
+    const auto ini = iniSettings(options);
+    if (!ini) throw UsageError("--ini: missing option");
+    const CivilDate date = options.date("date");
+
+    // The settings as the program loads them; the file is only read.
+    settings::Settings loaded;
+    settings::SchedulerTriggers triggers;
+    engine::Engine& engine = engine::sharedEngine();
+    const settings::IniFile file(options.text("ini"));
+    settings::loadCalculationParameters(file, loaded, engine, triggers);
+    settings::loadOptions(file, loaded, NoAutostart{}, triggers);
+    settings::loadEzanFiles(file, loaded);
+
+    shell::ClockTime midnight;
+    midnight.year = static_cast<std::uint16_t>(date.year);
+    midnight.month = static_cast<std::uint16_t>(date.month);
+    midnight.day = static_cast<std::uint16_t>(date.day);
+    // The zone of the day's noon holds for the whole day.
+    shell::SimulatedClock clock(midnight, platform::systemZoneAt(localNoon(date)));
+    shell::EventLog log([&clock] { return clock.minuteOfDay(); });
+    log.ikindiAtAsrSani = loaded.ikindiAtAsrSani;
+    shell::InMemoryNoticeMemory memory;
+    shell::Scheduler scheduler(engine, loaded, clock, log, memory);
+    scheduler.triggers = triggers;
+    scheduler.flags.ezanSoundOn = true;
+    scheduler.flags.wakeOn = true;
+
+    shell::runSeconds(scheduler, clock, kSecondsPerDay);
+    for (const std::string& line : log.eventLines()) out << line << '\n';
+    return kExitOk;
+}
+
+}  // namespace orvanta::cli

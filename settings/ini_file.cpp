@@ -227,27 +227,32 @@ SaveResult IniFile::update(const std::function<void(IniDocument&)>& edit) {
 }
 
 SaveResult IniFile::replaceContents(const std::string& text) const {
-    std::filesystem::path temporary = path_;
+    const auto error = replaceFileContents(path_, text);
+    return error ? failure(path_, *error) : SaveResult{};
+}
+
+std::optional<std::string> replaceFileContents(const std::filesystem::path& path, std::string_view text) {
+    std::filesystem::path temporary = path;
     temporary += ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return failure(path_, "cannot create " + temporary.string());
+        if (!out) return "cannot create " + temporary.string();
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.close();
         if (!out) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
-            return failure(path_, "cannot write " + temporary.string());
+            return "cannot write " + temporary.string();
         }
     }
     std::error_code error;
-    std::filesystem::rename(temporary, path_, error);
+    std::filesystem::rename(temporary, path, error);
     if (error) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return failure(path_, "cannot replace the file: " + error.message());
+        return "cannot replace the file: " + error.message();
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace orvanta::settings

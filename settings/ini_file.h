@@ -66,6 +66,12 @@ private:
 // blanks, an optional sign, digits; anything else ends it; no digits gives 0.
 std::int32_t parseProfileInt(std::string_view text);
 
+// Replaces a file's contents in one step: the text goes to a new file beside
+// it, which is then renamed over it, so that a crash or a full disk leaves
+// the old file or the new one, never a cut one. Returns the system's reason
+// when it could not be done.
+std::optional<std::string> replaceFileContents(const std::filesystem::path& path, std::string_view text);
+
 // The outcome of a write. On failure `message` is the Turkish text to show
 // the user and `detail` the system's reason (for logs).
 struct SaveResult {

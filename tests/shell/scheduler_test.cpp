@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <unistd.h>
 
 #include "shell/event_log.h"
 #include "shell/notice_memory.h"
@@ -329,6 +330,17 @@ TEST_F(SchedulerRun, YearSoakEveryEzanOnceAtItsMinute) {
             {"YATSI", {timeOf(VakitType::Yatsi)}}};
         ASSERT_EQ(ezans, expected) << formatClockTime(today);
     }
+}
+
+TEST(NoticeMemoryFile, LastNoticeDateLivesInTheSettingsFile) {
+    const auto path = std::filesystem::temp_directory_path() / ("orvanta-notice-" + std::to_string(::getpid()) + ".ini");
+    settings::IniFile file(path);
+    IniNoticeMemory memory(file);
+    EXPECT_EQ(memory.lastNoticeDate(), "");
+    memory.rememberNoticeDate("27/07/2014");
+    EXPECT_EQ(file.readString("Seçenekler", "Son Dini Gün", "", 64), "27/07/2014");
+    EXPECT_EQ(IniNoticeMemory(file).lastNoticeDate(), "27/07/2014");
+    std::filesystem::remove(path);
 }
 
 TEST(ClockTicks, FileTimeArithmetic) {

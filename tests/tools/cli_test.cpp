@@ -291,4 +291,22 @@ TEST(CliEvents, WorkedDayFromASettingsFile) {
     EXPECT_EQ(runInProcess({"events", "--date", "2014-01-01"}).status, 2);
 }
 
+TEST(CliReport, RowsAreTheTimesOfTheTimesCommand) {
+    orvanta::test::TempFolder folder;
+    const std::string ini = folder.write("orvanta.ini",
+                                         "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n")
+                                .string();
+    const CliRun report = runInProcess({"report", "yearly", "--ini", ini, "--year", "2014"});
+    ASSERT_EQ(report.status, 0) << report.err;
+    const CliRun times = runInProcess(istanbul("2014-01-01"));
+    // "2014-01-01 05:48 07:22 ..." against "  1.   05:48  07:22   ...".
+    std::string row = "  1. ";
+    std::istringstream fields(times.out.substr(11));
+    int index = 0;
+    for (std::string time; fields >> time; ++index) row += "  " + time + ((index % 2 == 1 && index < 9) ? " " : "");
+    EXPECT_NE(report.out.find("\n" + row + "\n"), std::string::npos) << row;
+    EXPECT_EQ(runInProcess({"report", "monthly", "--ini", ini, "--year", "2014"}).status, 2) << "needs --month";
+    EXPECT_EQ(runInProcess({"report", "weekly", "--ini", ini, "--year", "2014"}).status, 2);
+}
+
 }  // namespace

@@ -30,6 +30,9 @@ constexpr const char* kUsage =
     "      the day's ezans, salas, reminders, warnings and notices in firing order\n"
     "      as 'HH:MM kind detail' lines: the scheduler run over the day's 1440\n"
     "      minutes with the settings of FILE (which is only read).\n"
+    "  report monthly|yearly|religious --ini FILE --year Y [--month M]\n"
+    "      the month's timetable with its sun and moon tables (monthly, needs\n"
+    "      --month), the year's timetable, or the year's religious days.\n"
     "  mp3wav SOURCE.mp3 DEST.wav\n"
     "      wraps an MP3 file (starting with a frame header) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
@@ -49,6 +52,7 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"place", runPlace},
         {"mp3wav", runMp3Wav},
         {"events", runEvents},
+        {"report", runReport},
     };
     return table;
 }

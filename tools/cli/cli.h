@@ -33,5 +33,6 @@ int runSky(std::span<const std::string> args, std::ostream& out);
 int runPlace(std::span<const std::string> args, std::ostream& out);
 int runMp3Wav(std::span<const std::string> args, std::ostream& out);
 int runEvents(std::span<const std::string> args, std::ostream& out);
+int runReport(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -1,0 +1,230 @@
+#include "reports/reports.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+#include "settings/ini_file.h"
+#include "settings/text_encoding.h"
+
+namespace orvanta::reports {
+
+namespace {
+
+using engine::VakitType;
+
+// The scheduler waits at least this many ticks while a report borrows the
+// day context.
+constexpr std::int32_t kHoldOffTicks = 9;
+constexpr std::int16_t kSunday = 7;
+constexpr int kSwitchAfterDay = 24;  // the switching Sunday is the last, after the 24th
+constexpr int kSummerShiftMinutes = 60;
+constexpr std::size_t kReligiousNameCharacters = 35;
+constexpr std::string_view kPageBreak = "\f";
+
+constexpr std::string_view kNotWritten = "Rapor dosyası yazılamadı:\n";
+
+void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void appendf(std::string& out, const char* format, ...) {
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    if (length > 0) out.append(buffer, std::min(static_cast<std::size_t>(length), sizeof buffer - 1));
+}
+
+// A month's walk through its days, keeping the summer-time state as the
+// timetables reckon it.
+class MonthWalk {
+public:
+    MonthWalk(engine::Engine& engine, const settings::Settings& settings, std::int32_t baseOffsetMinutes, int year,
+              int month)
+        : engine_(engine), settings_(settings), base_(baseOffsetMinutes), year_(year), month_(month) {
+        summer_ = settings.useWindowsDaylightSaving ? europeanSummerTime(month, false, settings.latitude < 0)
+                                                    : settings.daylightSaving;
+    }
+
+    // Sets the engine to the current day with its clock offset.
+    void enterDay() {
+        engine_.setDate(static_cast<std::int16_t>(day_), static_cast<std::int16_t>(month_),
+                        static_cast<std::int16_t>(year_));
+        const bool switchingSunday = (month_ == 3 || month_ == 10) && day_ > kSwitchAfterDay &&
+                                     engine_.weekday() == kSunday;
+        if (settings_.useWindowsDaylightSaving && switchingSunday) {
+            summer_ = europeanSummerTime(month_, true, settings_.latitude < 0);
+        }
+        const std::int32_t offset = base_ + (summer_ ? kSummerShiftMinutes : 0);
+        engine_.setPlace(static_cast<std::int16_t>(settings_.latitude), static_cast<std::int16_t>(settings_.longitude),
+                         static_cast<std::int16_t>(offset));
+    }
+    // Steps to the next day; false when that begins another month.
+    bool nextDay() {
+        std::int16_t day = 0;
+        std::int16_t month = 0;
+        engine_.monthAndDayOf(static_cast<std::int16_t>(engine_.dayOfYear() + 1), day, month);
+        day_ = day;
+        month_ = month;
+        return day_ != 1;
+    }
+    int day() const { return day_; }
+    int month() const { return month_; }
+
+private:
+    engine::Engine& engine_;
+    const settings::Settings& settings_;
+    std::int32_t base_;
+    int year_;
+    int day_ = 1;
+    int month_;
+    bool summer_ = false;
+};
+
+void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::Settings& settings,
+                      std::int32_t baseOffsetMinutes, int year, int month) {
+    out += "\n\n";
+    appendf(out, "\n\n\n\t\t\tŞEHİR\t\t: %s / %s", settings.placeName.c_str(), settings.countryName.c_str());
+    appendf(out, "\n\n\t\t\tPARALEL\t\t: %5.02f° ", std::abs(settings.latitude) * 0.01);
+    out += settings.latitude >= 0 ? "KUZEY" : "GÜNEY";
+    appendf(out, "\n\t\t\tMERİDYEN\t: %5.02f° ", std::abs(settings.longitude) * 0.01);
+    out += settings.longitude >= 0 ? "DOĞU" : "BATI";
+    appendf(out, "\n\t\t\tSAAT FARKI\t: %+5.2f", baseOffsetMinutes / 60.0);
+    appendf(out, "\n\t\t\tTARİH\t\t: %s %d", std::string(engine::monthName(month)).c_str(), year);
+    const char* summerRule = settings.useWindowsDaylightSaving ? "Avrupa" : settings.daylightSaving ? "Var" : "Yok";
+    appendf(out, "\n\t\t\tYAZ SAATİ\t: %s", summerRule);
+    appendf(out, "\n\n\t\t\tKIBLE AÇISI\t: %5.1f°", engine.qiblaTenths() * 0.1);
+    appendf(out, "\n\t\t\tPUSULA SAPMASI\t: %5.1f°", engine.magneticDeclinationTenths(0) * 0.1);
+    if (engine.context.geomagneticModelValid == 0) out += " (yaklaşık)";
+    out += "\n\n\n GÜN   İMSAK  GÜNEŞ   İŞRAK İSTİVA   ÖĞLE  İKİNDİ   ASR-I İSFİRAR  AKŞAM  YATSI\n";
+    out += std::string(52, ' ') + "SANİ\n";
+    out += " ---   -----  -----   -----  -----   -----  -----   -----  -----   -----  -----\n";
+}
+
+// Day rows of the ten times; leaves the walk on the next month.
+void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
+    do {
+        walk.enterDay();
+        appendf(out, "\n %2d. ", walk.day());
+        for (int t = static_cast<int>(VakitType::Imsak); t <= static_cast<int>(VakitType::Yatsi); ++t) {
+            const int minutes = engine.computeVakit(static_cast<VakitType>(t));
+            appendf(out, "  %02d:%02d", minutes / 60, minutes % 60);
+            // The times stand in pairs under the header.
+            const int position = t - static_cast<int>(VakitType::Imsak) + 1;
+            if (position % 2 == 0 && position < 10) out += ' ';
+        }
+    } while (walk.nextDay());
+}
+
+// One of the monthly report's angle tables: for each day, the azimuth of
+// the sun or the moon at the given hours, in whole degrees.
+template <typename Azimuth>
+void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings::Settings& settings,
+                       std::int32_t baseOffsetMinutes, int year, int month, const char* title, const char* header,
+                       std::initializer_list<int> hours, Azimuth azimuthTenths) {
+    out += title;
+    out += header;
+    out += " ---     -----   -----   -----   -----   -----   -----   -----   -----   -----\n";
+    MonthWalk walk(engine, settings, baseOffsetMinutes, year, month);
+    do {
+        walk.enterDay();
+        appendf(out, "\n %2d. ", walk.day());
+        for (const int hour : hours) {
+            engine.setTimeOfDay(static_cast<std::int16_t>(hour), 0);
+            appendf(out, "     %03d", static_cast<int>(azimuthTenths() / 10));
+        }
+    } while (walk.nextDay());
+    out += kPageBreak;
+}
+
+std::int32_t baseOffsetMinutes(const settings::Settings& settings, const settings::SystemZone& zone) {
+    return settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
+}
+
+std::optional<std::string> deliver(const std::string& text, const std::filesystem::path& file, ReportViewer& viewer) {
+    if (settings::replaceFileContents(file, text)) return std::string(kNotWritten) + file.string();
+    viewer.open(file);
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool europeanSummerTime(int month, bool reachedSunday, bool southern) {
+    bool summer = month >= 4 && month <= 10;
+    if (month == 3) summer = reachedSunday;
+    if (month == 10) summer = !reachedSunday;
+    return southern ? !summer : summer;
+}
+
+std::string padRight(std::string_view text, std::size_t width) {
+    std::string padded(text);
+    const std::size_t length = settings::utf8Length(text);
+    if (length < width) padded.append(width - length, ' ');
+    return padded;
+}
+
+std::string timetableReport(engine::Engine& engine, const settings::Settings& settings,
+                            const settings::SystemZone& zone, int year, int month, TimetableSpan span) {
+    const std::int32_t base = baseOffsetMinutes(settings, zone);
+    std::string out;
+    int m = span == TimetableSpan::Year ? 1 : month;
+    int blockMonth = m;
+    do {
+        blockMonth = m;
+        writeMonthHeader(out, engine, settings, base, year, blockMonth);
+        MonthWalk walk(engine, settings, base, year, blockMonth);
+        writeTimeRows(out, engine, walk);
+        out += kPageBreak;
+        m = walk.month();
+    } while (span == TimetableSpan::Year && m <= 12);
+
+    if (span == TimetableSpan::Month) {
+        writeAzimuthTable(out, engine, settings, base, year, blockMonth, "\n\n\n\t\t\t\tGÜNEŞ YATAY AÇISI",
+                          "\n\n\n GÜN     04:00   06:00   08:00   10:00   12:00   14:00   16:00   18:00   20:00\n",
+                          {4, 6, 8, 10, 12, 14, 16, 18, 20}, [&] { return engine.sunAzimuthNow(); });
+        writeAzimuthTable(out, engine, settings, base, year, blockMonth, "\n\n\n\t\t\t\tAY YATAY AÇISI",
+                          "\n\n\n GÜN     00:00   02:00   04:00   06:00   08:00   16:00   18:00   20:00   22:00\n",
+                          {0, 2, 4, 6, 8, 16, 18, 20, 22}, [&] { return engine.moonAzimuthTenths(); });
+    }
+    return out;
+}
+
+std::string religiousDaysReport(engine::Engine& engine, int year) {
+    std::string out;
+    appendf(out, "\n\n\n\t\t  %d Yılının Önemli Dini Günleri\n\t\t------------------------------------\n\n", year);
+    const int days = engine::isLeapYear(year) ? 366 : 365;
+    for (int n = 1; n <= days; ++n) {
+        // Day n of January: the engine counts on into the later months.
+        engine.setDate(static_cast<std::int16_t>(n), 1, static_cast<std::int16_t>(year));
+        const std::string_view name = settings::utf8Prefix(engine.religiousDay(), kReligiousNameCharacters);
+        if (name.empty()) continue;
+        std::int16_t day = 0;
+        std::int16_t month = 0;
+        engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
+        appendf(out, "\t%3d %s  %s   %s\n", day, padRight(engine::monthName(month), 9).c_str(),
+                padRight(engine::weekdayName(engine.weekday()), 9).c_str(), std::string(name).c_str());
+    }
+    return out;
+}
+
+std::optional<std::string> writeTimetableReport(engine::Engine& engine, const settings::Settings& settings,
+                                                const settings::SystemZone& zone, int year, int month,
+                                                TimetableSpan span, settings::SchedulerTriggers& triggers,
+                                                const std::filesystem::path& file, ReportViewer& viewer) {
+    if (triggers.tickCountdown < kHoldOffTicks) triggers.tickCountdown = kHoldOffTicks;
+    const std::string text = timetableReport(engine, settings, zone, year, month, span);
+    const auto failure = deliver(text, file, viewer);
+    triggers.tickCountdown = 0;
+    return failure;
+}
+
+std::optional<std::string> writeReligiousDaysReport(engine::Engine& engine, int year,
+                                                    settings::SchedulerTriggers& triggers,
+                                                    const std::filesystem::path& file, ReportViewer& viewer) {
+    triggers.tickCountdown = kHoldOffTicks;
+    const std::string text = religiousDaysReport(engine, year);
+    const auto failure = deliver(text, file, viewer);
+    triggers.tickCountdown = 0;
+    return failure;
+}
+
+}  // namespace orvanta::reports

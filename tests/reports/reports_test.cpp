@@ -1,0 +1,190 @@
+// The timetables and the religious-days list: row counts, the summer-time
+// rule in every table, header formats, alignment and the file hand-off.
+#include "reports/reports.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "settings/text_encoding.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::reports {
+namespace {
+
+settings::Settings istanbul() {
+    settings::Settings s;
+    s.latitude = 4101;
+    s.longitude = 2897;
+    s.timeZoneMinutes = 120;
+    s.placeName = "İstanbul";
+    s.countryName = "Türkiye";
+    return s;
+}
+
+// The report's pieces between page breaks, and the day rows of each.
+std::vector<std::string> pages(const std::string& text) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\f', start)) != std::string::npos; start = end + 1) {
+        result.push_back(text.substr(start, end - start));
+    }
+    return result;
+}
+std::vector<std::string> dayRows(const std::string& page) {
+    std::vector<std::string> rows;
+    std::istringstream in(page);
+    for (std::string line; std::getline(in, line);) {
+        if (line.size() > 5 && line[0] == ' ' && line[3] == '.' && std::isdigit(static_cast<unsigned char>(line[2]))) {
+            rows.push_back(line);
+        }
+    }
+    return rows;
+}
+
+// A timetable row computed afresh for a day and clock offset.
+std::string expectedTimeRow(int day, int month, int year, const settings::Settings& s, int offsetMinutes) {
+    engine::Engine engine;
+    settings::SchedulerTriggers ignored;
+    settings::applyCalculationParameters(s, engine, ignored);
+    engine.setDate(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month), static_cast<std::int16_t>(year));
+    engine.setPlace(static_cast<std::int16_t>(s.latitude), static_cast<std::int16_t>(s.longitude),
+                    static_cast<std::int16_t>(offsetMinutes));
+    char text[16];
+    std::snprintf(text, sizeof text, " %2d. ", day);
+    std::string row = text;
+    const auto times = engine.computeDay();
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        std::snprintf(text, sizeof text, "  %02d:%02d", times[i] / 60, times[i] % 60);
+        row += text;
+        if (i % 2 == 1 && i < 9) row += ' ';
+    }
+    return row;
+}
+
+std::string monthly(const settings::Settings& s, int year, int month) {
+    engine::Engine engine;
+    return timetableReport(engine, s, settings::SystemZone{}, year, month, TimetableSpan::Month);
+}
+
+TEST(Timetable, FebruaryRowsFollowTheLeapRule) {
+    for (const auto& [year, days] : {std::pair{2016, 29u}, std::pair{2015, 28u}}) {
+        const auto parts = pages(monthly(istanbul(), year, 2));
+        ASSERT_EQ(parts.size(), 3u);
+        for (const auto& page : parts) EXPECT_EQ(dayRows(page).size(), days) << year;
+    }
+}
+
+TEST(Timetable, DecemberEndsTheBlockAndTheAngleTablesCoverDecember) {
+    const std::string text = monthly(istanbul(), 2014, 12);
+    const auto parts = pages(text);
+    ASSERT_EQ(parts.size(), 3u);
+    for (const auto& page : parts) EXPECT_EQ(dayRows(page).size(), 31u);
+    EXPECT_NE(parts[0].find("TARİH\t\t: Aralık 2014"), std::string::npos);
+    EXPECT_NE(parts[1].find("GÜNEŞ YATAY AÇISI"), std::string::npos);
+    EXPECT_NE(parts[2].find("AY YATAY AÇISI"), std::string::npos);
+    EXPECT_EQ(dayRows(parts[0])[30], expectedTimeRow(31, 12, 2014, istanbul(), 120));
+}
+
+TEST(Timetable, EuropeanSummerTimeSwitchesOnTheLastSundayInEveryTable) {
+    settings::Settings s = istanbul();
+    s.useWindowsDaylightSaving = true;
+    // March 2014: the last Sunday is the 30th; October 2014: the 26th.
+    for (const auto& [month, sunday, before, after] :
+         {std::tuple{3, 30, 120, 180}, std::tuple{10, 26, 180, 120}}) {
+        const auto parts = pages(monthly(s, 2014, month));
+        const auto rows = dayRows(parts[0]);
+        EXPECT_EQ(rows[static_cast<std::size_t>(sunday - 2)], expectedTimeRow(sunday - 1, month, 2014, s, before));
+        EXPECT_EQ(rows[static_cast<std::size_t>(sunday - 1)], expectedTimeRow(sunday, month, 2014, s, after));
+        // The angle tables switch on the same day: at a fixed clock hour the
+        // sun stands an hour's worth further on once the clock is an hour ahead.
+        const auto sun = dayRows(parts[1]);
+        const int noonBefore = std::stoi(sun[static_cast<std::size_t>(sunday - 2)].substr(38, 8));
+        const int noonAfter = std::stoi(sun[static_cast<std::size_t>(sunday - 1)].substr(38, 8));
+        EXPECT_GT(std::abs(noonAfter - noonBefore), 8) << "month " << month;
+    }
+    EXPECT_NE(monthly(s, 2014, 3).find("YAZ SAATİ\t: Avrupa"), std::string::npos);
+}
+
+TEST(Timetable, SouthernPlaceInvertsTheRule) {
+    settings::Settings s = istanbul();
+    s.latitude = -3350;
+    s.longitude = 0;
+    s.timeZoneMinutes = -210;
+    s.useWindowsDaylightSaving = true;
+    EXPECT_EQ(dayRows(pages(monthly(s, 2014, 1))[0])[9], expectedTimeRow(10, 1, 2014, s, -210 + 60));
+    EXPECT_EQ(dayRows(pages(monthly(s, 2014, 7))[0])[9], expectedTimeRow(10, 7, 2014, s, -210));
+    const std::string header = monthly(s, 2014, 7);
+    EXPECT_NE(header.find("PARALEL\t\t: 33.50° GÜNEY"), std::string::npos);
+    EXPECT_NE(header.find("MERİDYEN\t:  0.00° DOĞU"), std::string::npos);
+    EXPECT_NE(header.find("SAAT FARKI\t: -3.50"), std::string::npos);
+    s.timeZoneMinutes = 180;
+    s.useWindowsTimeZone = true;
+    engine::Engine engine;
+    const std::string fromSystem = timetableReport(engine, s, settings::SystemZone{60, true}, 2014, 7,
+                                                   TimetableSpan::Month);
+    EXPECT_NE(fromSystem.find("SAAT FARKI\t: +1.00"), std::string::npos) << "the system's standard offset";
+    EXPECT_EQ(europeanSummerTime(3, false, false), false);
+    EXPECT_EQ(europeanSummerTime(10, true, true), true);
+}
+
+TEST(Timetable, YearHasEveryDayOnce) {
+    settings::Settings s = istanbul();
+    s.timeZoneMinutes = 180;
+    engine::Engine engine;
+    const auto parts = pages(timetableReport(engine, s, {}, 2016, 6, TimetableSpan::Year));
+    ASSERT_EQ(parts.size(), 12u);
+    std::size_t rows = 0;
+    for (const auto& page : parts) rows += dayRows(page).size();
+    EXPECT_EQ(rows, 366u);
+    EXPECT_EQ(dayRows(parts[6])[14], expectedTimeRow(15, 7, 2016, s, 180));
+}
+
+TEST(ReligiousDays, LeapYearExaminesItsLastDayAndColumnsAlign) {
+    settings::Settings s = istanbul();
+    engine::Engine engine;
+    engine.setPlace(4101, 2897, 120);
+    const std::string text = religiousDaysReport(engine, 1976);
+    EXPECT_NE(text.find("\t 31 Aralık     Cuma        Aşure Günü\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("1976 Yılının Önemli Dini Günleri"), std::string::npos);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("\t", 0) != 0 || line.size() < 5 || !std::isdigit(static_cast<unsigned char>(line[3]))) continue;
+        // Tab, day, month and weekday columns take 28 characters on every
+        // line, Turkish letters or not; the religious day's name follows.
+        const std::string_view columns = settings::utf8Prefix(line, 28);
+        EXPECT_EQ(columns.substr(columns.size() - 3), "   ") << line;
+        EXPECT_NE(line[columns.size()], ' ') << line;
+    }
+}
+
+class RecordingViewer : public ReportViewer {
+public:
+    void open(const std::filesystem::path& file) override { opened.push_back(file); }
+    std::vector<std::filesystem::path> opened;
+};
+
+TEST(ReportFile, SecondReportReplacesTheFirstAndFailuresAreSaid) {
+    test::TempFolder folder;
+    engine::Engine engine;
+    engine.setPlace(4101, 2897, 180);
+    settings::SchedulerTriggers triggers{-1, 0};
+    RecordingViewer viewer;
+    const auto file = folder / "orvanta.txt";
+    EXPECT_FALSE(writeTimetableReport(engine, istanbul(), {}, 2014, 2, TimetableSpan::Month, triggers, file, viewer));
+    EXPECT_EQ(triggers.tickCountdown, 0);
+    EXPECT_FALSE(writeReligiousDaysReport(engine, 2015, triggers, file, viewer));
+    EXPECT_EQ(test::readFile(file), religiousDaysReport(engine, 2015));
+    EXPECT_EQ(viewer.opened.size(), 2u);
+
+    folder.write("blocker", "x");
+    const auto failure = writeReligiousDaysReport(engine, 2015, triggers, folder / "blocker" / "orvanta.txt", viewer);
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("Rapor dosyası yazılamadı"), std::string::npos);
+    EXPECT_EQ(viewer.opened.size(), 2u) << "nothing is opened";
+    EXPECT_EQ(triggers.tickCountdown, 0) << "the scheduler still puts today back";
+}
+
+}  // namespace
+}  // namespace orvanta::reports

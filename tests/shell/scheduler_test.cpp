@@ -193,6 +193,25 @@ TEST_F(SchedulerRun, RemainingToAnyTimeCountsToKerahetToo) {
     EXPECT_EQ(lastAt("tip", 16, 0), "İSFİRAR vaktine kalan süre =  0:09");
 }
 
+TEST_F(SchedulerRun, HourlyClockCheckAndWallpaperRefresh) {
+    settings.autoCorrectClock = true;
+    start(at(2014, 1, 1, 0, 30));
+    scheduler->wallpaper.periodMinutes = 60;
+    runSeconds(*scheduler, clock, 3 * 3600);
+    EXPECT_EQ(logged("time-check"), (std::vector<std::string>{"01:00 ", "02:00 ", "03:00 "}));
+    EXPECT_EQ(logged("grey"), (std::vector<std::string>{"01:00 1040", "02:00 1040", "03:00 1040"}));
+    EXPECT_EQ(logged("wallpaper"), (std::vector<std::string>{"00:30 ", "01:30 ", "02:30 "}));
+    // The clock set back by two hours: drawn again at once.
+    clock.set(at(2014, 1, 1, 1, 40));
+    scheduler->onTimeChange();
+    scheduler->onTick();
+    EXPECT_EQ(logged("wallpaper").back(), "01:40 ");
+    // Resume from sleep: drawn again at the next tick, due or not.
+    scheduler->onResume();
+    runSeconds(*scheduler, clock, 1);
+    EXPECT_EQ(logged("wallpaper").size(), 5u);
+}
+
 TEST_F(SchedulerRun, SummerTimeSwitchRecomputesInTheSamePass) {
     settings.timeZoneMinutes = 60;
     settings.useWindowsDaylightSaving = true;

@@ -31,13 +31,12 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
     const CivilDate date = options.date("date");
 
     // The settings as the program loads them; the file is only read.
-    settings::Settings loaded;
-    settings::SchedulerTriggers triggers;
-    engine::Engine& engine = engine::sharedEngine();
+    settings::Settings loaded = *ini;
+    settings::SchedulerTriggers ignored;
     const settings::IniFile file(options.text("ini"));
-    settings::loadCalculationParameters(file, loaded, engine, triggers);
-    settings::loadOptions(file, loaded, NoAutostart{}, triggers);
+    settings::loadOptions(file, loaded, NoAutostart{}, ignored);
     settings::loadEzanFiles(file, loaded);
+    engine::Engine& engine = engine::sharedEngine();
 
     shell::ClockTime midnight;
     midnight.year = static_cast<std::uint16_t>(date.year);
@@ -49,7 +48,7 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
     log.ikindiAtAsrSani = loaded.ikindiAtAsrSani;
     shell::InMemoryNoticeMemory memory;
     shell::Scheduler scheduler(engine, loaded, clock, log, memory);
-    scheduler.triggers = triggers;
+    settings::applyCalculationParameters(loaded, engine, scheduler.triggers);
     scheduler.flags.ezanSoundOn = true;
     scheduler.flags.wakeOn = true;
 

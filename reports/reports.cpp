@@ -212,7 +212,7 @@ std::optional<std::string> writeTimetableReport(engine::Engine& engine, const se
                                                 const std::filesystem::path& file, ReportViewer& viewer) {
     if (triggers.tickCountdown < kHoldOffTicks) triggers.tickCountdown = kHoldOffTicks;
     const std::string text = timetableReport(engine, settings, zone, year, month, span);
-    const auto failure = deliver(text, file, viewer);
+    auto failure = deliver(text, file, viewer);
     triggers.tickCountdown = 0;
     return failure;
 }
@@ -222,7 +222,7 @@ std::optional<std::string> writeReligiousDaysReport(engine::Engine& engine, int 
                                                     const std::filesystem::path& file, ReportViewer& viewer) {
     triggers.tickCountdown = kHoldOffTicks;
     const std::string text = religiousDaysReport(engine, year);
-    const auto failure = deliver(text, file, viewer);
+    auto failure = deliver(text, file, viewer);
     triggers.tickCountdown = 0;
     return failure;
 }

@@ -16,7 +16,7 @@ std::filesystem::path companionPath(const std::filesystem::path& folder, std::st
 
 std::filesystem::path programFolder(const FolderEnvironment& environment) {
     if (nonEmpty(environment.orvantaHome)) return *environment.orvantaHome;
-    const std::filesystem::path executableFolder = environment.executable.parent_path();
+    std::filesystem::path executableFolder = environment.executable.parent_path();
     std::error_code error;
     if (!executableFolder.empty() && std::filesystem::is_regular_file(companionPath(executableFolder, "ini"), error)) {
         return executableFolder;

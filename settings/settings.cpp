@@ -160,7 +160,7 @@ void loadCalculationParameters(const IniFile& file, Settings& settings, engine::
 
 SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine,
                                      SchedulerTriggers& triggers) {
-    const SaveResult result = file.update([&](IniDocument& document) {
+    SaveResult result = file.update([&](IniDocument& document) {
         const Section section = keys::kCalculationSection;
         storeKeys(document, section, kPlaceKeys, settings);
         for (int k = 0; k < engine::kComputedVakits; ++k) {

@@ -17,7 +17,7 @@ settings::SystemZone systemZoneAt(std::time_t when) {
     zone.daylightInForce = local.tm_isdst > 0;
     long standardSeconds = offsetSeconds;
     if (zone.daylightInForce) {
-        constexpr std::time_t kHalfYearSeconds = 182 * 24 * 3600;
+        constexpr std::time_t kHalfYearSeconds = std::time_t{182} * 24 * 3600;
         std::tm other{};
         const std::time_t otherWhen = when + kHalfYearSeconds;
         localtime_r(&otherWhen, &other);

@@ -23,8 +23,8 @@ std::string quotedForExec(const std::string& path) {
 
 }  // namespace
 
-XdgAutostart::XdgAutostart(std::filesystem::path autostartFolder, std::filesystem::path executable)
-    : entry_(std::move(autostartFolder) / kEntryName), executable_(std::move(executable)) {}
+XdgAutostart::XdgAutostart(const std::filesystem::path& autostartFolder, std::filesystem::path executable)
+    : entry_(autostartFolder / kEntryName), executable_(std::move(executable)) {}
 
 XdgAutostart XdgAutostart::forCurrentUser(std::filesystem::path executable) {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");

@@ -12,7 +12,7 @@ class XdgAutostart : public settings::AutostartSetting {
 public:
     // autostartFolder: the folder of autostart entries; executable: the
     // program the entry starts.
-    XdgAutostart(std::filesystem::path autostartFolder, std::filesystem::path executable);
+    XdgAutostart(const std::filesystem::path& autostartFolder, std::filesystem::path executable);
     // $XDG_CONFIG_HOME/autostart, or ~/.config/autostart.
     static XdgAutostart forCurrentUser(std::filesystem::path executable);
 

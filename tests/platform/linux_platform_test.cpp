@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "platform/linux/program_environment.h"
 #include "platform/linux/system_zone.h"
 #include "platform/linux/xdg_autostart.h"
 #include "tests/support/temp_folder.h"
@@ -33,6 +34,15 @@ TEST(XdgAutostart, UnwritableFolderIsReported) {
     folder.write("file", "x");
     XdgAutostart autostart(folder / "file" / "autostart", "/usr/bin/orvanta");
     EXPECT_FALSE(autostart.setEnabled(true));
+}
+
+TEST(ProgramEnvironment, ReadsTheEnvironmentAndTheExecutable) {
+    setenv("ORVANTA_HOME", "/tmp/orvanta-home", 1);
+    const settings::FolderEnvironment environment = currentFolderEnvironment();
+    unsetenv("ORVANTA_HOME");
+    EXPECT_EQ(environment.orvantaHome, std::filesystem::path("/tmp/orvanta-home"));
+    EXPECT_EQ(environment.executable.filename(), "platform_tests");
+    EXPECT_EQ(settings::programFolder(environment), "/tmp/orvanta-home");
 }
 
 class ZoneTest : public ::testing::Test {

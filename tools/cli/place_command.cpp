@@ -1,9 +1,9 @@
 // orvanta-cli place: one line of the place database as the program reads it.
-#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <vector>
 
+#include "platform/linux/program_environment.h"
 #include "settings/place_database.h"
 #include "settings/program_folder.h"
 #include "tools/cli/arguments.h"
@@ -15,21 +15,12 @@ namespace {
 
 constexpr std::int32_t kLastPlaceRow = 30000;
 
-std::optional<std::filesystem::path> environmentPath(const char* name) {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0') return std::nullopt;
-    return std::filesystem::path(value);
-}
-
 // The database the program would read: its program folder first, then the
 // installed data folder, then the source tree's resources (a build that is
 // not installed).
 std::filesystem::path defaultDatabase() {
-    settings::FolderEnvironment environment;
-    environment.orvantaHome = environmentPath("ORVANTA_HOME");
-    environment.xdgConfigHome = environmentPath("XDG_CONFIG_HOME");
-    environment.home = environmentPath("HOME");
-    const std::vector<std::filesystem::path> folders{settings::programFolder(environment), ORVANTA_DATA_DIR,
+    const std::vector<std::filesystem::path> folders{settings::programFolder(platform::currentFolderEnvironment()),
+                                                     ORVANTA_DATA_DIR,
                                                      ORVANTA_SOURCE_RESOURCES_DIR};
     const std::string fileName = settings::companionPath({}, "csv").filename().string();
     const auto found = settings::findCompanionFile(folders, fileName);

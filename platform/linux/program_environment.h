@@ -1,0 +1,12 @@
+// What decides the program folder, read from this process's environment.
+#pragma once
+
+#include "settings/program_folder.h"
+
+namespace orvanta::platform {
+
+// $ORVANTA_HOME, $XDG_CONFIG_HOME, $HOME and the running executable
+// (/proc/self/exe).
+settings::FolderEnvironment currentFolderEnvironment();
+
+}  // namespace orvanta::platform

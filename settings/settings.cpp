@@ -114,14 +114,12 @@ void storeKeys(IniDocument& document, Section section, std::span<const KeyEntry>
 }
 
 // Limits that keep a hand-edited file from overflowing the engine's 16-bit
-// inputs: the valid ranges of place and zone, the altitude range of the
-// angles, and half a day of temkin.
+// inputs: the valid ranges of place and zone and the altitude range of the
+// angles (with kTemkinLimitMinutes and kLastPlaceRow).
 constexpr std::int32_t kLatitudeLimit = 9000;
 constexpr std::int32_t kLongitudeLimit = 18000;
 constexpr std::int32_t kTimeZoneLimitMinutes = 720;
 constexpr std::int32_t kAngleLimitHundredths = 9000;
-constexpr std::int32_t kTemkinLimitMinutes = 720;
-constexpr std::int32_t kLastPlaceRow = 30000;
 
 void keepWithinLimits(Settings& settings) {
     settings.latitude = std::clamp(settings.latitude, -kLatitudeLimit, kLatitudeLimit);

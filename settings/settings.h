@@ -21,6 +21,11 @@ inline constexpr std::size_t kReminderTextBuffer = 33;
 
 inline constexpr int kEzanSlotCount = 5;
 
+// Limits of hand-entered values: the place database's last row, and half a
+// day of temkin either way (more would move a time out of its day).
+inline constexpr std::int32_t kLastPlaceRow = 30000;
+inline constexpr std::int32_t kTemkinLimitMinutes = 720;
+
 struct Settings {
     // ---- place and zone ----
     std::int32_t latitude = 0;         // hundredths of a degree, north positive, -9000..9000

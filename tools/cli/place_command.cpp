@@ -13,8 +13,6 @@ namespace orvanta::cli {
 
 namespace {
 
-constexpr std::int32_t kLastPlaceRow = 30000;
-
 // The database the program would read: its program folder first, then the
 // installed data folder, then the source tree's resources (a build that is
 // not installed).
@@ -33,7 +31,7 @@ std::filesystem::path defaultDatabase() {
 int runPlace(std::span<const std::string> args, std::ostream& out) {
     const Options options(args, {"row", "csv"});
     settings::Settings place;
-    place.placeRow = options.integer("row", 1, kLastPlaceRow);
+    place.placeRow = options.integer("row", 1, settings::kLastPlaceRow);
     const std::filesystem::path database = options.has("csv") ? std::filesystem::path(options.text("csv"))
                                                                : defaultDatabase();
     std::error_code error;

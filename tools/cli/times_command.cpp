@@ -13,8 +13,6 @@ namespace {
 
 // Twilight angles are altitudes; hundredths of ±90° fit the engine's shorts.
 constexpr double kAngleLimitDegrees = 90.0;
-// A temkin beyond half a day would move a time out of its day.
-constexpr std::int32_t kTemkinLimitMinutes = 720;
 
 }  // namespace
 
@@ -27,15 +25,17 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
 
     const settings::Settings base = ini.value_or(settings::Settings{});
     const auto mode = static_cast<std::int16_t>(options.has("mode") ? options.integer("mode", 0, 5) : base.calcMode);
-    const auto imsak = options.has("imsak-angle") ? options.hundredths("imsak-angle", kAngleLimitDegrees)
-                                                  : static_cast<std::int16_t>(settings::angleHundredths(base.imsakAngle));
-    const auto yatsi = options.has("yatsi-angle") ? options.hundredths("yatsi-angle", kAngleLimitDegrees)
-                                                  : static_cast<std::int16_t>(settings::angleHundredths(base.yatsiAngle));
+    auto angleOption = [&](std::string_view name, float fallbackDegrees) {
+        return options.has(name) ? options.hundredths(name, kAngleLimitDegrees)
+                                 : static_cast<std::int16_t>(settings::angleHundredths(fallbackDegrees));
+    };
+    const std::int16_t imsak = angleOption("imsak-angle", base.imsakAngle);
+    const std::int16_t yatsi = angleOption("yatsi-angle", base.yatsiAngle);
     std::array<std::int16_t, engine::kComputedVakits> temkin{};
     std::copy(base.temkin.begin(), base.temkin.end(), temkin.begin());
     if (options.has("temkin")) {
-        const auto list =
-            options.integerList("temkin", engine::kComputedVakits, -kTemkinLimitMinutes, kTemkinLimitMinutes);
+        const auto list = options.integerList("temkin", engine::kComputedVakits, -settings::kTemkinLimitMinutes,
+                                              settings::kTemkinLimitMinutes);
         std::copy(list.begin(), list.end(), temkin.begin());
     }
 

@@ -194,12 +194,19 @@ std::string IniDocument::text() const {
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-IniDocument IniFile::read() const {
+std::optional<IniDocument> IniFile::tryRead() const {
+    std::error_code error;
+    const auto status = std::filesystem::status(path_, error);
+    if (status.type() == std::filesystem::file_type::not_found) return IniDocument{};
+    if (error || std::filesystem::is_directory(status)) return std::nullopt;
     std::ifstream in(path_, std::ios::binary);
-    if (!in) return {};
+    if (!in) return std::nullopt;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
     return IniDocument::parse(decodeTextFile(bytes));
 }
+
+IniDocument IniFile::read() const { return tryRead().value_or(IniDocument{}); }
 
 std::int32_t IniFile::readInt(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
     return read().readInt(section, key, defaultValue);
@@ -221,9 +228,12 @@ SaveResult IniFile::writeInt(std::string_view section, std::string_view key, std
 }
 
 SaveResult IniFile::update(const std::function<void(IniDocument&)>& edit) {
-    IniDocument document = read();
-    edit(document);
-    return replaceContents(document.text());
+    // A file that is there but cannot be read is left alone: a save built
+    // from nothing would replace the user's other settings with defaults.
+    std::optional<IniDocument> document = tryRead();
+    if (!document) return failure(path_, "cannot read " + path_.string());
+    edit(*document);
+    return replaceContents(document->text());
 }
 
 SaveResult IniFile::replaceContents(const std::string& text) const {

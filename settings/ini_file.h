@@ -92,6 +92,9 @@ public:
 
     // The file's current contents; empty when it is missing or unreadable.
     IniDocument read() const;
+    // The contents; empty when the file is missing, nothing when it is
+    // there but cannot be read (no permission, a folder, an I/O error).
+    std::optional<IniDocument> tryRead() const;
 
     std::int32_t readInt(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
     std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue,
@@ -101,7 +104,8 @@ public:
     SaveResult writeString(std::string_view section, std::string_view key, std::string_view value);
     SaveResult writeInt(std::string_view section, std::string_view key, std::int32_t value);
     // Reads the file, lets edit change it, and replaces the file with the
-    // result in one step: every key of one save lands, or none does.
+    // result in one step: every key of one save lands, or none does. A file
+    // that cannot be read is not replaced; the save fails.
     SaveResult update(const std::function<void(IniDocument&)>& edit);
 
 private:

@@ -1,0 +1,30 @@
+// The texts of the program's event windows and balloons.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvanta::shell {
+
+// The ezan box: the slot's name ("ÖĞLE") in the call to prayer's text.
+std::string ezanMessage(std::string_view slotName);
+// The balloon that stands in for the ezan box.
+inline constexpr std::string_view kEzanBalloonText = "Ezan Vakti...";
+
+// The reminder dialog's text and, in balloon mode, the balloon's text.
+std::string reminderDialogText(std::string_view prayerName, std::int32_t reminderMinutes);
+std::string reminderBalloonText(std::string_view prayerName, std::int32_t reminderMinutes);
+inline constexpr std::string_view kReminderBalloonTitle = "Lütfen namazınızı kılınız...";
+inline constexpr std::string_view kReminderButtonTooltip = "Buton metnini INI dosyasından değiştirebilirsiniz.";
+// The title of a warning's balloon.
+inline constexpr std::string_view kWarningBalloonTitle = "Hatırlatıcı";
+
+// Titles of the program's windows.
+inline constexpr std::string_view kEventWindowTitle = "Orvanta";
+inline constexpr std::string_view kErrorTitle = "Hata";
+
+// A sound file the desktop could not open.
+std::string cannotRunMessage(std::string_view file);
+
+}  // namespace orvanta::shell

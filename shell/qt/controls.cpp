@@ -1,0 +1,57 @@
+#include "shell/qt/controls.h"
+
+#include <QFontMetrics>
+#include <QToolTip>
+#include <QVariant>
+#include <QWidget>
+
+namespace orvanta::shell {
+
+QWidget* findControl(const QWidget* dialog, int id) {
+    const auto children = dialog->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        const QVariant value = child->property(kControlIdProperty);
+        if (value.isValid() && value.toInt() == id) return child;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// Appends one paragraph (no "\n" in it) wrapped at the width.
+void wrapParagraph(const QString& paragraph, const QFontMetrics& metrics, int widthPixels, QStringList& lines) {
+    QString line;
+    for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (metrics.horizontalAdvance(candidate) <= widthPixels || line.isEmpty()) {
+            line = candidate;
+        } else {
+            lines << line;
+            line = word;
+        }
+        // A single word wider than the line is cut where it overflows.
+        while (metrics.horizontalAdvance(line) > widthPixels && line.size() > 1) {
+            qsizetype fits = line.size() - 1;
+            while (fits > 1 && metrics.horizontalAdvance(line.left(fits)) > widthPixels) --fits;
+            lines << line.left(fits);
+            line = line.mid(fits);
+        }
+    }
+    lines << line;
+}
+
+}  // namespace
+
+QString wrapTooltipText(const QString& text, const QFontMetrics& metrics, int widthPixels) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) wrapParagraph(paragraph, metrics, widthPixels, lines);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void attachTooltip(QWidget* dialog, int id, const QString& text) {
+    QWidget* control = findControl(dialog, id);
+    if (control == nullptr) return;
+    control->setToolTip(wrapTooltipText(text, QFontMetrics(QToolTip::font()), kTooltipWidthPixels));
+}
+
+}  // namespace orvanta::shell

@@ -1,0 +1,28 @@
+// Dialog controls found by the id they carry (the dynamic property
+// "controlId"), and the help balloons attached to them.
+#pragma once
+
+#include <QString>
+
+class QFontMetrics;
+class QWidget;
+
+namespace orvanta::shell {
+
+inline constexpr char kControlIdProperty[] = "controlId";
+// Help balloons wrap at this width, in pixels.
+inline constexpr int kTooltipWidthPixels = 333;
+
+// The child of `dialog` whose controlId is `id`, or nullptr.
+QWidget* findControl(const QWidget* dialog, int id);
+
+// Breaks `text` into lines no wider than widthPixels in the given font:
+// words move to the next line, a word wider than the line is cut, "\n"
+// always starts a new line.
+QString wrapTooltipText(const QString& text, const QFontMetrics& metrics, int widthPixels);
+
+// Gives the control `id` of `dialog` its help balloon. Nothing happens when
+// the dialog has no such control. Attaching again replaces the text.
+void attachTooltip(QWidget* dialog, int id, const QString& text);
+
+}  // namespace orvanta::shell

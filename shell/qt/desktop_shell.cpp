@@ -1,0 +1,472 @@
+#include "shell/qt/desktop_shell.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <ctime>
+
+#include "platform/desktop_opener.h"
+#include "platform/hot_key.h"
+#include "platform/notifier.h"
+#include "platform/wake_alarm.h"
+#include "reports/reports.h"
+#include "settings/keys.h"
+#include "settings/program_folder.h"
+#include "shell/messages.h"
+#include "shell/qt/about_dialog.h"
+#include "shell/qt/sound_output.h"
+
+namespace orvanta::shell {
+
+namespace keys = settings::keys;
+
+namespace {
+
+constexpr int kBalloonTimeoutMs = 33333;
+constexpr int kTrayRecheckMs = 10'000;
+constexpr int kTallyCount = 5;
+constexpr int kMessageModeBox = 2;
+constexpr int kMessageModeBalloon = 1;
+constexpr char kManualFile[] = "orvanta.html";
+constexpr char kArticleFile[] = "makale.html";
+constexpr char kPrayerAfterEzanFile[] = "ezandua.wav";
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// A local clock instant (100-ns ticks since 1601, local time) as seconds
+// since 1970 UTC, through the system's zone rules at that instant.
+std::time_t localTicksToUtcSeconds(LocalTicks ticks) {
+    const ClockTime local = fromLocalTicks(ticks);
+    std::tm broken{};
+    broken.tm_year = local.year - 1900;
+    broken.tm_mon = local.month - 1;
+    broken.tm_mday = local.day;
+    broken.tm_hour = local.hour;
+    broken.tm_min = local.minute;
+    broken.tm_sec = local.second;
+    broken.tm_isdst = -1;
+    return std::mktime(&broken);
+}
+
+bool sameZone(const settings::SystemZone& a, const settings::SystemZone& b) {
+    return a.standardOffsetMinutes == b.standardOffsetMinutes && a.daylightInForce == b.daylightInForce;
+}
+
+platform::NoticeKind noticeKind(int iconKind) {
+    switch (iconKind) {
+        case 2: return platform::NoticeKind::Warning;
+        case 3: return platform::NoticeKind::Error;
+        default: return platform::NoticeKind::Information;
+    }
+}
+
+// Hands a finished report to the desktop's text viewer.
+class OpenerViewer : public reports::ReportViewer {
+public:
+    explicit OpenerViewer(platform::DesktopOpener& opener) : opener_(opener) {}
+    void open(const std::filesystem::path& file) override { opener_.open(file.string()); }
+
+private:
+    platform::DesktopOpener& opener_;
+};
+
+}  // namespace
+
+DesktopShell::DesktopShell(ShellFolders folders, ShellServices services, engine::Engine& engine, WebAddresses web,
+                           QObject* parent)
+    : QObject(parent),
+      folders_(std::move(folders)),
+      services_(services),
+      engine_(engine),
+      web_(std::move(web)),
+      ini_(settings::companionPath(folders_.programFolder, "ini")),
+      noticeMemory_(ini_),
+      scheduler_(std::make_unique<Scheduler>(engine_, settings_, services_.clock, static_cast<SchedulerEffects&>(*this),
+                                             noticeMemory_)),
+      menu_(TrayMenu::builtInTable()) {
+    connect(&menu_, &TrayMenu::commandChosen, this, &DesktopShell::dispatch);
+    connect(&strip_, &TimeStrip::menuRequested, this, [this](const QPoint& at) { menu_.menu()->popup(at); });
+    connect(&tray_, &QSystemTrayIcon::activated, this, &DesktopShell::onTrayActivated);
+    // A single click toggles the strip only once the double-click time has
+    // passed without a second click.
+    singleClickTimer_.setSingleShot(true);
+    connect(&singleClickTimer_, &QTimer::timeout, this, [this] { strip_.toggle(); });
+    tickTimer_.setInterval(1000);
+    connect(&tickTimer_, &QTimer::timeout, this, &DesktopShell::tick);
+}
+
+DesktopShell::~DesktopShell() = default;
+
+// ---------------------------------------------------------------- start-up
+
+void DesktopShell::start() {
+    checkProgramFolder();
+    loadIcon();
+    tray_.setIcon(icon_);
+    tray_.setToolTip(QStringLiteral("Orvanta"));
+    tray_.setContextMenu(menu_.menu());
+    strip_.setWindowIcon(icon_);
+    if (!findFile(kManualFile)) menu_.setEnabled(command::kManual, false);
+    if (!findFile(kArticleFile)) menu_.setEnabled(command::kArticle, false);
+
+    replaySavedChoices();
+    lastZone_ = services_.clock.systemZone();
+    tickTimer_.start();
+    showTray();
+    // The first pass: today's times, a due religious-day notice, the tip.
+    scheduler_->onTick();
+    if (shutDown_) return;
+
+    const std::string wallpaper = ini_.readString(keys::kOptionsSection, keys::kWallpaper, "", settings::kPathBuffer);
+    if (wallpaper == "Ay") dispatch(command::kWallpaperMoon);
+    if (wallpaper == "Yeryüzü") dispatch(command::kWallpaperEarth);
+    if (wallpaper == "Yerküre") dispatch(command::kWallpaperGlobe);
+
+    if (services_.hotKey && !services_.hotKey->grabSuperA([this] { toggleTimeStrip(); })) {
+        qInfo("Super+A could not be grabbed; bind 'orvanta --toggle-strip' to a desktop shortcut instead");
+    }
+}
+
+void DesktopShell::checkProgramFolder() {
+    std::error_code error;
+    std::filesystem::create_directories(folders_.programFolder, error);
+    if (error) {
+        showMessageBoxWithoutWaiting(qs(kErrorTitle), QStringLiteral("Program klasörü oluşturulamadı:\n%1\n%2\n"
+                                                     "Ayarlar bu oturum boyunca geçerli, ancak kaydedilmeyecek.")
+                                          .arg(qs(folders_.programFolder), QString::fromStdString(error.message())));
+        return;
+    }
+    iniReadable_ = ini_.tryRead().has_value();
+    if (!iniReadable_) {
+        showMessageBoxWithoutWaiting(qs(kErrorTitle), QStringLiteral("Ayarlar dosyası okunamıyor:\n%1\n"
+                                                     "Program varsayılan ayarlarla çalışıyor; dosyaya dokunulmayacak.")
+                                          .arg(qs(ini_.path())));
+    }
+}
+
+void DesktopShell::loadIcon() {
+    for (const char* name : {"orvanta.png", "orvanta.ico"}) {
+        const QIcon custom(qs(folders_.programFolder / name));
+        if (!custom.availableSizes().isEmpty()) {
+            icon_ = custom;
+            return;
+        }
+    }
+    icon_ = QIcon(QStringLiteral(":/orvanta/orvanta.png"));
+}
+
+// The saved choices go through the menu's own commands, so check marks,
+// write-backs and side effects are those of the user's choice.
+void DesktopShell::replaySavedChoices() {
+    if (ini_.readString(keys::kOptionsSection, keys::kWake, "", settings::kPathBuffer) == keys::kYes) {
+        dispatch(command::kWake);
+    }
+    for (int counter = 1; counter <= kTallyCount; ++counter) {
+        const std::string name = ini_.readString(keys::kOptionsSection, keys::tallyNameKey(counter),
+                                                 "Çetele-" + std::to_string(counter), settings::kPathBuffer);
+        menu_.setText(command::kTallyFirst + counter - 1, qs(name));
+    }
+    menu_.setChecked(command::kEzanSound, scheduler_->flags.ezanSoundOn);
+    const std::string ezanSound = ini_.readString(keys::kOptionsSection, keys::kEzanSala, "", settings::kPathBuffer);
+    if (ezanSound.empty()) dispatch(command::kManual);  // a first run
+    if (ezanSound == keys::kNo) dispatch(command::kEzanSound);
+
+    settings::loadCalculationParameters(ini_, settings_, engine_, scheduler_->triggers);
+    settings::loadOptions(ini_, settings_, services_.autostart, scheduler_->triggers);
+    settings::loadEzanFiles(ini_, settings_);
+
+    const std::int32_t mode = ini_.readInt(keys::kOptionsSection, keys::kMessageMode, kMessageModeBox);
+    dispatch(command::kMessageNone + std::clamp(mode, 0, kMessageModeBox));
+}
+
+void DesktopShell::showTray() {
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray_.show();
+        return;
+    }
+    trayMissing_ = true;
+    strip_.toggle();
+    announceMissingTray();
+    // A panel that starts after the program brings the icon after all.
+    auto* recheck = new QTimer(this);
+    recheck->setInterval(kTrayRecheckMs);
+    connect(recheck, &QTimer::timeout, this, [this, recheck] {
+        if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+        trayMissing_ = false;
+        tray_.show();
+        strip_.hide();
+        recheck->deleteLater();
+    });
+    recheck->start();
+}
+
+void DesktopShell::announceMissingTray() {
+    const QString text = QStringLiteral(
+        "Masaüstünde bildirim alanı bulunamadı. Orvanta çalışmaya devam ediyor: kalan süreyi ekranın sol üst "
+        "köşesindeki zaman şeridi gösteriyor; menü için şeride sağ tıklayın.");
+    if (!services_.notifier.notify("Orvanta", text.toStdString(), platform::NoticeKind::Information,
+                                   kBalloonTimeoutMs)) {
+        showMessageBoxWithoutWaiting(QStringLiteral("Orvanta"), text);
+    }
+}
+
+// ---------------------------------------------------------------- running
+
+void DesktopShell::tick() {
+    if (shutDown_) return;
+    const settings::SystemZone zone = services_.clock.systemZone();
+    if (!sameZone(zone, lastZone_)) {
+        lastZone_ = zone;
+        scheduler_->onTimeChange();
+    }
+    scheduler_->onTick();
+}
+
+void DesktopShell::onClockChanged() { scheduler_->onTimeChange(); }
+
+void DesktopShell::onResumed() { scheduler_->onResume(); }
+
+void DesktopShell::onTrayActivated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger: singleClickTimer_.start(QApplication::doubleClickInterval()); break;
+        case QSystemTrayIcon::DoubleClick: singleClickTimer_.stop(); break;
+        case QSystemTrayIcon::MiddleClick: services_.sound.stop(); break;
+        default: break;
+    }
+}
+
+// ---------------------------------------------------------------- commands
+
+void DesktopShell::dispatch(int id) {
+    if (shutDown_) return;
+    if (id >= command::kMessageNone && id <= command::kMessageNone + kMessageModeBox) {
+        setMessageMode(id - command::kMessageNone);
+    } else if (id >= command::kChooseEzanFirst && id < command::kChooseEzanFirst + settings::kEzanSlotCount) {
+        chooseEzanFile(id - command::kChooseEzanFirst);
+    } else if (id >= command::kListenEzanFirst && id < command::kListenEzanFirst + settings::kEzanSlotCount) {
+        listenEzan(id - command::kListenEzanFirst);
+    } else {
+        switch (id) {
+            case command::kMonthlyTimetable:
+            case command::kYearlyTimetable:
+            case command::kReligiousDays: writeReport(id); break;
+            case command::kEzanSound: toggleEzanSound(); break;
+            case command::kWake: toggleWake(); break;
+            case command::kManual: openDocument(kManualFile); break;
+            case command::kArticle: openDocument(kArticleFile); break;
+            case command::kAbout: runGreyed(id, [this] { openAbout(); }); break;
+            case command::kExit: shutdown(); break;
+            // The panel, the charts, the wallpaper, the settings dialogs,
+            // the internet time, the counters and the converter come with
+            // their own windows.
+            default: break;
+        }
+    }
+}
+
+void DesktopShell::runGreyed(int id, const std::function<void()>& action) {
+    menu_.setEnabled(id, false);
+    action();
+    menu_.setEnabled(id, true);
+}
+
+void DesktopShell::toggleEzanSound() {
+    bool& on = scheduler_->flags.ezanSoundOn;
+    on = !on;
+    if (!on) services_.sound.stop();
+    menu_.setChecked(command::kEzanSound, on);
+}
+
+void DesktopShell::toggleWake() {
+    bool& on = scheduler_->flags.wakeOn;
+    on = !on;
+    menu_.setChecked(command::kWake, on);
+}
+
+void DesktopShell::setMessageMode(int mode) {
+    scheduler_->flags.messageMode = mode;
+    for (int other = 0; other <= kMessageModeBox; ++other) menu_.setChecked(command::kMessageNone + other, other == mode);
+    if (!iniReadable_) return;
+    const settings::SaveResult saved = ini_.writeInt(keys::kOptionsSection, keys::kMessageMode, mode);
+    if (!saved) qWarning("%s", saved.detail.c_str());
+}
+
+void DesktopShell::writeReport(int id) {
+    const ClockTime& now = scheduler_->clockTime;
+    const std::filesystem::path file = settings::companionPath(folders_.programFolder, "txt");
+    OpenerViewer viewer(services_.opener);
+    std::optional<std::string> failure;
+    if (id == command::kReligiousDays) {
+        failure = reports::writeReligiousDaysReport(engine_, now.year, scheduler_->triggers, file, viewer);
+    } else {
+        const auto span = id == command::kMonthlyTimetable ? reports::TimetableSpan::Month : reports::TimetableSpan::Year;
+        failure = reports::writeTimetableReport(engine_, settings_, services_.clock.systemZone(), now.year, now.month,
+                                                span, scheduler_->triggers, file, viewer);
+    }
+    if (failure) showError(qs(*failure));
+}
+
+void DesktopShell::openDocument(const char* fileName) {
+    const auto path = findFile(fileName);
+    if (!path) return;  // its entry is greyed
+    if (!services_.opener.open(path->string())) {
+        showError(QStringLiteral("Belge açılamadı:\n%1").arg(qs(*path)));
+    }
+}
+
+void DesktopShell::openAbout() {
+    AboutDialog dialog(icon_, web_.homePage, web_.mailAddress, services_.opener);
+    dialog.exec();
+}
+
+void DesktopShell::chooseEzanFile(int slot) {
+    runGreyed(command::kChooseEzanFirst + slot, [this, slot] {
+        const std::string_view name = settings::ezanSlotName(slot, settings_.ikindiAtAsrSani);
+        const QString current = qs(settings_.ezanFiles[static_cast<std::size_t>(slot)]);
+        const QString chosen = QFileDialog::getOpenFileName(
+            nullptr, QStringLiteral("%1 ezanı dosyasını seçiniz :").arg(qs(name)),
+            QFileInfo(current).isAbsolute() ? current : qs(folders_.programFolder / current.toStdString()),
+            QStringLiteral("WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)"));
+        if (chosen.isEmpty() || shutDown_) return;
+        const settings::SaveResult saved = settings::saveEzanFile(ini_, settings_, slot, chosen.toStdString());
+        if (!saved) showError(qs(saved.message));
+    });
+}
+
+void DesktopShell::listenEzan(int slot) { playSound(settings_.ezanFiles[static_cast<std::size_t>(slot)]); }
+
+// ---------------------------------------------------------------- effects
+
+std::optional<std::filesystem::path> DesktopShell::findFile(const std::filesystem::path& name) const {
+    if (name.is_absolute()) return name;
+    std::vector<std::filesystem::path> folders{folders_.programFolder};
+    folders.insert(folders.end(), folders_.dataFolders.begin(), folders_.dataFolders.end());
+    return settings::findCompanionFile(folders, name.string());
+}
+
+void DesktopShell::playSound(std::string_view file) {
+    if (shutDown_ || !scheduler_->flags.ezanSoundOn) return;
+    const std::filesystem::path name{std::string(file)};
+    const std::filesystem::path path = findFile(name).value_or(folders_.programFolder / name);
+    QString error;
+    if (QFileInfo(qs(path)).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0) {
+        services_.sound.play(qs(path));
+    } else if (!services_.opener.open(path.string())) {
+        error = qs(cannotRunMessage(file));
+    }
+    if (error.isEmpty()) return;
+    if (scheduler_->flags.messageMode == kMessageModeBox) {
+        showMessageBox(qs(kErrorTitle), error, true);
+    } else {
+        balloon(3, qs(kErrorTitle), error);
+    }
+}
+
+void DesktopShell::announceEzan(int slot) {
+    if (shutDown_) return;
+    windows_.closeEarlier();
+    playSound(settings_.ezanFiles[static_cast<std::size_t>(slot)]);
+    const QString name = qs(settings::ezanSlotName(slot, settings_.ikindiAtAsrSani));
+    if (scheduler_->flags.messageMode != kMessageModeBox) {
+        balloon(1, name, qs(kEzanBalloonText));
+        return;
+    }
+    windows_.showEzanBox(name);
+    if (shutDown_) return;
+    services_.sound.stop();
+    if (settings_.relayComPort == 0) playSound(kPrayerAfterEzanFile);
+}
+
+void DesktopShell::showWarning(std::string_view text) {
+    if (shutDown_) return;
+    windows_.closeEarlier();
+    if (scheduler_->flags.messageMode == kMessageModeBox) {
+        windows_.showWarningBox(qs(text));
+    } else {
+        balloon(2, qs(kWarningBalloonTitle), qs(text));
+    }
+}
+
+void DesktopShell::showReminder(engine::VakitType prayer) {
+    if (shutDown_) return;
+    windows_.closeEarlier();
+    const std::string_view name = engine::vakitNames[static_cast<std::size_t>(prayer)];
+    if (scheduler_->flags.messageMode == kMessageModeBox) {
+        windows_.showReminder(qs(reminderDialogText(name, settings_.reminderMinutes)), qs(settings_.reminderText),
+                              [this] { services_.sound.stop(); });
+    } else {
+        balloon(2, qs(kReminderBalloonTitle), qs(reminderBalloonText(name, settings_.reminderMinutes)));
+    }
+}
+
+void DesktopShell::showReligiousDayNotice(std::string_view text, std::string_view title) {
+    if (shutDown_) return;
+    if (scheduler_->flags.messageMode == kMessageModeBox) {
+        showMessageBox(qs(title), qs(text), true);
+    } else {
+        balloon(2, qs(title), qs(text));
+    }
+}
+
+void DesktopShell::setTip(std::string_view text) {
+    const QString tip = qs(text);
+    tray_.setToolTip(tip);
+    strip_.setText(tip);
+}
+
+WakeResult DesktopShell::armWake(LocalTicks when) {
+    switch (services_.wakeAlarm.arm(localTicksToUtcSeconds(when))) {
+        case platform::WakeArmResult::Armed: return WakeResult::Armed;
+        case platform::WakeArmResult::NotSupported: return WakeResult::NotSupported;
+        case platform::WakeArmResult::Failed: break;
+    }
+    return WakeResult::Failed;
+}
+
+void DesktopShell::cancelWake() { services_.wakeAlarm.cancel(); }
+
+void DesktopShell::setMenuEntryEnabled(int id, bool enabled) { menu_.setEnabled(id, enabled); }
+
+// Balloons show only in message mode 1: through the desktop's
+// notifications, or the tray's own balloon where there is no service.
+void DesktopShell::balloon(int iconKind, const QString& title, const QString& text) {
+    if (scheduler_->flags.messageMode != kMessageModeBalloon) return;
+    lastBalloon_ = title + QLatin1Char('\n') + text;
+    if (services_.notifier.notify(title.toStdString(), text.toStdString(), noticeKind(iconKind), kBalloonTimeoutMs)) {
+        return;
+    }
+    if (tray_.isVisible()) {
+        static const QSystemTrayIcon::MessageIcon kIcons[] = {QSystemTrayIcon::Information, QSystemTrayIcon::Information,
+                                                              QSystemTrayIcon::Warning, QSystemTrayIcon::Critical};
+        tray_.showMessage(title, text, kIcons[std::clamp(iconKind, 0, 3)], kBalloonTimeoutMs);
+    }
+}
+
+void DesktopShell::showError(const QString& text) { showMessageBox(qs(kErrorTitle), text, true); }
+
+// ---------------------------------------------------------------- shutdown
+
+void DesktopShell::shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    tickTimer_.stop();
+    singleClickTimer_.stop();
+    services_.sound.stop();
+    windows_.closeEarlier();
+    if (iniReadable_) {
+        const Scheduler& scheduler = *scheduler_;
+        const settings::SaveResult saved = ini_.update([&scheduler](settings::IniDocument& document) {
+            document.set(keys::kOptionsSection, keys::kEzanSala, scheduler.flags.ezanSoundOn ? keys::kYes : keys::kNo);
+            document.set(keys::kOptionsSection, keys::kWake, scheduler.flags.wakeOn ? keys::kYes : keys::kNo);
+        });
+        if (!saved) qWarning("the tray toggles were not saved: %s", saved.detail.c_str());
+    }
+    tray_.hide();
+    strip_.hide();
+    emit finished();
+}
+
+}  // namespace orvanta::shell

@@ -1,0 +1,188 @@
+// The desktop program's switchboard: the tray icon, its menu and every
+// menu command, the time strip, the one-second tick that drives the
+// scheduler, what the scheduler's events look like on screen, start-up and
+// shutdown.
+//
+// Everything it asks of the system comes through ShellServices, so tests
+// run it with a simulated clock and recording fakes.
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "engine/engine.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "shell/notice_memory.h"
+#include "shell/qt/event_windows.h"
+#include "shell/qt/time_strip.h"
+#include "shell/qt/tray_menu.h"
+#include "shell/scheduler.h"
+
+namespace orvanta::platform {
+class DesktopOpener;
+class HotKey;
+class Notifier;
+class WakeAlarm;
+}  // namespace orvanta::platform
+
+namespace orvanta::shell {
+
+class SoundOutput;
+
+// Command ids of the tray menu.
+namespace command {
+inline constexpr int kPanel = 1027;
+inline constexpr int kMonthlyTimetable = 1028;
+inline constexpr int kYearlyTimetable = 1029;
+inline constexpr int kReligiousDays = 1030;
+inline constexpr int kCalculationParameters = 1039;
+inline constexpr int kInternetTime = 1040;
+inline constexpr int kEzanSound = 1041;
+inline constexpr int kMessageNone = 1042;  // 1042 + message mode
+inline constexpr int kWallpaperMoon = 1045;
+inline constexpr int kWallpaperEarth = 1046;
+inline constexpr int kWallpaperGlobe = 1047;
+inline constexpr int kChooseEzanFirst = 1052;  // 1052 + slot
+inline constexpr int kOptions = 1057;
+inline constexpr int kManual = 1059;
+inline constexpr int kArticle = 1060;
+inline constexpr int kAbout = 1061;
+inline constexpr int kTallyFirst = 1062;  // 1061 + counter 1..5
+inline constexpr int kConverter = 1067;
+inline constexpr int kExit = 1068;
+inline constexpr int kListenEzanFirst = 1069;  // 1069 + slot
+inline constexpr int kWake = 1147;
+}  // namespace command
+
+struct ShellServices {
+    SchedulerClock& clock;
+    platform::DesktopOpener& opener;
+    platform::WakeAlarm& wakeAlarm;
+    platform::Notifier& notifier;
+    settings::AutostartSetting& autostart;
+    SoundOutput& sound;
+    platform::HotKey* hotKey = nullptr;  // none where keys cannot be grabbed
+};
+
+struct ShellFolders {
+    // Holds the settings file, the report and files the program writes;
+    // relative sound file names resolve here first.
+    std::filesystem::path programFolder;
+    // Read-only companion files (manual, article, sounds, icon), searched
+    // after the program folder in this order.
+    std::vector<std::filesystem::path> dataFolders;
+};
+
+// The build's web addresses; an empty one is not offered.
+struct WebAddresses {
+    QString homePage;
+    QString mailAddress;
+};
+
+class DesktopShell : public QObject, private SchedulerEffects {
+    Q_OBJECT
+public:
+    DesktopShell(ShellFolders folders, ShellServices services, engine::Engine& engine, WebAddresses web = {},
+                 QObject* parent = nullptr);
+    ~DesktopShell() override;
+
+    // Start-up: tray icon, the saved menu choices replayed through the
+    // menu's own commands, the settings, the first pass, the first-run
+    // documents, the hot key; then the tick runs every second.
+    void start();
+    // Carries out a menu command.
+    void dispatch(int id);
+    // Stops the sound, saves the two tray toggles, removes the icon; then
+    // `finished` tells the application to end. Runs once.
+    void shutdown();
+
+    void toggleTimeStrip() { strip_.toggle(); }
+    // The system clock was set or the zone changed: a pass at the next tick.
+    void onClockChanged();
+    // The machine resumed or the screens changed: everything is refreshed.
+    void onResumed();
+    // One second of the tick (the timer calls it; tests may too).
+    void tick();
+
+    // ---- for the tests ----
+    Scheduler& scheduler() { return *scheduler_; }
+    TrayMenu& menu() { return menu_; }
+    TimeStrip& strip() { return strip_; }
+    EventWindows& eventWindows() { return windows_; }
+    QSystemTrayIcon& trayIcon() { return tray_; }
+    const settings::Settings& settings() const { return settings_; }
+    const QIcon& icon() const { return icon_; }
+    bool hasShutDown() const { return shutDown_; }
+    // Where the scheduler's effects went that the screen does not show.
+    const QString& lastBalloon() const { return lastBalloon_; }
+
+signals:
+    void finished();
+
+private:
+    // ---- SchedulerEffects ----
+    void playSound(std::string_view file) override;
+    void announceEzan(int slot) override;
+    void showWarning(std::string_view text) override;
+    void showReminder(engine::VakitType prayer) override;
+    void showReligiousDayNotice(std::string_view text, std::string_view title) override;
+    void setTip(std::string_view text) override;
+    WakeResult armWake(LocalTicks when) override;
+    void cancelWake() override;
+    void setMenuEntryEnabled(int command, bool enabled) override;
+    void queryTimeServersSilently() override {}
+    void renderWallpaper() override {}
+    void refreshPanel() override {}
+    void redrawChart(int) override {}
+
+    void loadIcon();
+    void checkProgramFolder();
+    void replaySavedChoices();
+    void showTray();
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    void announceMissingTray();
+    void balloon(int iconKind, const QString& title, const QString& text);
+    void showError(const QString& text);
+    void runGreyed(int id, const std::function<void()>& action);
+
+    void toggleEzanSound();
+    void toggleWake();
+    void setMessageMode(int mode);
+    void writeReport(int id);
+    void openDocument(const char* fileName);
+    void openAbout();
+    void chooseEzanFile(int slot);
+    void listenEzan(int slot);
+
+    std::optional<std::filesystem::path> findFile(const std::filesystem::path& name) const;
+
+    ShellFolders folders_;
+    ShellServices services_;
+    engine::Engine& engine_;
+    WebAddresses web_;
+    settings::Settings settings_;
+    settings::IniFile ini_;
+    bool iniReadable_ = true;
+    IniNoticeMemory noticeMemory_;
+    std::unique_ptr<Scheduler> scheduler_;
+    TrayMenu menu_;
+    TimeStrip strip_;
+    EventWindows windows_;
+    QSystemTrayIcon tray_;
+    QIcon icon_;
+    QTimer tickTimer_;
+    QTimer singleClickTimer_;
+    settings::SystemZone lastZone_;
+    bool trayMissing_ = false;
+    bool shutDown_ = false;
+    QString lastBalloon_;
+};
+
+}  // namespace orvanta::shell

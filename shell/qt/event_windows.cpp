@@ -1,0 +1,103 @@
+#include "shell/qt/event_windows.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <memory>
+
+#include "shell/messages.h"
+#include "shell/qt/controls.h"
+#include "ui_remind_dialog.h"
+
+namespace orvanta::shell {
+
+namespace {
+
+const QString kTitle = QString::fromUtf8(kEventWindowTitle.data(), static_cast<int>(kEventWindowTitle.size()));
+
+// The boxes say "Tamam" whether or not Qt's own Turkish texts are
+// installed.
+void sayTamam(QMessageBox& box) { box.button(QMessageBox::Ok)->setText(QStringLiteral("Tamam")); }
+
+QMessageBox* eventBox(const QString& text, QMessageBox::Icon icon) {
+    auto* box = new QMessageBox(icon, kTitle, text, QMessageBox::Ok);
+    sayTamam(*box);
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+// "RemindDlg": no close box, and Escape does not close it; only its
+// button or a later event window does.
+class ReminderDialog : public QDialog {
+public:
+    ReminderDialog(const QString& text, const QString& buttonText, const std::function<void()>& onButton)
+        : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+        ui_.setupUi(this);
+        setWindowModality(Qt::ApplicationModal);
+        attachTooltip(this, 1, QString::fromUtf8(kReminderButtonTooltip.data()));
+        ui_.message->setText(text);
+        ui_.doneButton->setText(buttonText);
+        connect(ui_.doneButton, &QPushButton::clicked, this, [this, onButton] {
+            if (onButton) onButton();
+            done(1);
+        });
+    }
+    void reject() override {}
+
+private:
+    Ui::RemindDlg ui_;
+};
+
+}  // namespace
+
+void EventWindows::closeEarlier() {
+    if (current_) {
+        current_->hide();
+        current_->done(0);
+    }
+    current_ = nullptr;
+}
+
+void EventWindows::run(QDialog* window) {
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    current_ = window;
+    window->exec();
+    if (current_ == window) current_ = nullptr;
+    window->deleteLater();
+}
+
+void EventWindows::showEzanBox(const QString& slotName) {
+    run(eventBox(QString::fromStdString(ezanMessage(slotName.toStdString())), QMessageBox::NoIcon));
+}
+
+void EventWindows::showWarningBox(const QString& text) { run(eventBox(text, QMessageBox::Warning)); }
+
+void EventWindows::showReminder(const QString& text, const QString& buttonText,
+                                const std::function<void()>& onButton) {
+    run(new ReminderDialog(text, buttonText, onButton));
+}
+
+namespace {
+
+QMessageBox* programBox(const QString& title, const QString& text, bool warningIcon) {
+    auto* box = new QMessageBox(warningIcon ? QMessageBox::Warning : QMessageBox::Information, title, text,
+                                QMessageBox::Ok);
+    sayTamam(*box);
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box;
+}
+
+}  // namespace
+
+void showMessageBox(const QString& title, const QString& text, bool warningIcon) {
+    std::unique_ptr<QMessageBox> box(programBox(title, text, warningIcon));
+    box->exec();
+}
+
+void showMessageBoxWithoutWaiting(const QString& title, const QString& text) {
+    QMessageBox* box = programBox(title, text, true);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
+}  // namespace orvanta::shell

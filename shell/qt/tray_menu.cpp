@@ -1,0 +1,70 @@
+#include "shell/qt/tray_menu.h"
+
+#include <QActionGroup>
+#include <QFile>
+
+// The resources are compiled into this static library; a program that
+// links it must register them before the first use.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
+namespace orvanta::shell {
+
+TrayMenu::TrayMenu(const std::vector<MenuRow>& rows, QObject* parent) : QObject(parent) {
+    QHash<QString, QActionGroup*> groups;
+    for (const MenuRow& row : rows) {
+        QMenu* owner = submenu(QString::fromStdString(row.submenu));
+        if (row.separator()) {
+            owner->addSeparator();
+            continue;
+        }
+        QAction* entry = owner->addAction(QString::fromStdString(row.text));
+        entry->setData(row.id);
+        actions_.insert(row.id, entry);
+        const QString group = QString::fromStdString(row.checkGroup);
+        if (!group.isEmpty()) entry->setCheckable(true);
+        if (!group.isEmpty() && group != QLatin1String(kToggleGroup.data())) {
+            QActionGroup*& actionGroup = groups[group];
+            if (actionGroup == nullptr) {
+                actionGroup = new QActionGroup(this);
+                // At most one checked; none is allowed (no wallpaper mode).
+                actionGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            }
+            actionGroup->addAction(entry);
+        }
+        // Every command handler then sets the check marks of its entries
+        // from its own flag, as when the command comes from the start-up
+        // replay.
+        connect(entry, &QAction::triggered, this, [this, id = row.id] { emit commandChosen(id); });
+    }
+}
+
+std::vector<MenuRow> TrayMenu::builtInTable() {
+    registerResources();
+    QFile file(QStringLiteral(":/orvanta/menu.tsv"));
+    if (!file.open(QIODevice::ReadOnly)) qFatal("the menu table is missing from the program");
+    const QByteArray text = file.readAll();
+    auto rows = parseMenuTable(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (!rows) qFatal("the menu table is malformed");
+    return *rows;
+}
+
+QMenu* TrayMenu::submenu(const QString& path) {
+    if (path.isEmpty()) return &menu_;
+    QMenu*& found = submenus_[path];
+    if (found == nullptr) found = menu_.addMenu(path);
+    return found;
+}
+
+void TrayMenu::setChecked(int id, bool checked) {
+    if (QAction* entry = action(id)) entry->setChecked(checked);
+}
+
+void TrayMenu::setEnabled(int id, bool enabled) {
+    if (QAction* entry = action(id)) entry->setEnabled(enabled);
+}
+
+void TrayMenu::setText(int id, const QString& text) {
+    if (QAction* entry = action(id)) entry->setText(text);
+}
+
+}  // namespace orvanta::shell

@@ -1,0 +1,277 @@
+// The desktop shell driven on the offscreen platform with a simulated clock
+// and recording stand-ins: the menu built from its table, start-up replay,
+// command dispatch and greying, event windows replacing each other,
+// balloons, the wake-up, shutdown.
+#include "shell/qt/desktop_shell.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "shell/qt/controls.h"
+#include "shell/qt/sound_output.h"
+#include "shell/simulated_clock.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::shell {
+namespace {
+
+struct RecordingSound : SoundOutput {
+    void play(const QString& path) override { log.push_back("play " + QFileInfo(path).fileName().toStdString()); }
+    void stop() override { log.push_back("stop"); }
+    std::vector<std::string> log;
+};
+
+ClockTime at(int hour, int minute, int second) {
+    ClockTime time;
+    time.year = 2014;  // Wednesday 1 January 2014: Öğle 12:15, İsfirar 16:09 at İstanbul, UTC+2
+    time.month = 1;
+    time.day = 1;
+    time.hour = static_cast<std::uint16_t>(hour);
+    time.minute = static_cast<std::uint16_t>(minute);
+    time.second = static_cast<std::uint16_t>(second);
+    return time;
+}
+
+constexpr char kPlace[] = "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n";
+
+// Runs an answer on the next modal window that opens (a dialog's exec),
+// once; it stops waiting when it goes out of scope.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, answer] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                poll_.stop();
+                answer(modal);
+            }
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+};
+
+QString modalText(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->text();
+    QWidget* label = findControl(modal, 1104);
+    return label ? static_cast<QLabel*>(label)->text() : QString();
+}
+
+class DesktopShellTest : public ::testing::Test {
+protected:
+    void start(const std::string& ini, const ClockTime& when = at(12, 14, 50)) {
+        if (!ini.empty()) folder.write("orvanta.ini", ini);
+        clock.set(when);
+        shell = std::make_unique<DesktopShell>(
+            ShellFolders{folder.path(), {ORVANTA_RESOURCES_DIR}},
+            ShellServices{clock, opener, wake, notifier, autostart, sound, nullptr}, engine::sharedEngine());
+        QObject::connect(shell.get(), &DesktopShell::finished, [this] { ++finished; });
+        shell->start();
+    }
+    void runSeconds(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            clock.advanceSeconds(1);
+            shell->tick();
+        }
+    }
+    std::string saved(std::string_view key) const {
+        return settings::IniFile(folder / "orvanta.ini").readString(settings::keys::kOptionsSection, key, "?", 64);
+    }
+    bool checked(int id) const { return shell->menu().action(id)->isChecked(); }
+
+    test::TempFolder folder;
+    SimulatedClock clock{at(0, 0, 0), settings::SystemZone{120, false}};
+    test::RecordingOpener opener;
+    test::RecordingWakeAlarm wake;
+    test::RecordingNotifier notifier;
+    test::MemoryAutostart autostart;
+    RecordingSound sound;
+    std::unique_ptr<DesktopShell> shell;
+    int finished = 0;
+};
+
+TEST(TrayMenuTable, BuiltInTableGivesEveryCommandOnceWithItsTextAndCheck) {
+    TrayMenu menu(TrayMenu::builtInTable());
+    QList<int> ids = menu.ids();
+    std::sort(ids.begin(), ids.end());
+    QList<int> expected;
+    for (int id = 1027; id <= 1047; ++id) expected << id;
+    for (int id = 1052; id <= 1057; ++id) expected << id;
+    for (int id = 1059; id <= 1073; ++id) expected << id;
+    expected << 1147;
+    EXPECT_EQ(ids, expected);
+
+    EXPECT_EQ(menu.action(1041)->text(), QStringLiteral("Ezan / Salâ"));
+    EXPECT_EQ(menu.action(1067)->text(), QStringLiteral("MP3 » WAV Çevirici"));
+    EXPECT_TRUE(menu.action(1041)->isCheckable() && menu.action(1147)->isCheckable());
+    EXPECT_FALSE(menu.action(1027)->isCheckable());
+    ASSERT_NE(menu.action(1043)->actionGroup(), nullptr);
+    EXPECT_EQ(menu.action(1043)->actionGroup(), menu.action(1044)->actionGroup());
+    EXPECT_NE(menu.action(1043)->actionGroup(), menu.action(1045)->actionGroup());
+    // Top level and submenus as the table places them.
+    EXPECT_TRUE(menu.menu()->actions().contains(menu.action(1068)));
+    EXPECT_FALSE(menu.menu()->actions().contains(menu.action(1028)));
+    EXPECT_EQ(menu.menu()->actions().last()->text(), QStringLiteral("Çıkış"));
+}
+
+TEST(TrayMenuTable, MalformedLineIsNamed) {
+    int badLine = 0;
+    EXPECT_FALSE(parseMenuTable("# comment\n1027\t\tVakitler\t\nx12\t\tBad\t\n", &badLine));
+    EXPECT_EQ(badLine, 3);
+    EXPECT_FALSE(parseMenuTable("1027\tVakitler\n"));
+    EXPECT_TRUE(parseMenuTable("-\t\t\t\n1068\t\tÇıkış\t\n"));
+}
+
+TEST_F(DesktopShellTest, FirstRunOpensTheManualAndRunsWithDefaults) {
+    start(kPlace);  // no options yet: a first run
+    ASSERT_FALSE(opener.opened.empty());
+    EXPECT_TRUE(QString::fromStdString(opener.opened.front()).endsWith("/orvanta.html"));
+    EXPECT_TRUE(shell->scheduler().flags.ezanSoundOn && checked(1041));
+    EXPECT_EQ(shell->scheduler().flags.messageMode, 2);
+    EXPECT_TRUE(checked(1044) && !checked(1042) && !checked(1043));
+    EXPECT_EQ(saved(settings::keys::kMessageMode), "2");
+    // The first pass has run: the tip counts to Öğle.
+    EXPECT_EQ(shell->strip().text(), QStringLiteral("ÖĞLE vaktine kalan süre =  0:01"));
+    // Offscreen there is no notification area: the strip stands in, and
+    // the user is told once.
+    EXPECT_TRUE(shell->strip().isVisible());
+    ASSERT_EQ(notifier.notices.size(), 1u);
+    EXPECT_NE(notifier.notices[0].find("bildirim alanı bulunamadı"), std::string::npos);
+}
+
+TEST_F(DesktopShellTest, SavedChoicesAreReplayedThroughTheirCommands) {
+    start(std::string(kPlace) + "[Seçenekler]\nUyandır=Evet\nEzan/Salâ=Hayır\niletiler=1\nÇetele-2 Adı=Zikir\n");
+    EXPECT_TRUE(opener.opened.empty());  // not a first run
+    EXPECT_TRUE(shell->scheduler().flags.wakeOn && checked(1147));
+    EXPECT_TRUE(!shell->scheduler().flags.ezanSoundOn && !checked(1041));
+    EXPECT_TRUE(checked(1043) && !checked(1044));
+    EXPECT_EQ(shell->menu().action(1063)->text(), QStringLiteral("Zikir"));
+    EXPECT_EQ(shell->menu().action(1062)->text(), QStringLiteral("Çetele-1"));
+}
+
+TEST_F(DesktopShellTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFlag) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
+    for (int id : shell->menu().ids()) {
+        if (id == command::kExit) continue;
+        // Whatever window a command opens is answered at once; the About
+        // dialog's entry is greyed while it is open.
+        bool greyedWhileOpen = true;
+        ModalAnswer close([&](QWidget* modal) {
+            greyedWhileOpen = !shell->menu().action(id)->isEnabled();
+            static_cast<QDialog*>(modal)->done(0);
+        });
+        shell->dispatch(id);
+        if (id == command::kAbout) {
+            EXPECT_TRUE(greyedWhileOpen);
+        }
+        EXPECT_TRUE(shell->menu().action(id)->isEnabled()) << id;
+        QApplication::processEvents();
+    }
+    if (!shell->scheduler().flags.ezanSoundOn) shell->dispatch(command::kEzanSound);
+    sound.log.clear();
+    opener.opened.clear();
+    shell->dispatch(1070);  // Ezan Dinle › ÖĞLE
+    shell->dispatch(command::kEzanSound);  // off: stops it
+    shell->dispatch(1070);  // silent now
+    EXPECT_EQ(sound.log, (std::vector<std::string>{"play ezan.wav", "stop"}));
+    EXPECT_FALSE(checked(1041));
+
+    shell->dispatch(command::kMonthlyTimetable);
+    ASSERT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(opener.opened[0], (folder / "orvanta.txt").string());
+    EXPECT_NE(test::readFile(folder / "orvanta.txt").find("Ocak"), std::string::npos);
+}
+
+TEST_F(DesktopShellTest, LaterEventWindowClosesTheEzanBoxWhoseOpenerGoesOn) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nHatırlat=Evet\n");
+    QString ezanText, warningText;
+    std::unique_ptr<ModalAnswer> answerWarning;
+    ModalAnswer answerEzan([&](QWidget* ezanBox) {
+        ezanText = modalText(ezanBox);
+        // Still inside the ezan box: the clock jumps to the kerahet warning
+        // (İsfirar 16:09 − 20 min) and a nested pass shows it.
+        answerWarning = std::make_unique<ModalAnswer>([&](QWidget* warningBox) {
+            warningText = modalText(warningBox);
+            EXPECT_FALSE(ezanBox->isVisible());
+            static_cast<QDialog*>(warningBox)->accept();
+        });
+        clock.set(at(15, 49, 0));
+        shell->onClockChanged();
+        shell->tick();
+    });
+    runSeconds(11);  // 12:15:01: the Öğle pass
+    EXPECT_TRUE(ezanText.contains(QStringLiteral("ÖĞLE EZANI VAKTİ...")));
+    EXPECT_EQ(warningText, QStringLiteral("Kerahetin girmesine 20 dk. kaldı..."));
+    EXPECT_EQ(shell->eventWindows().current(), nullptr);
+    // The ezan's opener went on as if the user had closed the box.
+    EXPECT_EQ(sound.log, (std::vector<std::string>{"play ezan.wav", "stop", "play ezandua.wav"}));
+}
+
+TEST_F(DesktopShellTest, BalloonModeNotifiesInsteadOfBoxes) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=1\n");
+    notifier.notices.clear();
+    runSeconds(11);
+    EXPECT_EQ(notifier.notices, (std::vector<std::string>{"ÖĞLE|Ezan Vakti..."}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(DesktopShellTest, WakeIsArmedInUtcAndNotSupportedGreysItsEntry) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nUyandır=Evet\n", at(12, 0, 0));
+    ASSERT_FALSE(wake.armed.empty());
+    EXPECT_EQ(wake.armed.back(), 1388571300);  // 2014-01-01 12:15 at UTC+2 = 10:15 UTC
+    wake.answer = platform::WakeArmResult::NotSupported;
+    runSeconds(61);
+    EXPECT_FALSE(shell->menu().action(command::kWake)->isEnabled());
+}
+
+TEST_F(DesktopShellTest, ExitSavesTheTogglesOnceAndEnds) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
+    shell->dispatch(command::kEzanSound);
+    shell->dispatch(command::kWake);
+    shell->dispatch(command::kExit);
+    shell->shutdown();
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(saved(settings::keys::kEzanSala), "Hayır");
+    EXPECT_EQ(saved(settings::keys::kWake), "Evet");
+    EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Enlem", 0), 4101);
+}
+
+TEST_F(DesktopShellTest, SettingsFileThatIsAFolderIsReportedAndLeftAlone) {
+    std::filesystem::create_directory(folder / "orvanta.ini");
+    start("");
+    bool told = false;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (box && box->isVisible() && box->text().startsWith(QStringLiteral("Ayarlar dosyası okunamıyor"))) {
+            told = true;
+            box->close();
+        }
+    }
+    EXPECT_TRUE(told);
+    shell->shutdown();
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "orvanta.ini"));
+}
+
+TEST(HelpBalloons, BreakAtNewlinesAndWrapAt333Pixels) {
+    const QFontMetrics metrics(QApplication::font());
+    EXPECT_EQ(wrapTooltipText("bir\niki\nüç", metrics, kTooltipWidthPixels).count('\n'), 2);
+    const QString longText = QString("Enlem derecesini giriniz ").repeated(8);
+    const QStringList lines = wrapTooltipText(longText, metrics, kTooltipWidthPixels).split('\n');
+    EXPECT_GT(lines.size(), 1);
+    for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), kTooltipWidthPixels);
+    EXPECT_EQ(lines.join(' ').simplified(), longText.simplified());
+}
+
+}  // namespace
+}  // namespace orvanta::shell

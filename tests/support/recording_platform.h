@@ -1,0 +1,53 @@
+// Recording stand-ins for what the desktop program asks of the system: each
+// keeps what it was asked, so a test reads the program's effects.
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "platform/desktop_opener.h"
+#include "platform/notifier.h"
+#include "platform/wake_alarm.h"
+#include "settings/autostart.h"
+
+namespace orvanta::test {
+
+struct RecordingOpener : platform::DesktopOpener {
+    bool open(const std::string& target) override {
+        opened.push_back(target);
+        return answer;
+    }
+    std::vector<std::string> opened;
+    bool answer = true;
+};
+
+struct RecordingWakeAlarm : platform::WakeAlarm {
+    platform::WakeArmResult arm(std::time_t utcSeconds) override {
+        armed.push_back(utcSeconds);
+        return answer;
+    }
+    void cancel() override { ++cancels; }
+    std::vector<std::time_t> armed;
+    int cancels = 0;
+    platform::WakeArmResult answer = platform::WakeArmResult::Armed;
+};
+
+struct RecordingNotifier : platform::Notifier {
+    bool notify(const std::string& title, const std::string& text, platform::NoticeKind, int) override {
+        notices.push_back(title + "|" + text);
+        return true;
+    }
+    std::vector<std::string> notices;
+};
+
+struct MemoryAutostart : settings::AutostartSetting {
+    bool enabled() const override { return on; }
+    bool setEnabled(bool value) override {
+        on = value;
+        return true;
+    }
+    bool on = false;
+};
+
+}  // namespace orvanta::test

@@ -313,7 +313,7 @@ void DesktopShell::openDocument(const char* fileName) {
     const auto path = findFile(fileName);
     if (!path) return;  // its entry is greyed
     if (!services_.opener.open(path->string())) {
-        showError(QStringLiteral("Belge açılamadı:\n%1").arg(qs(*path)));
+        showMessageBoxWithoutWaiting(qs(kErrorTitle), QStringLiteral("Belge açılamadı:\n%1").arg(qs(*path)));
     }
 }
 
@@ -456,6 +456,11 @@ void DesktopShell::shutdown() {
     singleClickTimer_.stop();
     services_.sound.stop();
     windows_.closeEarlier();
+    // Every dialog still open ends its wait, so the start-up or command
+    // that opened it returns and the program can end.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) dialog->done(0);
+    }
     if (iniReadable_) {
         const Scheduler& scheduler = *scheduler_;
         const settings::SaveResult saved = ini_.update([&scheduler](settings::IniDocument& document) {

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Measures the desktop program under Xvfb with a tray host (trayer):
+#   - cold start to icon docked (median of 5 starts)
+#   - resident memory after start, before any sound
+#   - resident memory after an ezan (clock started just before Öğle with
+#     libfaketime; a 3-second WAV as ezan.wav)
+#   - CPU used while idle over IDLE_SECONDS (default 600)
+# Usage: bench/desktop_footprint.sh [PATH/TO/orvanta]
+set -euo pipefail
+orvanta=${1:-build/app/orvanta}
+idle_seconds=${IDLE_SECONDS:-600}
+libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 | head -n 1)
+work=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+while [ ! -s "$work/display" ]; do sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+trayer --edge top --align right --widthtype pixel --width 200 --heighttype pixel --height 24 >/dev/null 2>&1 &
+pids+=($!)
+until xwininfo -name panel >/dev/null 2>&1; do sleep 0.05; done
+
+mkdir -p "$work/home" "$work/run"
+chmod 700 "$work/run"
+printf '[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n[Seçenekler]\nEzan/Salâ=Evet\niletiler=1\n' \
+  >"$work/home/orvanta.ini"
+python3 - "$work/home/ezan.wav" <<'PY'
+import math, struct, sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(1); w.setsampwidth(2); w.setframerate(22050)
+    w.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(2 * math.pi * 440 * i / 22050))) for i in range(3 * 22050)))
+PY
+export ORVANTA_HOME=$work/home XDG_RUNTIME_DIR=$work/run TZ=Europe/Istanbul
+docked() { xwininfo -tree -name panel | grep -q '("orvanta" "orvanta")'; }
+rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+starts=()
+for run in 1 2 3 4 5; do
+  t0=$(date +%s%N)
+  "$orvanta" >/dev/null 2>&1 &
+  pid=$!
+  until docked; do sleep 0.005; done
+  starts+=($(( ($(date +%s%N) - t0) / 1000000 )))
+  [ "$run" -lt 5 ] && { kill -TERM "$pid"; wait "$pid" || true; }
+done
+sorted=$(printf '%s\n' "${starts[@]}" | sort -n | tr '\n' ' ')
+echo "cold start to icon docked: median $(printf '%s\n' "${starts[@]}" | sort -n | sed -n 3p) ms (runs: $sorted)"
+sleep 2
+echo "resident memory after start: $(( $(rss_kb "$pid") / 1024 )) MB"
+
+ticks_per_second=$(getconf CLK_TCK)
+before=$(cpu_ticks "$pid")
+sleep "$idle_seconds"
+after=$(cpu_ticks "$pid")
+echo "CPU while idle: $(( after - before )) ticks of 1/$ticks_per_second s over $idle_seconds s" \
+     "= $(python3 -c "print(f'{100 * ($after - $before) / $ticks_per_second / $idle_seconds:.4f}')") %"
+kill -TERM "$pid"; wait "$pid" || true
+
+LD_PRELOAD=$libfaketime FAKETIME='@2014-01-01 12:14:55' FAKETIME_DONT_FAKE_MONOTONIC=1 "$orvanta" >/dev/null 2>&1 &
+pid=$!
+pids+=("$pid")
+sleep 12  # the Öğle pass at 12:15:01 plays ezan.wav
+echo "resident memory after an ezan: $(( $(rss_kb "$pid") / 1024 )) MB"

@@ -9,7 +9,7 @@ namespace orvanta::platform {
 
 namespace {
 
-// Icon names of the freedesktop icon naming specification.
+// Icon names every freedesktop icon theme has.
 QString iconName(NoticeKind kind) {
     switch (kind) {
         case NoticeKind::Warning: return QStringLiteral("dialog-warning");

@@ -139,6 +139,12 @@ void DesktopShell::checkProgramFolder() {
                                           .arg(qs(folders_.programFolder), QString::fromStdString(error.message())));
         return;
     }
+    if (!QFileInfo(qs(folders_.programFolder)).isWritable()) {
+        showMessageBoxWithoutWaiting(qs(kErrorTitle),
+                                     QStringLiteral("Program klasörüne yazılamıyor:\n%1\n"
+                                                    "Ayarlar bu oturum boyunca geçerli, ancak kaydedilmeyecek.")
+                                         .arg(qs(folders_.programFolder)));
+    }
     iniReadable_ = ini_.tryRead().has_value();
     if (!iniReadable_) {
         showMessageBoxWithoutWaiting(qs(kErrorTitle), QStringLiteral("Ayarlar dosyası okunamıyor:\n%1\n"

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/linux/program_environment.h"
+#include "platform/linux/rtc_wake_alarm.h"
 #include "platform/linux/system_zone.h"
 #include "platform/linux/xdg_autostart.h"
 #include "tests/support/temp_folder.h"
@@ -76,6 +77,19 @@ TEST_F(ZoneTest, StandardOffsetAndSummerTime) {
     setenv("TZ", "Europe/Istanbul", 1);
     EXPECT_EQ(systemZoneAt(kJuly).standardOffsetMinutes, 180);
     EXPECT_FALSE(systemZoneAt(kJuly).daylightInForce);
+}
+
+TEST(RtcWakeAlarm, WritesTheInstantOnceAndAMissingAlarmIsNotSupportedForGood) {
+    test::TempFolder folder;
+    const auto file = folder.write("wakealarm", "");
+    RtcWakeAlarm alarm(file);
+    EXPECT_EQ(alarm.arm(1388571300), WakeArmResult::Armed);
+    EXPECT_EQ(test::readFile(file), "1388571300");
+    std::filesystem::remove(file);
+    EXPECT_EQ(alarm.arm(1388571300), WakeArmResult::Armed);  // unchanged: not written again
+    EXPECT_EQ(alarm.arm(1388571360), WakeArmResult::NotSupported);
+    folder.write("wakealarm", "");
+    EXPECT_EQ(alarm.arm(1388571420), WakeArmResult::NotSupported);
 }
 
 }  // namespace

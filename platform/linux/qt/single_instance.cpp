@@ -31,7 +31,8 @@ QString SingleInstance::defaultRuntimeFolder() {
 bool SingleInstance::claim() {
     lock_ = std::make_unique<QLockFile>(lockPath_);
     // A lock left by a copy that crashed is taken over at once: QLockFile
-    // checks whether the process that wrote it still lives.
+    // checks whether the process that wrote it still lives. Its age says
+    // nothing (0 turns that test off): a running copy holds it for weeks.
     lock_->setStaleLockTime(0);
     if (!lock_->tryLock(0)) {
         if (lock_->error() != QLockFile::LockFailedError) {

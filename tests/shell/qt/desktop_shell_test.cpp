@@ -226,6 +226,16 @@ TEST_F(DesktopShellTest, BalloonModeNotifiesInsteadOfBoxes) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST_F(DesktopShellTest, ResumeAfterMissedEzansFiresOnlyTheCurrentMinute) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=1\n", at(11, 0, 0));
+    notifier.notices.clear();
+    // Asleep from 11:00 to 16:55: Öğle and İkindi passed, Akşam is now.
+    clock.set(at(16, 55, 0));
+    shell->onResumed();
+    shell->tick();
+    EXPECT_EQ(notifier.notices, (std::vector<std::string>{"AKŞAM|Ezan Vakti..."}));
+}
+
 TEST_F(DesktopShellTest, WakeIsArmedInUtcAndNotSupportedGreysItsEntry) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nUyandır=Evet\n", at(12, 0, 0));
     ASSERT_FALSE(wake.armed.empty());

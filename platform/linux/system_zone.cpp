@@ -1,10 +1,39 @@
 #include "platform/linux/system_zone.h"
 
+#include <cstdlib>
+#include <sys/stat.h>
 #include <time.h>
 
 namespace orvanta::platform {
 
+namespace {
+
+// The C library reads /etc/localtime once and keeps it while TZ is unset,
+// so a zone chosen in the desktop's settings (timedatectl replaces the
+// link) would go unseen until a restart. When the file behind the link
+// changes, it is made to read it again.
+void reloadChangedLocaltime() {
+    static ino_t lastInode = 0;
+    static timespec lastChange{};
+    if (std::getenv("TZ") != nullptr) return;
+    struct stat info {};
+    if (::stat("/etc/localtime", &info) != 0) return;
+    const bool changed = info.st_ino != lastInode || info.st_mtim.tv_sec != lastChange.tv_sec ||
+                         info.st_mtim.tv_nsec != lastChange.tv_nsec;
+    const bool firstLook = lastInode == 0;
+    lastInode = info.st_ino;
+    lastChange = info.st_mtim;
+    if (!changed || firstLook) return;
+    // A TZ different from the last one makes tzset read the file again.
+    setenv("TZ", ":/etc/localtime", 1);
+    tzset();
+    unsetenv("TZ");
+}
+
+}  // namespace
+
 settings::SystemZone systemZoneAt(std::time_t when) {
+    reloadChangedLocaltime();
     tzset();
     std::tm local{};
     localtime_r(&when, &local);

@@ -440,7 +440,6 @@ void DesktopShell::setMenuEntryEnabled(int id, bool enabled) { menu_.setEnabled(
 // notifications, or the tray's own balloon where there is no service.
 void DesktopShell::balloon(int iconKind, const QString& title, const QString& text) {
     if (scheduler_->flags.messageMode != kMessageModeBalloon) return;
-    lastBalloon_ = title + QLatin1Char('\n') + text;
     if (services_.notifier.notify(title.toStdString(), text.toStdString(), noticeKind(iconKind), kBalloonTimeoutMs)) {
         return;
     }

@@ -38,24 +38,19 @@ class SoundOutput;
 
 // Command ids of the tray menu.
 namespace command {
-inline constexpr int kPanel = 1027;
 inline constexpr int kMonthlyTimetable = 1028;
 inline constexpr int kYearlyTimetable = 1029;
 inline constexpr int kReligiousDays = 1030;
-inline constexpr int kCalculationParameters = 1039;
-inline constexpr int kInternetTime = 1040;
 inline constexpr int kEzanSound = 1041;
 inline constexpr int kMessageNone = 1042;  // 1042 + message mode
 inline constexpr int kWallpaperMoon = 1045;
 inline constexpr int kWallpaperEarth = 1046;
 inline constexpr int kWallpaperGlobe = 1047;
 inline constexpr int kChooseEzanFirst = 1052;  // 1052 + slot
-inline constexpr int kOptions = 1057;
 inline constexpr int kManual = 1059;
 inline constexpr int kArticle = 1060;
 inline constexpr int kAbout = 1061;
 inline constexpr int kTallyFirst = 1062;  // 1061 + counter 1..5
-inline constexpr int kConverter = 1067;
 inline constexpr int kExit = 1068;
 inline constexpr int kListenEzanFirst = 1069;  // 1069 + slot
 inline constexpr int kWake = 1147;
@@ -120,8 +115,6 @@ public:
     const settings::Settings& settings() const { return settings_; }
     const QIcon& icon() const { return icon_; }
     bool hasShutDown() const { return shutDown_; }
-    // Where the scheduler's effects went that the screen does not show.
-    const QString& lastBalloon() const { return lastBalloon_; }
 
 signals:
     void finished();
@@ -182,7 +175,6 @@ private:
     settings::SystemZone lastZone_;
     bool trayMissing_ = false;
     bool shutDown_ = false;
-    QString lastBalloon_;
 };
 
 }  // namespace orvanta::shell

@@ -20,14 +20,17 @@
 #include "platform/linux/program_environment.h"
 #include "platform/linux/qt/desktop_notifications.h"
 #include "platform/linux/qt/desktop_services_opener.h"
+#include "platform/linux/qt/mpris_players.h"
 #include "platform/linux/qt/single_instance.h"
 #include "platform/linux/qt/sleep_watch.h"
 #include "platform/linux/qt/x11_hot_key.h"
 #include "platform/linux/rtc_wake_alarm.h"
+#include "platform/linux/serial_break_line.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/xdg_autostart.h"
 #include "settings/program_folder.h"
 #include "shell/qt/desktop_shell.h"
+#include "shell/qt/file_chooser.h"
 #include "shell/qt/sound_output.h"
 #include "shell/qt/system_clock.h"
 
@@ -109,11 +112,14 @@ int main(int argc, char** argv) {
     platform::DesktopNotifications notifier;
     platform::XdgAutostart autostart = platform::XdgAutostart::forCurrentUser(environment.executable);
     shell::MediaSoundOutput sound;
+    platform::SerialBreakLine relay;
+    platform::MprisPlayers mediaPlayers;
+    shell::DialogFileChooser files;
     std::unique_ptr<platform::X11HotKey> hotKey;
     if (QGuiApplication::platformName() == QLatin1String("xcb")) hotKey = std::make_unique<platform::X11HotKey>();
 
     shell::DesktopShell desktop({settings::programFolder(environment), dataFolders(environment.executable)},
-                                {clock, opener, wakeAlarm, notifier, autostart, sound, hotKey.get()},
+                                {clock, opener, wakeAlarm, notifier, autostart, sound, relay, mediaPlayers, files, hotKey.get()},
                                 engine::sharedEngine(),
                                 {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS)});
     QObject::connect(&desktop, &shell::DesktopShell::finished, &application, &QApplication::quit);

@@ -132,6 +132,13 @@ void keepWithinLimits(Settings& settings) {
     }
 }
 
+// "Röle COM-port" may name a device instead of a number (a USB serial
+// adapter has no port number); the number then reads as 0.
+void loadRelayDevicePath(const IniDocument& document, Settings& settings) {
+    std::string port = document.readString(keys::kOptionsSection, keys::kRelayComPort, "", kPathBuffer);
+    settings.relayDevicePath = port.starts_with('/') ? std::move(port) : std::string();
+}
+
 float angleFromHundredths(std::int32_t hundredths) {
     return static_cast<float>(std::clamp(hundredths, -kAngleLimitHundredths, kAngleLimitHundredths) / 100.0);
 }
@@ -190,6 +197,8 @@ void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting
     loadKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
     settings.autostart = autostart.enabled();
     loadKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
+    loadRelayDevicePath(document, settings);
+    settings.pauseMediaPlayers = document.readString(keys::kOptionsSection, keys::kPauseMedia, "", kPathBuffer) != keys::kNo;
     triggers.tickCountdown = 0;
 }
 
@@ -198,6 +207,9 @@ SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting
     SaveResult result = file.update([&](IniDocument& document) {
         storeKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
         storeKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
+        if (!settings.relayDevicePath.empty()) {
+            document.set(keys::kOptionsSection, keys::kRelayComPort, settings.relayDevicePath);
+        }
     });
     if (!autostart.setEnabled(settings.autostart)) {
         SaveResult autostartFailure;
@@ -209,6 +221,8 @@ SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting
     triggers.tickCountdown = 0;
     return result;
 }
+
+bool hasRelay(const Settings& settings) { return settings.relayComPort != 0 || !settings.relayDevicePath.empty(); }
 
 engine::VakitType ezanSlotType(int slot, bool ikindiAtAsrSani) {
     using engine::VakitType;

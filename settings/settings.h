@@ -61,12 +61,14 @@ struct Settings {
     bool remainingToAnyTime = false;
     bool autoCorrectClock = false;
     std::int32_t relayComPort = 0;       // serial port number of the relay, 0 none
+    std::string relayDevicePath;         // or the relay's device, when the key names one ("/dev/ttyUSB0")
     std::int32_t relayLeadSeconds = 3;   // relay on this long before the sound
     std::int32_t relayOnSeconds = 400;   // relay released this long after the sound starts
     std::string salaTimes = "111111";    // "1" = salâ before İmsak, Güneş, Öğle, İkindi, Akşam, Yatsı
     std::string reminderFile = "sala.wav";
     std::string reminderText = "VALLAHİ  KILDIM..!";
     bool autostart = false;
+    bool pauseMediaPlayers = true;       // media players pause while an ezan or salâ sounds
 
     // Ezan file of each slot (SABAH, ÖĞLE, İKİNDİ or ASR-I SANİ, AKŞAM, YATSI).
     std::array<std::string, kEzanSlotCount> ezanFiles{"ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav"};
@@ -103,6 +105,9 @@ void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting
 // autostart entry; the next tick runs a pass.
 SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart,
                        SchedulerTriggers& triggers);
+
+// A relay is configured: a port number or a device path.
+bool hasRelay(const Settings& settings);
 
 // The time an ezan slot rings at: SABAH, ÖĞLE, İKİNDİ (ASR-I SANİ while
 // ikindiAtAsrSani is on), AKŞAM, YATSI. Its name is also its file's key.

@@ -36,4 +36,9 @@ std::string reminderBalloonText(std::string_view prayerName, std::int32_t remind
 
 std::string cannotRunMessage(std::string_view file) { return std::string(file) + "\nçalıştırılamıyor..."; }
 
+std::string relayPortMessage(std::int32_t portNumber, std::string_view devicePath) {
+    const std::string port = devicePath.empty() ? "COM" + std::to_string(portNumber) : std::string(devicePath);
+    return port + " açılamıyor...";
+}
+
 }  // namespace orvanta::shell

@@ -26,5 +26,8 @@ inline constexpr std::string_view kErrorTitle = "Hata";
 
 // A sound file the desktop could not open.
 std::string cannotRunMessage(std::string_view file);
+// The relay's port could not be opened: "COM3 açılamıyor..." for port
+// number 3, or the device path when the settings name one.
+std::string relayPortMessage(std::int32_t portNumber, std::string_view devicePath);
 
 }  // namespace orvanta::shell

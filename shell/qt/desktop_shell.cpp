@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QFileDialog>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <ctime>
 
@@ -15,7 +15,7 @@
 #include "settings/program_folder.h"
 #include "shell/messages.h"
 #include "shell/qt/about_dialog.h"
-#include "shell/qt/sound_output.h"
+#include "shell/qt/file_chooser.h"
 
 namespace orvanta::shell {
 
@@ -63,6 +63,11 @@ platform::NoticeKind noticeKind(int iconKind) {
     }
 }
 
+RelaySettings relaySettings(const settings::Settings& settings) {
+    return RelaySettings{settings.relayComPort, settings.relayDevicePath, settings.relayLeadSeconds,
+                         settings.relayOnSeconds};
+}
+
 // Hands a finished report to the desktop's text viewer.
 class OpenerViewer : public reports::ReportViewer {
 public:
@@ -86,7 +91,9 @@ DesktopShell::DesktopShell(ShellFolders folders, ShellServices services, engine:
       noticeMemory_(ini_),
       scheduler_(std::make_unique<Scheduler>(engine_, settings_, services_.clock, static_cast<SchedulerEffects&>(*this),
                                              noticeMemory_)),
-      menu_(TrayMenu::builtInTable()) {
+      menu_(TrayMenu::builtInTable()),
+      soundPlayer_(services_.sound, services_.opener, services_.relay, services_.mediaPlayers) {
+    connect(&soundPlayer_, &SoundPlayer::failed, this, &DesktopShell::reportSoundError);
     connect(&menu_, &TrayMenu::commandChosen, this, &DesktopShell::dispatch);
     connect(&strip_, &TimeStrip::menuRequested, this, [this](const QPoint& at) { menu_.menu()->popup(at); });
     connect(&tray_, &QSystemTrayIcon::activated, this, &DesktopShell::onTrayActivated);
@@ -239,7 +246,7 @@ void DesktopShell::onTrayActivated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Trigger: singleClickTimer_.start(QApplication::doubleClickInterval()); break;
         case QSystemTrayIcon::DoubleClick: singleClickTimer_.stop(); break;
-        case QSystemTrayIcon::MiddleClick: services_.sound.stop(); break;
+        case QSystemTrayIcon::MiddleClick: soundPlayer_.stop(); break;
         default: break;
     }
 }
@@ -282,7 +289,7 @@ void DesktopShell::runGreyed(int id, const std::function<void()>& action) {
 void DesktopShell::toggleEzanSound() {
     bool& on = scheduler_->flags.ezanSoundOn;
     on = !on;
-    if (!on) services_.sound.stop();
+    if (!on) soundPlayer_.stop();
     menu_.setChecked(command::kEzanSound, on);
 }
 
@@ -332,8 +339,8 @@ void DesktopShell::chooseEzanFile(int slot) {
     runGreyed(command::kChooseEzanFirst + slot, [this, slot] {
         const std::string_view name = settings::ezanSlotName(slot, settings_.ikindiAtAsrSani);
         const QString current = qs(settings_.ezanFiles[static_cast<std::size_t>(slot)]);
-        const QString chosen = QFileDialog::getOpenFileName(
-            nullptr, QStringLiteral("%1 ezanı dosyasını seçiniz :").arg(qs(name)),
+        const QString chosen = services_.files.fileToOpen(
+            QStringLiteral("%1 ezanı dosyasını seçiniz :").arg(qs(name)),
             QFileInfo(current).isAbsolute() ? current : qs(folders_.programFolder / current.toStdString()),
             QStringLiteral("WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)"));
         if (chosen.isEmpty() || shutDown_) return;
@@ -357,18 +364,27 @@ void DesktopShell::playSound(std::string_view file) {
     if (shutDown_ || !scheduler_->flags.ezanSoundOn) return;
     const std::filesystem::path name{std::string(file)};
     const std::filesystem::path path = findFile(name).value_or(folders_.programFolder / name);
-    QString error;
-    if (QFileInfo(qs(path)).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0) {
-        services_.sound.play(qs(path));
-    } else if (!services_.opener.open(path.string())) {
-        error = qs(cannotRunMessage(file));
-    }
-    if (error.isEmpty()) return;
+    soundPlayer_.play(qs(path), qs(file), relaySettings(settings_), settings_.pauseMediaPlayers);
+}
+
+// In box mode the error waits for the user; otherwise its balloon (mode 1)
+// stays alone for a few seconds before the event that follows, while the
+// tray, the strip and the scheduler go on.
+void DesktopShell::reportSoundError(const QString& text) {
+    if (shutDown_) return;
     if (scheduler_->flags.messageMode == kMessageModeBox) {
-        showMessageBox(qs(kErrorTitle), error, true);
-    } else {
-        balloon(3, qs(kErrorTitle), error);
+        showMessageBox(qs(kErrorTitle), text, true);
+        return;
     }
+    balloon(3, qs(kErrorTitle), text);
+    waitWithoutFreezing(soundErrorPauseMs_);
+}
+
+void DesktopShell::waitWithoutFreezing(int milliseconds) {
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    connect(this, &DesktopShell::finished, &wait, &QEventLoop::quit);
+    wait.exec();
 }
 
 void DesktopShell::announceEzan(int slot) {
@@ -382,8 +398,8 @@ void DesktopShell::announceEzan(int slot) {
     }
     windows_.showEzanBox(name);
     if (shutDown_) return;
-    services_.sound.stop();
-    if (settings_.relayComPort == 0) playSound(kPrayerAfterEzanFile);
+    soundPlayer_.stop();
+    if (!settings::hasRelay(settings_)) playSound(kPrayerAfterEzanFile);
 }
 
 void DesktopShell::showWarning(std::string_view text) {
@@ -402,7 +418,7 @@ void DesktopShell::showReminder(engine::VakitType prayer) {
     const std::string_view name = engine::vakitNames[static_cast<std::size_t>(prayer)];
     if (scheduler_->flags.messageMode == kMessageModeBox) {
         windows_.showReminder(qs(reminderDialogText(name, settings_.reminderMinutes)), qs(settings_.reminderText),
-                              [this] { services_.sound.stop(); });
+                              [this] { soundPlayer_.stop(); });
     } else {
         balloon(2, qs(kReminderBalloonTitle), qs(reminderBalloonText(name, settings_.reminderMinutes)));
     }
@@ -459,7 +475,7 @@ void DesktopShell::shutdown() {
     shutDown_ = true;
     tickTimer_.stop();
     singleClickTimer_.stop();
-    services_.sound.stop();
+    soundPlayer_.release();
     windows_.closeEarlier();
     // Every dialog still open ends its wait, so the start-up or command
     // that opened it returns and the program can end.

@@ -21,6 +21,7 @@
 #include "settings/settings.h"
 #include "shell/notice_memory.h"
 #include "shell/qt/event_windows.h"
+#include "shell/qt/sound_player.h"
 #include "shell/qt/time_strip.h"
 #include "shell/qt/tray_menu.h"
 #include "shell/scheduler.h"
@@ -28,12 +29,15 @@
 namespace orvanta::platform {
 class DesktopOpener;
 class HotKey;
+class MediaPlayers;
 class Notifier;
+class SerialBreak;
 class WakeAlarm;
 }  // namespace orvanta::platform
 
 namespace orvanta::shell {
 
+class FileChooser;
 class SoundOutput;
 
 // Command ids of the tray menu.
@@ -63,6 +67,9 @@ struct ShellServices {
     platform::Notifier& notifier;
     settings::AutostartSetting& autostart;
     SoundOutput& sound;
+    platform::SerialBreak& relay;
+    platform::MediaPlayers& mediaPlayers;
+    FileChooser& files;
     platform::HotKey* hotKey = nullptr;  // none where keys cannot be grabbed
 };
 
@@ -115,6 +122,8 @@ public:
     const settings::Settings& settings() const { return settings_; }
     const QIcon& icon() const { return icon_; }
     bool hasShutDown() const { return shutDown_; }
+    // How long a sound's error balloon holds the next event back (5 s).
+    void setSoundErrorPauseMs(int milliseconds) { soundErrorPauseMs_ = milliseconds; }
 
 signals:
     void finished();
@@ -143,6 +152,8 @@ private:
     void announceMissingTray();
     void balloon(int iconKind, const QString& title, const QString& text);
     void showError(const QString& text);
+    void reportSoundError(const QString& text);
+    void waitWithoutFreezing(int milliseconds);
     void runGreyed(int id, const std::function<void()>& action);
 
     void toggleEzanSound();
@@ -168,6 +179,8 @@ private:
     TrayMenu menu_;
     TimeStrip strip_;
     EventWindows windows_;
+    SoundPlayer soundPlayer_;
+    int soundErrorPauseMs_ = 5000;
     QSystemTrayIcon tray_;
     QIcon icon_;
     QTimer tickTimer_;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QAudioOutput;
@@ -13,9 +14,13 @@ namespace orvanta::shell {
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
-    // Starts the file; a missing or unreadable file stays silent.
-    virtual void play(const QString& path) = 0;
+    // Starts the file, stopping the sound before it. A missing or
+    // unreadable file stays silent and gives false.
+    virtual bool play(const QString& path) = 0;
     virtual void stop() = 0;
+    // Called when a sound ends by itself (played to its end, or the file
+    // turned out not to be playable); not after stop().
+    virtual void setFinishedHandler(std::function<void()> handler) = 0;
 };
 
 // Qt Multimedia. The player is created with the first sound, so a program
@@ -24,12 +29,17 @@ class MediaSoundOutput : public SoundOutput {
 public:
     MediaSoundOutput();
     ~MediaSoundOutput() override;
-    void play(const QString& path) override;
+    bool play(const QString& path) override;
     void stop() override;
+    void setFinishedHandler(std::function<void()> handler) override { finished_ = std::move(handler); }
 
 private:
+    void createPlayer();
+
     std::unique_ptr<QAudioOutput> audio_;
     std::unique_ptr<QMediaPlayer> player_;
+    std::function<void()> finished_;
+    bool playing_ = false;
 };
 
 }  // namespace orvanta::shell

@@ -1,10 +1,15 @@
 // The Linux layer: the autostart entry and the system zone.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "platform/linux/program_environment.h"
 #include "platform/linux/rtc_wake_alarm.h"
+#include "platform/linux/serial_break_line.h"
 #include "platform/linux/system_zone.h"
 #include "platform/linux/xdg_autostart.h"
 #include "tests/support/temp_folder.h"
@@ -90,6 +95,31 @@ TEST(RtcWakeAlarm, WritesTheInstantOnceAndAMissingAlarmIsNotSupportedForGood) {
     EXPECT_EQ(alarm.arm(1388571360), WakeArmResult::NotSupported);
     folder.write("wakealarm", "");
     EXPECT_EQ(alarm.arm(1388571420), WakeArmResult::NotSupported);
+}
+
+// A pseudo-terminal stands in for the relay's serial port: it takes the
+// break calls as a serial driver does.
+TEST(SerialBreakLine, SwitchesTheBreakOnATerminalAndRefusesWhatIsNoPort) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    SerialBreakLine relay;
+    ASSERT_TRUE(relay.open(0, ptsname(master)));
+    EXPECT_TRUE(relay.setBreak(true));
+    EXPECT_TRUE(relay.setBreak(false));
+    relay.close();
+    EXPECT_FALSE(relay.setBreak(true));  // closed: nothing to switch
+    ::close(master);
+
+    test::TempFolder folder;
+    folder.write("not-a-port", "");
+    ASSERT_TRUE(relay.open(0, (folder / "not-a-port").string()));
+    EXPECT_FALSE(relay.setBreak(true));
+    EXPECT_FALSE(relay.open(0, (folder / "ttyUSB9").string()));
+    EXPECT_FALSE(relay.open(0, ""));  // neither number nor device: no relay
+    EXPECT_EQ(serialPortDevice(1), "/dev/ttyS0");
+    EXPECT_EQ(serialPortDevice(12), "/dev/ttyS11");
 }
 
 }  // namespace

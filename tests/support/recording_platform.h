@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "platform/desktop_opener.h"
+#include "platform/media_players.h"
 #include "platform/notifier.h"
+#include "platform/serial_break.h"
 #include "platform/wake_alarm.h"
 #include "settings/autostart.h"
 
@@ -48,6 +50,30 @@ struct MemoryAutostart : settings::AutostartSetting {
         return true;
     }
     bool on = false;
+};
+
+// The relay and the media players write into one log shared with the
+// sound, so a test reads the order of everything that was switched.
+struct RecordingSerialBreak : platform::SerialBreak {
+    explicit RecordingSerialBreak(std::vector<std::string>& log) : log(log) {}
+    bool open(int portNumber, const std::string& devicePath) override {
+        log.push_back("relay open " + (devicePath.empty() ? std::to_string(portNumber) : devicePath));
+        return opens;
+    }
+    bool setBreak(bool on) override {
+        log.push_back(on ? "relay on" : "relay off");
+        return true;
+    }
+    void close() override { log.push_back("relay close"); }
+    std::vector<std::string>& log;
+    bool opens = true;
+};
+
+struct RecordingMediaPlayers : platform::MediaPlayers {
+    explicit RecordingMediaPlayers(std::vector<std::string>& log) : log(log) {}
+    void pausePlaying() override { log.push_back("media pause"); }
+    void resumePaused() override { log.push_back("media resume"); }
+    std::vector<std::string>& log;
 };
 
 }  // namespace orvanta::test

@@ -12,11 +12,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <functional>
 
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "shell/qt/controls.h"
+#include "shell/qt/file_chooser.h"
 #include "shell/qt/sound_output.h"
 #include "shell/simulated_clock.h"
 #include "tests/support/recording_platform.h"
@@ -26,9 +28,25 @@ namespace orvanta::shell {
 namespace {
 
 struct RecordingSound : SoundOutput {
-    void play(const QString& path) override { log.push_back("play " + QFileInfo(path).fileName().toStdString()); }
+    explicit RecordingSound(std::vector<std::string>& log) : log(log) {}
+    bool play(const QString& path) override {
+        log.push_back("play " + QFileInfo(path).fileName().toStdString());
+        return true;
+    }
     void stop() override { log.push_back("stop"); }
-    std::vector<std::string> log;
+    void setFinishedHandler(std::function<void()> handler) override { finished = std::move(handler); }
+    std::vector<std::string>& log;
+    std::function<void()> finished;
+};
+
+// Answers the file dialog with the next prepared answer (empty: cancel).
+struct ScriptedFileChooser : FileChooser {
+    QString fileToOpen(const QString& title, const QString&, const QString& filters) override {
+        asked.push_back(title + " | " + filters);
+        return answer;
+    }
+    QStringList asked;
+    QString answer;
 };
 
 ClockTime at(int hour, int minute, int second) {
@@ -75,7 +93,9 @@ protected:
         clock.set(when);
         shell = std::make_unique<DesktopShell>(
             ShellFolders{folder.path(), {ORVANTA_RESOURCES_DIR}},
-            ShellServices{clock, opener, wake, notifier, autostart, sound, nullptr}, engine::sharedEngine());
+            ShellServices{clock, opener, wake, notifier, autostart, sound, relay, mediaPlayers, files, nullptr},
+            engine::sharedEngine());
+        shell->setSoundErrorPauseMs(0);
         QObject::connect(shell.get(), &DesktopShell::finished, [this] { ++finished; });
         shell->start();
     }
@@ -96,7 +116,11 @@ protected:
     test::RecordingWakeAlarm wake;
     test::RecordingNotifier notifier;
     test::MemoryAutostart autostart;
-    RecordingSound sound;
+    std::vector<std::string> effects;  // sound, relay and media players in order
+    RecordingSound sound{effects};
+    test::RecordingSerialBreak relay{effects};
+    test::RecordingMediaPlayers mediaPlayers{effects};
+    ScriptedFileChooser files;
     std::unique_ptr<DesktopShell> shell;
     int finished = 0;
 };
@@ -179,12 +203,12 @@ TEST_F(DesktopShellTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFla
         QApplication::processEvents();
     }
     if (!shell->scheduler().flags.ezanSoundOn) shell->dispatch(command::kEzanSound);
-    sound.log.clear();
+    effects.clear();
     opener.opened.clear();
     shell->dispatch(1070);  // Ezan Dinle › ÖĞLE
     shell->dispatch(command::kEzanSound);  // off: stops it
     shell->dispatch(1070);  // silent now
-    EXPECT_EQ(sound.log, (std::vector<std::string>{"play ezan.wav", "stop"}));
+    EXPECT_EQ(effects, (std::vector<std::string>{"play ezan.wav", "media pause", "stop", "media resume"}));
     EXPECT_FALSE(checked(1041));
 
     shell->dispatch(command::kMonthlyTimetable);
@@ -215,7 +239,8 @@ TEST_F(DesktopShellTest, LaterEventWindowClosesTheEzanBoxWhoseOpenerGoesOn) {
     EXPECT_EQ(warningText, QStringLiteral("Kerahetin girmesine 20 dk. kaldı..."));
     EXPECT_EQ(shell->eventWindows().current(), nullptr);
     // The ezan's opener went on as if the user had closed the box.
-    EXPECT_EQ(sound.log, (std::vector<std::string>{"play ezan.wav", "stop", "play ezandua.wav"}));
+    EXPECT_EQ(effects, (std::vector<std::string>{"play ezan.wav", "media pause", "stop", "media resume",
+                                                 "play ezandua.wav", "media pause"}));
 }
 
 TEST_F(DesktopShellTest, BalloonModeNotifiesInsteadOfBoxes) {
@@ -271,6 +296,84 @@ TEST_F(DesktopShellTest, SettingsFileThatIsAFolderIsReportedAndLeftAlone) {
     EXPECT_TRUE(told);
     shell->shutdown();
     EXPECT_TRUE(std::filesystem::is_directory(folder / "orvanta.ini"));
+}
+
+TEST_F(DesktopShellTest, RelayLeadsTheSoundAndDropsAfterItsOnTime) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=1\nRöle COM-port=12\nRöle Avansı=1\n"
+                                "Röle Aktif=1\n");
+    runSeconds(11);  // 12:15:01: the Öğle ezan
+    EXPECT_EQ(effects, (std::vector<std::string>{"relay open 12", "relay on"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return effects.size() == 4; }, 1500));
+    EXPECT_EQ(effects[2], "play ezan.wav");
+    EXPECT_EQ(effects[3], "media pause");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return effects.size() == 5; }, 1500));
+    EXPECT_EQ(effects[4], "relay off");
+    // The sound ends by itself: the paused players go on.
+    sound.finished();
+    EXPECT_EQ(effects.back(), "media resume");
+}
+
+TEST_F(DesktopShellTest, EzanBoxClosedDuringTheLeadStopsTheSoundAndNoPrayerFollowsWithARelay) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nRöle COM-port=/dev/ttyUSB0\nRöle Avansı=1\n"
+                                "Röle Aktif=0\n");
+    ModalAnswer closeAtOnce([](QWidget* box) { static_cast<QDialog*>(box)->done(0); });
+    runSeconds(11);
+    EXPECT_EQ(effects, (std::vector<std::string>{"relay open /dev/ttyUSB0", "relay on", "stop"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return effects.size() == 4; }, 1500));
+    EXPECT_EQ(effects[3], "relay off");
+    shell->shutdown();
+    EXPECT_EQ(effects.back(), "relay close");
+}
+
+TEST_F(DesktopShellTest, SoundErrorsAreShownByMessageModeAndTheLaterOneWins) {
+    const std::string options = "[Seçenekler]\nEzan/Salâ=Evet\nRöle COM-port=3\nRöle Avansı=0\nÖĞLE=ezan.mp3\niletiler=";
+    relay.opens = false;
+    opener.answer = false;
+    for (int mode : {0, 1, 2}) {
+        shell.reset();
+        start(std::string(kPlace) + options + std::to_string(mode) + "\n");
+        notifier.notices.clear();
+        const auto boxTextOf = [&](int command) {
+            QString boxText;
+            ModalAnswer answer([&](QWidget* box) {
+                boxText = modalText(box) + " | " + box->windowTitle();
+                static_cast<QDialog*>(box)->done(0);
+            });
+            shell->dispatch(command);
+            QApplication::processEvents();
+            return boxText;
+        };
+        // Ezan Dinle › İKİNDİ: the relay fails, the WAV plays, its error alone.
+        EXPECT_EQ(boxTextOf(1071), mode == 2 ? QStringLiteral("COM3 açılamıyor... | Hata") : QString()) << mode;
+        EXPECT_EQ(notifier.notices, (mode == 1 ? std::vector<std::string>{"Hata|COM3 açılamıyor..."}
+                                               : std::vector<std::string>{}))
+            << mode;
+        notifier.notices.clear();
+        // ÖĞLE: both fail, the player's error replaces the relay's.
+        EXPECT_EQ(boxTextOf(1070), mode == 2 ? QStringLiteral("ezan.mp3\nçalıştırılamıyor... | Hata") : QString())
+            << mode;
+        EXPECT_EQ(notifier.notices.size(), mode == 1 ? 1u : 0u) << mode;
+    }
+    EXPECT_EQ(opener.opened.back(), (folder / "ezan.mp3").string());
+    // Switched off: neither relay nor sound nor error.
+    shell->dispatch(command::kEzanSound);
+    effects.clear();
+    shell->dispatch(1070);
+    shell->dispatch(1071);
+    EXPECT_EQ(effects, std::vector<std::string>{});
+}
+
+TEST_F(DesktopShellTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
+    start(std::string(kPlace) + "[Seçenekler]\nİkindi Ezanı Asr-ı Sani'de=Evet\n");
+    files.answer = QStringLiteral("/home/u/Müzik/ikindi.wav");
+    shell->dispatch(1054);  // Ezan Dosyası Seç › the third slot, named after Asr-ı Sani here
+    EXPECT_EQ(files.asked.value(0),
+              QStringLiteral("ASR-I SANİ ezanı dosyasını seçiniz : | WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)"));
+    EXPECT_EQ(saved("ASR-I SANİ"), "/home/u/Müzik/ikindi.wav");
+    files.answer.clear();
+    shell->dispatch(1054);
+    EXPECT_EQ(saved("ASR-I SANİ"), "/home/u/Müzik/ikindi.wav");
+    EXPECT_EQ(shell->settings().ezanFiles[2], "/home/u/Müzik/ikindi.wav");
 }
 
 TEST(HelpBalloons, BreakAtNewlinesAndWrapAt333Pixels) {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -158,5 +159,8 @@ int main(int argc, char** argv) {
     desktop.start();
     if (desktop.hasShutDown()) return 0;
     if (arguments.toggleStrip) desktop.toggleTimeStrip();
+    // Once the icon is up: the first ezan then starts without loading the
+    // media framework.
+    QTimer::singleShot(0, &desktop, [&sound] { sound.prepare(); });
     return QApplication::exec();
 }

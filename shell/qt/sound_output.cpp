@@ -11,6 +11,10 @@ namespace orvanta::shell {
 MediaSoundOutput::MediaSoundOutput() = default;
 MediaSoundOutput::~MediaSoundOutput() = default;
 
+void MediaSoundOutput::prepare() {
+    if (!player_) createPlayer();
+}
+
 void MediaSoundOutput::createPlayer() {
     audio_ = std::make_unique<QAudioOutput>();
     player_ = std::make_unique<QMediaPlayer>();

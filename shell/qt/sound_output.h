@@ -23,12 +23,14 @@ public:
     virtual void setFinishedHandler(std::function<void()> handler) = 0;
 };
 
-// Qt Multimedia. The player is created with the first sound, so a program
-// that has not sounded yet keeps the media framework unloaded.
+// Qt Multimedia (GStreamer here). Loading the media framework and building
+// the player takes about 120 ms, which the first ezan would otherwise wait;
+// prepare() does it ahead, once the program is up.
 class MediaSoundOutput : public SoundOutput {
 public:
     MediaSoundOutput();
     ~MediaSoundOutput() override;
+    void prepare();
     bool play(const QString& path) override;
     void stop() override;
     void setFinishedHandler(std::function<void()> handler) override { finished_ = std::move(handler); }

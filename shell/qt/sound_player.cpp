@@ -1,6 +1,8 @@
 #include "shell/qt/sound_player.h"
 
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <chrono>
 
 #include "platform/desktop_opener.h"
 #include "platform/media_players.h"
@@ -12,7 +14,14 @@ namespace orvanta::shell {
 
 namespace {
 
+// Off unless asked for: QT_LOGGING_RULES="orvanta.sound.debug=true".
+Q_LOGGING_CATEGORY(soundLog, "orvanta.sound", QtInfoMsg)
+
 constexpr int kMillisecondsPerSecond = 1000;
+
+double monotonicSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 bool isWav(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0; }
 
@@ -54,6 +63,7 @@ void SoundPlayer::play(const QString& path, const QString& shownName, const Rela
 // The sound starts first; an error is told after it, the sound's own
 // replacing the relay's.
 void SoundPlayer::start(const QString& path, const QString& shownName, bool pauseMediaPlayers, QString error) {
+    qCDebug(soundLog, "starting %s at monotonic %.3f", qPrintable(path), monotonicSeconds());
     if (!isWav(path)) {
         // The desktop's player takes it; a WAV of the program's own that is
         // still playing goes on, as it would beside any other program.

@@ -192,6 +192,22 @@ TEST(SettingsLoad, OutOfRangeHandEditsStayWithinTheEnginesInputs) {
     EXPECT_EQ(s.temkin[0], 720);
 }
 
+TEST(SettingsSave, RelayDeviceNamedByPathSurvivesASaveAndMediaPausingIsOffOnlyByHayir) {
+    TempFolder folder;
+    IniFile file(folder.write("orvanta.ini", "[Seçenekler]\nRöle COM-port=/dev/ttyUSB0\nMedyayı Duraklat=hayır\n"));
+    auto loaded = loadAll(file, folder);
+    EXPECT_EQ(loaded->settings.relayDevicePath, "/dev/ttyUSB0");
+    EXPECT_EQ(loaded->settings.relayComPort, 0);
+    EXPECT_TRUE(hasRelay(loaded->settings));
+    EXPECT_TRUE(loaded->settings.pauseMediaPlayers);  // only the exact word turns it off
+    platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
+    ASSERT_TRUE(saveOptions(file, loaded->settings, autostart, loaded->triggers));
+    EXPECT_EQ(file.readString(keys::kOptionsSection, keys::kRelayComPort, "", 64), "/dev/ttyUSB0");
+
+    file.writeString(keys::kOptionsSection, keys::kPauseMedia, "Hayır");
+    EXPECT_FALSE(loadAll(file, folder)->settings.pauseMediaPlayers);
+}
+
 // Two complete settings a save can leave behind, and a child that saves
 // them in turn until it is killed.
 TEST(SettingsSave, KilledMidSaveLeavesTheOldOrTheNewFile) {

@@ -22,6 +22,7 @@
 #include "platform/linux/qt/desktop_notifications.h"
 #include "platform/linux/qt/desktop_services_opener.h"
 #include "platform/linux/qt/mpris_players.h"
+#include "platform/linux/qt/qt_file_dialogs.h"
 #include "platform/linux/qt/single_instance.h"
 #include "platform/linux/qt/sleep_watch.h"
 #include "platform/linux/qt/x11_hot_key.h"
@@ -31,7 +32,6 @@
 #include "platform/linux/xdg_autostart.h"
 #include "settings/program_folder.h"
 #include "shell/qt/desktop_shell.h"
-#include "shell/qt/file_chooser.h"
 #include "shell/qt/sound_output.h"
 #include "shell/qt/system_clock.h"
 
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     shell::MediaSoundOutput sound;
     platform::SerialBreakLine relay;
     platform::MprisPlayers mediaPlayers;
-    shell::DialogFileChooser files;
+    platform::QtFileDialogs files;
     std::unique_ptr<platform::X11HotKey> hotKey;
     if (QGuiApplication::platformName() == QLatin1String("xcb")) hotKey = std::make_unique<platform::X11HotKey>();
 

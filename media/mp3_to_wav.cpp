@@ -86,6 +86,11 @@ bool copyAll(std::ifstream& source, std::ofstream& destination) {
     return source.eof() && !source.bad();
 }
 
+template <std::size_t N>
+bool readBytes(std::ifstream& in, std::span<std::uint8_t, N> bytes) {
+    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(N)));
+}
+
 }  // namespace
 
 std::optional<Mp3FrameHeader> parseFrameHeader(std::span<const std::uint8_t, 4> bytes) {
@@ -97,6 +102,18 @@ std::optional<Mp3FrameHeader> parseFrameHeader(std::span<const std::uint8_t, 4> 
     header.samplingIndex = (bytes[2] >> 2) & 0x03;
     header.singleChannel = ((bytes[3] >> 6) & 0x03) == 3;
     return header;
+}
+
+std::uint32_t id3v2TagBytes(std::span<const std::uint8_t, kId3v2HeaderBytes> bytes) {
+    constexpr std::uint8_t kFooterPresent = 0x10;
+    constexpr std::uint32_t kFooterBytes = 10;
+    if (bytes[0] != 'I' || bytes[1] != 'D' || bytes[2] != '3') return 0;
+    std::uint32_t size = 0;
+    for (std::size_t i = 6; i < kId3v2HeaderBytes; ++i) {
+        if (bytes[i] & 0x80) return 0;
+        size = (size << 7) | bytes[i];
+    }
+    return static_cast<std::uint32_t>(kId3v2HeaderBytes) + size + ((bytes[5] & kFooterPresent) ? kFooterBytes : 0);
 }
 
 std::uint32_t samplesPerSecond(const Mp3FrameHeader& header) {
@@ -132,20 +149,26 @@ std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const s
     constexpr std::string_view kTooShort = "Dosya bir MP3 çerçeve başlığından (4 bayt) kısa.";
     errno = 0;
     std::ifstream in(source, std::ios::binary);
-    std::array<char, 4> first{};
-    if (!in || !in.read(first.data(), first.size())) return warning(texts::kSourceCaption, lastErrorText(kTooShort));
-    std::array<std::uint8_t, 4> firstBytes{};
-    std::memcpy(firstBytes.data(), first.data(), first.size());
-    const auto header = parseFrameHeader(firstBytes);
+    std::array<std::uint8_t, kId3v2HeaderBytes> first{};
+    if (!in || !readBytes(in, std::span(first).first<4>())) return warning(texts::kSourceCaption, lastErrorText(kTooShort));
+    // A tag's header is ten bytes; a shorter file is no tag.
+    readBytes(in, std::span(first).subspan<4>());
+    const std::uint32_t tagBytes = in ? id3v2TagBytes(first) : 0;
+    in.clear();
+    std::array<std::uint8_t, 4> frame{};
+    in.seekg(tagBytes);
+    if (!readBytes(in, std::span(frame))) return warning(texts::kNotMp3Caption, std::string(texts::kNotMp3));
+    const auto header = parseFrameHeader(frame);
     if (!header) return warning(texts::kNotMp3Caption, std::string(texts::kNotMp3));
 
     std::error_code sizeError;
-    const std::uintmax_t sourceBytes = std::filesystem::file_size(source, sizeError);
+    const std::uintmax_t fileBytes = std::filesystem::file_size(source, sizeError);
+    const std::uintmax_t sourceBytes = sizeError ? 0 : fileBytes - tagBytes;
     constexpr std::uintmax_t kLargestWav = 0xFFFFFFFFu - kRiffSizeOverSource;
     if (sizeError || sourceBytes > kLargestWav) {
         return warning(texts::kSourceCaption, sizeError ? sizeError.message() : "Dosya bir WAV dosyası için çok büyük.");
     }
-    in.seekg(0);
+    in.seekg(tagBytes);
 
     errno = 0;
     std::ofstream out(destination, std::ios::binary | std::ios::trunc);
@@ -182,7 +205,7 @@ bool convertMp3ToWav(ConverterDialogs& dialogs) {
         if (!isSameFile(*source, *destination)) break;
         dialogs.warn(warning(texts::kDestinationCaption, std::string(texts::kSameFile)));
     }
-    const auto failure = wrapMp3AsWav(*source, *destination);
+    const auto failure = dialogs.wrap(*source, *destination);
     if (failure) dialogs.warn(*failure);
     return !failure;
 }

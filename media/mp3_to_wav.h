@@ -4,8 +4,10 @@
 // (format tag 0x0055, the MPEGLAYER3WAVEFORMAT layout of Microsoft's mmreg.h)
 // followed by the whole MP3 file, byte for byte. The header's rate, channel
 // and bitrate values come from the first MPEG audio frame header (ISO/IEC
-// 11172-3, ISO/IEC 13818-3), which must be the file's first four bytes: an
-// ID3 tag or any other leading data makes the file unusable here.
+// 11172-3, ISO/IEC 13818-3). A leading ID3v2 tag (title, artist, pictures:
+// most downloaded recordings carry one) is left out: the WAV holds the MPEG
+// frames from the first frame header after it, which must follow the tag
+// at once; any other leading data makes the file unusable here.
 #pragma once
 
 #include <array>
@@ -33,13 +35,22 @@ struct Mp3FrameHeader {
 // (b0 = 0xFF and b1 >= 0xE0).
 std::optional<Mp3FrameHeader> parseFrameHeader(std::span<const std::uint8_t, 4> bytes);
 
+inline constexpr std::size_t kId3v2HeaderBytes = 10;
+
+// The length of the ID3v2 tag whose 10-byte header these are (ID3v2.3 and
+// 2.4, section 3.1: "ID3", version, flags, then the size as four 7-bit
+// bytes, counting neither the header nor the 10-byte footer that the flag
+// 0x10 announces), header and footer included; 0 when the bytes do not
+// begin a tag or a size byte has its top bit set.
+std::uint32_t id3v2TagBytes(std::span<const std::uint8_t, kId3v2HeaderBytes> bytes);
+
 // Samples per second; the reserved index 3 gives 0.
 std::uint32_t samplesPerSecond(const Mp3FrameHeader& header);
 // Bitrate in kbit/s from the standard's tables; free format (index 0),
 // index 15 and the reserved layer give 0.
 std::uint32_t bitrateKbps(const Mp3FrameHeader& header);
 
-// The 70-byte header for a source of sourceBytes bytes.
+// The 70-byte header for sourceBytes bytes of MPEG frames.
 std::array<std::uint8_t, kWavHeaderBytes> wavHeader(const Mp3FrameHeader& header, std::uint32_t sourceBytes);
 
 // A message for the user: the caption and the body of a warning box.
@@ -68,8 +79,10 @@ inline constexpr std::string_view kSaveFilter = "WAV dosyaları";
 // exist yet is never the source.
 bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
-// Writes the WAV file for source at destination; the failure's warning, or
-// nothing on success. A destination left incomplete by a failure is removed.
+// Writes the WAV file for source at destination: the header, then the
+// source from its first frame header (after an ID3v2 tag) to its end. The
+// failure's warning, or nothing on success. A destination left incomplete
+// by a failure is removed.
 std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination);
 
 // What the converter needs from the desktop: the two file choices and the
@@ -84,6 +97,11 @@ public:
     virtual std::optional<std::filesystem::path> chooseDestination(const std::filesystem::path& folder,
                                                                    const std::string& proposedName) = 0;
     virtual void warn(const Warning& warning) = 0;
+    // Writes the WAV file (wrapMp3AsWav); a desktop runs it without
+    // holding up its other work.
+    virtual std::optional<Warning> wrap(const std::filesystem::path& source, const std::filesystem::path& destination) {
+        return wrapMp3AsWav(source, destination);
+    }
 };
 
 // The whole conversion dialogue: source, destination (asked again while it

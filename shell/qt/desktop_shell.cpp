@@ -15,7 +15,8 @@
 #include "settings/program_folder.h"
 #include "shell/messages.h"
 #include "shell/qt/about_dialog.h"
-#include "shell/qt/file_chooser.h"
+#include "media/qt/converter_dialogue.h"
+#include "platform/file_chooser.h"
 
 namespace orvanta::shell {
 
@@ -271,6 +272,7 @@ void DesktopShell::dispatch(int id) {
             case command::kManual: openDocument(kManualFile); break;
             case command::kArticle: openDocument(kArticleFile); break;
             case command::kAbout: runGreyed(id, [this] { openAbout(); }); break;
+            case command::kMp3Converter: runGreyed(id, [this] { media::runMp3Converter(services_.files); }); break;
             case command::kExit: shutdown(); break;
             // The panel, the charts, the wallpaper, the settings dialogs,
             // the internet time, the counters and the converter come with
@@ -339,12 +341,12 @@ void DesktopShell::chooseEzanFile(int slot) {
     runGreyed(command::kChooseEzanFirst + slot, [this, slot] {
         const std::string_view name = settings::ezanSlotName(slot, settings_.ikindiAtAsrSani);
         const QString current = qs(settings_.ezanFiles[static_cast<std::size_t>(slot)]);
-        const QString chosen = services_.files.fileToOpen(
-            QStringLiteral("%1 ezanı dosyasını seçiniz :").arg(qs(name)),
-            QFileInfo(current).isAbsolute() ? current : qs(folders_.programFolder / current.toStdString()),
-            QStringLiteral("WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)"));
-        if (chosen.isEmpty() || shutDown_) return;
-        const settings::SaveResult saved = settings::saveEzanFile(ini_, settings_, slot, chosen.toStdString());
+        const std::string chosen = services_.files.fileToOpen(
+            std::string(name) + " ezanı dosyasını seçiniz :",
+            (QFileInfo(current).isAbsolute() ? current : qs(folders_.programFolder / current.toStdString())).toStdString(),
+            "WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)");
+        if (chosen.empty() || shutDown_) return;
+        const settings::SaveResult saved = settings::saveEzanFile(ini_, settings_, slot, chosen);
         if (!saved) showError(qs(saved.message));
     });
 }

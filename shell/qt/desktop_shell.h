@@ -28,6 +28,7 @@
 
 namespace orvanta::platform {
 class DesktopOpener;
+class FileChooser;
 class HotKey;
 class MediaPlayers;
 class Notifier;
@@ -37,7 +38,6 @@ class WakeAlarm;
 
 namespace orvanta::shell {
 
-class FileChooser;
 class SoundOutput;
 
 // Command ids of the tray menu.
@@ -55,6 +55,7 @@ inline constexpr int kManual = 1059;
 inline constexpr int kArticle = 1060;
 inline constexpr int kAbout = 1061;
 inline constexpr int kTallyFirst = 1062;  // 1061 + counter 1..5
+inline constexpr int kMp3Converter = 1067;
 inline constexpr int kExit = 1068;
 inline constexpr int kListenEzanFirst = 1069;  // 1069 + slot
 inline constexpr int kWake = 1147;
@@ -69,7 +70,7 @@ struct ShellServices {
     SoundOutput& sound;
     platform::SerialBreak& relay;
     platform::MediaPlayers& mediaPlayers;
-    FileChooser& files;
+    platform::FileChooser& files;
     platform::HotKey* hotKey = nullptr;  // none where keys cannot be grabbed
 };
 

@@ -84,13 +84,46 @@ TEST(WavHeader, ChannelsRatesAndBitrates) {
     EXPECT_EQ(bitrateKbps(header(0xF9, 0x90, 0x44)), 0u) << "reserved layer";
 }
 
+// An ID3v2 tag of tagSize bytes after its header (flags as given), then a
+// frame of 1000 bytes.
+std::string taggedMp3(std::uint32_t tagSize, char flags, std::string_view afterTag = "\xFF\xFB\x90\xC4") {
+    std::string bytes = std::string("ID3\x04\x00", 5) + flags;
+    for (int shift = 21; shift >= 0; shift -= 7) bytes += static_cast<char>((tagSize >> shift) & 0x7F);
+    bytes.resize(bytes.size() + tagSize + ((flags & 0x10) ? 10 : 0), 'T');
+    return bytes + mp3Bytes(afterTag, 1000);
+}
+
+TEST(Id3v2Tag, IsLeftOutAndTheSizesCountWhatIsWritten) {
+    TempFolder folder;
+    struct Case {
+        const char* name;
+        std::uint32_t tagSize;
+        char flags;
+    } const cases[] = {{"plain", 300, 0}, {"footer", 200, 0x10}, {"large size bytes", 0x4000 + 5, 0}};
+    for (const Case& c : cases) {
+        ASSERT_FALSE(wrapMp3AsWav(folder.write("t.mp3", taggedMp3(c.tagSize, c.flags)), folder / "t.wav")) << c.name;
+        const std::string wav = test::readFile(folder / "t.wav");
+        EXPECT_EQ(wav.size(), 1070u) << c.name;
+        EXPECT_EQ(u32At(wav, 4), 1062u) << c.name;
+        EXPECT_EQ(u32At(wav, 66), 1000u) << c.name;
+        EXPECT_EQ(u16At(wav, 22), 1) << c.name;  // from the frame after the tag: single channel
+        EXPECT_EQ(wav.substr(70, 4), "\xFF\xFB\x90\xC4") << c.name;
+    }
+}
+
 TEST(WrapFailures, SourceProblemsWriteNothing) {
     TempFolder folder;
-    const auto id3 = wrapMp3AsWav(folder.write("tag.mp3", mp3Bytes("ID3\x03", 100)), folder / "tag.wav");
-    ASSERT_TRUE(id3);
-    EXPECT_EQ(id3->caption, "MP3toWAV");
-    EXPECT_EQ(id3->body, "Geçersiz MP3 formatı");
+    const auto junk = wrapMp3AsWav(folder.write("tag.mp3", taggedMp3(50, 0, "junk")), folder / "tag.wav");
+    ASSERT_TRUE(junk);
+    EXPECT_EQ(junk->caption, "MP3toWAV");
+    EXPECT_EQ(junk->body, "Geçersiz MP3 formatı");
     EXPECT_FALSE(std::filesystem::exists(folder / "tag.wav"));
+    // A size byte with its top bit set is no tag; a tag past the file's end.
+    std::string badSize = taggedMp3(50, 0);
+    badSize[9] = static_cast<char>(0x80 | badSize[9]);
+    EXPECT_TRUE(wrapMp3AsWav(folder.write("bad.mp3", badSize), folder / "bad.wav"));
+    EXPECT_TRUE(wrapMp3AsWav(folder.write("cut.mp3", taggedMp3(50, 0).substr(0, 40)), folder / "cut.wav"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "bad.wav") || std::filesystem::exists(folder / "cut.wav"));
 
     const auto shortFile = wrapMp3AsWav(folder.write("short.mp3", "\xFF\xFB\x90"), folder / "short.wav");
     ASSERT_TRUE(shortFile);
@@ -185,8 +218,8 @@ TEST(ConverterDialogue, CancelAndFailureReportNoSuccess) {
     EXPECT_EQ(tagged.warnings[0].body, "Geçersiz MP3 formatı");
 }
 
-// A tone encoded by a real MP3 encoder, wrapped, and decoded by GStreamer:
-// the decoded PCM has the tone's length.
+// A tone encoded by a real MP3 encoder with an ID3v2 tag, wrapped, and
+// decoded by GStreamer: the decoded PCM has the tone's length.
 TEST(RealPlayer, GStreamerDecodesTheWrappedTone) {
     TempFolder folder;
     constexpr int kRate = 44100;
@@ -209,7 +242,11 @@ TEST(RealPlayer, GStreamerDecodesTheWrappedTone) {
         folder.write("tone.wav", wav + pcm);
     }
     const std::string dir = folder.path().string();
-    ASSERT_EQ(std::system(("lame --quiet -b 128 '" + dir + "/tone.wav' '" + dir + "/tone.mp3'").c_str()), 0)
+    // Tagged as downloaded recordings are: the tag is left out of the WAV.
+    ASSERT_EQ(std::system(("lame --quiet -b 128 --add-id3v2 --tt 'Öğle ezanı' --ta Orvanta '" + dir + "/tone.wav' '" +
+                           dir + "/tone.mp3'")
+                              .c_str()),
+              0)
         << "lame is needed (Debian package lame)";
     ASSERT_FALSE(wrapMp3AsWav(folder / "tone.mp3", folder / "wrapped.wav"));
     const std::string decode = "gst-launch-1.0 -q filesrc location='" + dir +

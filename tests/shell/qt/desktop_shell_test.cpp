@@ -18,9 +18,9 @@
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "shell/qt/controls.h"
-#include "shell/qt/file_chooser.h"
 #include "shell/qt/sound_output.h"
 #include "shell/simulated_clock.h"
+#include "tests/support/modal_answer.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/temp_folder.h"
 
@@ -39,16 +39,6 @@ struct RecordingSound : SoundOutput {
     std::function<void()> finished;
 };
 
-// Answers the file dialog with the next prepared answer (empty: cancel).
-struct ScriptedFileChooser : FileChooser {
-    QString fileToOpen(const QString& title, const QString&, const QString& filters) override {
-        asked.push_back(title + " | " + filters);
-        return answer;
-    }
-    QStringList asked;
-    QString answer;
-};
-
 ClockTime at(int hour, int minute, int second) {
     ClockTime time;
     time.year = 2014;  // Wednesday 1 January 2014: Öğle 12:15, İsfirar 16:09 at İstanbul, UTC+2
@@ -61,24 +51,6 @@ ClockTime at(int hour, int minute, int second) {
 }
 
 constexpr char kPlace[] = "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n";
-
-// Runs an answer on the next modal window that opens (a dialog's exec),
-// once; it stops waiting when it goes out of scope.
-class ModalAnswer {
-public:
-    explicit ModalAnswer(std::function<void(QWidget*)> answer) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, answer] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                poll_.stop();
-                answer(modal);
-            }
-        });
-        poll_.start(5);
-    }
-
-private:
-    QTimer poll_;
-};
 
 QString modalText(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->text();
@@ -120,7 +92,7 @@ protected:
     RecordingSound sound{effects};
     test::RecordingSerialBreak relay{effects};
     test::RecordingMediaPlayers mediaPlayers{effects};
-    ScriptedFileChooser files;
+    test::ScriptedFileChooser files;
     std::unique_ptr<DesktopShell> shell;
     int finished = 0;
 };
@@ -191,7 +163,7 @@ TEST_F(DesktopShellTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFla
         // Whatever window a command opens is answered at once; the About
         // dialog's entry is greyed while it is open.
         bool greyedWhileOpen = true;
-        ModalAnswer close([&](QWidget* modal) {
+        test::ModalAnswer close([&](QWidget* modal) {
             greyedWhileOpen = !shell->menu().action(id)->isEnabled();
             static_cast<QDialog*>(modal)->done(0);
         });
@@ -220,12 +192,12 @@ TEST_F(DesktopShellTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFla
 TEST_F(DesktopShellTest, LaterEventWindowClosesTheEzanBoxWhoseOpenerGoesOn) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nHatırlat=Evet\n");
     QString ezanText, warningText;
-    std::unique_ptr<ModalAnswer> answerWarning;
-    ModalAnswer answerEzan([&](QWidget* ezanBox) {
+    std::unique_ptr<test::ModalAnswer> answerWarning;
+    test::ModalAnswer answerEzan([&](QWidget* ezanBox) {
         ezanText = modalText(ezanBox);
         // Still inside the ezan box: the clock jumps to the kerahet warning
         // (İsfirar 16:09 − 20 min) and a nested pass shows it.
-        answerWarning = std::make_unique<ModalAnswer>([&](QWidget* warningBox) {
+        answerWarning = std::make_unique<test::ModalAnswer>([&](QWidget* warningBox) {
             warningText = modalText(warningBox);
             EXPECT_FALSE(ezanBox->isVisible());
             static_cast<QDialog*>(warningBox)->accept();
@@ -316,7 +288,7 @@ TEST_F(DesktopShellTest, RelayLeadsTheSoundAndDropsAfterItsOnTime) {
 TEST_F(DesktopShellTest, EzanBoxClosedDuringTheLeadStopsTheSoundAndNoPrayerFollowsWithARelay) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nRöle COM-port=/dev/ttyUSB0\nRöle Avansı=1\n"
                                 "Röle Aktif=0\n");
-    ModalAnswer closeAtOnce([](QWidget* box) { static_cast<QDialog*>(box)->done(0); });
+    test::ModalAnswer closeAtOnce([](QWidget* box) { static_cast<QDialog*>(box)->done(0); });
     runSeconds(11);
     EXPECT_EQ(effects, (std::vector<std::string>{"relay open /dev/ttyUSB0", "relay on", "stop"}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return effects.size() == 4; }, 1500));
@@ -335,7 +307,7 @@ TEST_F(DesktopShellTest, SoundErrorsAreShownByMessageModeAndTheLaterOneWins) {
         notifier.notices.clear();
         const auto boxTextOf = [&](int command) {
             QString boxText;
-            ModalAnswer answer([&](QWidget* box) {
+            test::ModalAnswer answer([&](QWidget* box) {
                 boxText = modalText(box) + " | " + box->windowTitle();
                 static_cast<QDialog*>(box)->done(0);
             });
@@ -365,12 +337,10 @@ TEST_F(DesktopShellTest, SoundErrorsAreShownByMessageModeAndTheLaterOneWins) {
 
 TEST_F(DesktopShellTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
     start(std::string(kPlace) + "[Seçenekler]\nİkindi Ezanı Asr-ı Sani'de=Evet\n");
-    files.answer = QStringLiteral("/home/u/Müzik/ikindi.wav");
+    files.answers = {"/home/u/Müzik/ikindi.wav", ""};
     shell->dispatch(1054);  // Ezan Dosyası Seç › the third slot, named after Asr-ı Sani here
-    EXPECT_EQ(files.asked.value(0),
-              QStringLiteral("ASR-I SANİ ezanı dosyasını seçiniz : | WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)"));
+    EXPECT_EQ(files.asked.at(0), "open ASR-I SANİ ezanı dosyasını seçiniz : | WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)");
     EXPECT_EQ(saved("ASR-I SANİ"), "/home/u/Müzik/ikindi.wav");
-    files.answer.clear();
     shell->dispatch(1054);
     EXPECT_EQ(saved("ASR-I SANİ"), "/home/u/Müzik/ikindi.wav");
     EXPECT_EQ(shell->settings().ezanFiles[2], "/home/u/Müzik/ikindi.wav");

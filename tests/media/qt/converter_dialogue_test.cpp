@@ -1,0 +1,94 @@
+// "MP3 » WAV Çevirici" on the offscreen desktop, its file dialogs answered
+// by a script: what each dialog is asked, cancel at each step, the warning
+// boxes, and the event loop running while a large file is copied.
+#include "media/qt/converter_dialogue.h"
+
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QTimer>
+
+#include "tests/support/modal_answer.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::media {
+namespace {
+
+std::string frames(std::size_t bytes) {
+    std::string data("\xFF\xFB\x90\x44", 4);
+    data.resize(bytes, '\x55');
+    return data;
+}
+
+// Runs the dialogue; the text, caption and icon of each warning box it
+// shows, one line each.
+std::vector<std::string> converterBoxes(test::ScriptedFileChooser& files) {
+    std::vector<std::string> boxes;
+    std::unique_ptr<test::ModalAnswer> answer;
+    std::function<void(QWidget*)> record = [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box) {
+            const char* icon = box->icon() == QMessageBox::Warning ? "warning" : "other";
+            boxes.push_back(box->windowTitle().toStdString() + " | " + box->text().toStdString() + " | " + icon);
+        }
+        static_cast<QDialog*>(modal)->done(0);
+        QTimer::singleShot(0, [&] { answer = std::make_unique<test::ModalAnswer>(record); });
+    };
+    answer = std::make_unique<test::ModalAnswer>(record);
+    runMp3Converter(files);
+    return boxes;
+}
+
+TEST(DesktopConverter, CancelAtEitherDialogWritesNothing) {
+    test::TempFolder folder;
+    const auto source = folder.write("ezan.mp3", frames(500)).string();
+    test::ScriptedFileChooser cancelFirst;
+    EXPECT_TRUE(converterBoxes(cancelFirst).empty());
+    EXPECT_EQ(cancelFirst.asked, std::vector<std::string>{"open Dönüştürülecek MP3 dosyasını seçiniz | "
+                                                           "MP3 dosyaları (*.mp3 *.MP3)"});
+
+    test::ScriptedFileChooser cancelSecond;
+    cancelSecond.answers = {source, ""};
+    EXPECT_TRUE(converterBoxes(cancelSecond).empty());
+    ASSERT_EQ(cancelSecond.asked.size(), 2u);
+    EXPECT_EQ(cancelSecond.asked[1], "save WAV dosyası | WAV dosyaları (*.wav *.WAV)");
+    EXPECT_EQ(cancelSecond.initialPaths[1], (folder / "ezan.wav").string());
+    EXPECT_FALSE(std::filesystem::exists(folder / "ezan.wav"));
+}
+
+TEST(DesktopConverter, SameFileIsWarnedAndAskedAgainAndFailuresAreWarningBoxes) {
+    test::TempFolder folder;
+    const auto source = folder.write("ezan.mp3", frames(500)).string();
+    test::ScriptedFileChooser files;
+    files.answers = {source, source, (folder / "ezan.wav").string()};
+    EXPECT_EQ(converterBoxes(files),
+              std::vector<std::string>{"Hedef Dosya Açılamıyor | KAYNAK ve HEDEF dosyaları farklı olmalı... | warning"});
+    EXPECT_EQ(std::filesystem::file_size(folder / "ezan.wav"), 570u);
+
+    test::ScriptedFileChooser notMp3;
+    notMp3.answers = {folder.write("notes.mp3", "not a sound").string(), (folder / "notes.wav").string()};
+    EXPECT_EQ(converterBoxes(notMp3), std::vector<std::string>{"MP3toWAV | Geçersiz MP3 formatı | warning"});
+
+    test::ScriptedFileChooser noFolder;
+    noFolder.answers = {source, (folder / "missing" / "ezan.wav").string()};
+    const auto boxes = converterBoxes(noFolder);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].rfind("Hedef Dosya Açılamıyor | No such file", 0), 0u) << boxes[0];
+}
+
+TEST(DesktopConverter, EventsGoOnWhileALargeFileIsCopied) {
+    test::TempFolder folder;
+    const auto source = folder.write("long.mp3", frames(40u << 20)).string();
+    test::ScriptedFileChooser files;
+    files.answers = {source, (folder / "long.wav").string()};
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+    tick.start(0);
+    EXPECT_TRUE(runMp3Converter(files));
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(std::filesystem::file_size(folder / "long.wav"), (40u << 20) + 70u);
+}
+
+}  // namespace
+}  // namespace orvanta::media

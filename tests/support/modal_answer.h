@@ -1,0 +1,59 @@
+// Answering the windows a Qt test opens: a modal dialog's exec() waits for
+// the user, so the answer is prepared before the call that opens it.
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/file_chooser.h"
+
+namespace orvanta::test {
+
+// Runs an answer on the next modal window that opens, once; it stops
+// waiting when it goes out of scope.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, answer] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                poll_.stop();
+                answer(modal);
+            }
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+};
+
+// Answers the file dialogs with the prepared answers in turn (empty:
+// cancel; none left: cancel) and keeps what each was asked.
+struct ScriptedFileChooser : platform::FileChooser {
+    std::string fileToOpen(const std::string& title, const std::string& initialPath,
+                           const std::string& filters) override {
+        return answer("open " + title + " | " + filters, initialPath);
+    }
+    std::string fileToSave(const std::string& title, const std::string& initialPath,
+                           const std::string& filters) override {
+        return answer("save " + title + " | " + filters, initialPath);
+    }
+    std::string answer(std::string question, const std::string& initialPath) {
+        asked.push_back(std::move(question));
+        initialPaths.push_back(initialPath);
+        if (answers.empty()) return {};
+        std::string next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+    std::deque<std::string> answers;
+    std::vector<std::string> asked;
+    std::vector<std::string> initialPaths;
+};
+
+}  // namespace orvanta::test

@@ -59,7 +59,9 @@ const std::array<std::int16_t, 14> monthTable{0,   31,  59,  90,  120, 151, 181,
 bool isLeapYear(std::int32_t year) { return year % 4 == 0; }
 
 std::int16_t wrapMinutes(std::int32_t minutes) {
-    return static_cast<std::int16_t>((minutes + kMinutesPerDay) % kMinutesPerDay);
+    // The remainder lies in -1439..1439 for any minutes, so adding a day
+    // cannot overflow.
+    return static_cast<std::int16_t>((minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay);
 }
 
 std::string_view weekdayName(int index) { return nameAt(kWeekdayNames, index); }

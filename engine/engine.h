@@ -293,7 +293,7 @@ private:
 Engine& sharedEngine();
 
 // ---- calendar helpers that need no context ---------------------------
-// Brings a minute count at most one day negative into 0..1439.
+// Brings any minute count into 0..1439 (days before or after dropped).
 std::int16_t wrapMinutes(std::int32_t minutes);
 bool isLeapYear(std::int32_t year);  // divisible by 4 (valid 1901..2099)
 // Turkish names: index 1..7 (Monday first) and 1..12; index 0 gives "".

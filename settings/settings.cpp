@@ -13,11 +13,14 @@ namespace {
 
 using Section = std::string_view;
 
-// Integer with its default.
+// Integer with its default and the range a hand-edited value is held to:
+// the range its dialog accepts, or the range the engine's inputs hold.
 struct IntegerKey {
     std::string_view key;
     std::int32_t Settings::*field;
     std::int32_t defaultValue;
+    std::int32_t minimum;
+    std::int32_t maximum;
 };
 // Flag stored as an integer: nonzero is on; written as 0 or 1.
 struct NumericFlagKey {
@@ -29,38 +32,53 @@ struct WordFlagKey {
     std::string_view key;
     bool Settings::*field;
 };
-// Text kept to bufferSize - 1 characters.
+// Text kept to bufferSize - 1 characters; a text the check refuses reads as
+// the default.
 struct TextKey {
     std::string_view key;
     std::string Settings::*field;
     std::string_view defaultValue;
     std::size_t bufferSize;
+    bool (*acceptable)(std::string_view) = nullptr;
 };
 using KeyEntry = std::variant<IntegerKey, NumericFlagKey, WordFlagKey, TextKey>;
 
+// "Salâ Vakitler": one 0 or 1 for each of the six times.
+bool isSalaTimesPattern(std::string_view text) {
+    return text.size() == 6 && text.find_first_not_of("01") == std::string_view::npos;
+}
+
 // The place keys, in the order they are read and written.
 const std::array<KeyEntry, 10> kPlaceKeys{
-    IntegerKey{keys::kLatitude, &Settings::latitude, 0},
-    IntegerKey{keys::kLongitude, &Settings::longitude, 0},
-    IntegerKey{keys::kTimeZone, &Settings::timeZoneMinutes, 0},
+    IntegerKey{keys::kLatitude, &Settings::latitude, 0, -kLatitudeLimit, kLatitudeLimit},
+    IntegerKey{keys::kLongitude, &Settings::longitude, 0, -kLongitudeLimit, kLongitudeLimit},
+    IntegerKey{keys::kTimeZone, &Settings::timeZoneMinutes, 0, kWestmostZoneMinutes, kEastmostZoneMinutes},
     NumericFlagKey{keys::kUseWindowsTimeZone, &Settings::useWindowsTimeZone},
     NumericFlagKey{keys::kDaylightSaving, &Settings::daylightSaving},
     NumericFlagKey{keys::kUseWindowsDaylightSaving, &Settings::useWindowsDaylightSaving},
     NumericFlagKey{keys::kUsePlaceList, &Settings::usePlaceList},
-    IntegerKey{keys::kPlaceRow, &Settings::placeRow, 34},
+    IntegerKey{keys::kPlaceRow, &Settings::placeRow, 34, 1, kLastPlaceRow},
     TextKey{keys::kPlaceName, &Settings::placeName, "???", kNameBuffer},
     TextKey{keys::kCountryName, &Settings::countryName, "???", kNameBuffer},
 };
 
+// Ranges of the options dialog's fields (its help balloons name them) and
+// of the relay: a port number of one byte, an hour of lead or on-time.
+constexpr std::int32_t kShortLeadMinutes = 60;
+constexpr std::int32_t kLongLeadMinutes = 120;
+constexpr std::int32_t kLeastLeadMinutes = 10;
+constexpr std::int32_t kLastRelayPort = 255;
+constexpr std::int32_t kRelayLimitSeconds = 3600;
+
 // The options before the autostart flag, and after it.
 const std::array<KeyEntry, 12> kOptionKeysBeforeAutostart{
-    IntegerKey{keys::kSabahEzan, &Settings::sabahEzanMinutes, 60},
+    IntegerKey{keys::kSabahEzan, &Settings::sabahEzanMinutes, 60, kLeastLeadMinutes, kShortLeadMinutes},
     WordFlagKey{keys::kSabahEzanAtImsak, &Settings::sabahEzanAtImsak},
-    IntegerKey{keys::kCumaSalaMinutes, &Settings::cumaSalaMinutes, 60},
+    IntegerKey{keys::kCumaSalaMinutes, &Settings::cumaSalaMinutes, 60, kLeastLeadMinutes, kLongLeadMinutes},
     WordFlagKey{keys::kCumaSala, &Settings::cumaSala},
-    IntegerKey{keys::kSahurSalaMinutes, &Settings::sahurSalaMinutes, 90},
+    IntegerKey{keys::kSahurSalaMinutes, &Settings::sahurSalaMinutes, 90, kLeastLeadMinutes, kLongLeadMinutes},
     WordFlagKey{keys::kSahurSala, &Settings::sahurSala},
-    IntegerKey{keys::kReminderMinutes, &Settings::reminderMinutes, 20},
+    IntegerKey{keys::kReminderMinutes, &Settings::reminderMinutes, 20, kLeastLeadMinutes, kShortLeadMinutes},
     WordFlagKey{keys::kReminderOn, &Settings::reminderOn},
     WordFlagKey{keys::kSalaBeforeEnd, &Settings::salaBeforeEnd},
     WordFlagKey{keys::kIkindiAtAsrSani, &Settings::ikindiAtAsrSani},
@@ -68,10 +86,10 @@ const std::array<KeyEntry, 12> kOptionKeysBeforeAutostart{
     WordFlagKey{keys::kAutoCorrectClock, &Settings::autoCorrectClock},
 };
 const std::array<KeyEntry, 6> kOptionKeysAfterAutostart{
-    IntegerKey{keys::kRelayComPort, &Settings::relayComPort, 0},
-    IntegerKey{keys::kRelayLead, &Settings::relayLeadSeconds, 3},
-    IntegerKey{keys::kRelayOn, &Settings::relayOnSeconds, 400},
-    TextKey{keys::kSalaTimes, &Settings::salaTimes, "111111", kSalaTimesBuffer},
+    IntegerKey{keys::kRelayComPort, &Settings::relayComPort, 0, 0, kLastRelayPort},
+    IntegerKey{keys::kRelayLead, &Settings::relayLeadSeconds, 3, 0, kRelayLimitSeconds},
+    IntegerKey{keys::kRelayOn, &Settings::relayOnSeconds, 400, 0, kRelayLimitSeconds},
+    TextKey{keys::kSalaTimes, &Settings::salaTimes, "111111", kSalaTimesBuffer, &isSalaTimesPattern},
     TextKey{keys::kReminderFile, &Settings::reminderFile, "sala.wav", kPathBuffer},
     TextKey{keys::kReminderText, &Settings::reminderText, "VALLAHİ  KILDIM..!", kReminderTextBuffer},
 };
@@ -86,13 +104,18 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 void loadKeys(const IniDocument& document, Section section, std::span<const KeyEntry> entries, Settings& settings) {
     for (const KeyEntry& entry : entries) {
         std::visit(Overloaded{
-                       [&](const IntegerKey& k) { settings.*k.field = document.readInt(section, k.key, k.defaultValue); },
+                       [&](const IntegerKey& k) {
+                           settings.*k.field =
+                               std::clamp(document.readInt(section, k.key, k.defaultValue), k.minimum, k.maximum);
+                       },
                        [&](const NumericFlagKey& k) { settings.*k.field = document.readInt(section, k.key, 0) != 0; },
                        [&](const WordFlagKey& k) {
                            settings.*k.field = document.readString(section, k.key, "", kPathBuffer) == keys::kYes;
                        },
                        [&](const TextKey& k) {
-                           settings.*k.field = document.readString(section, k.key, k.defaultValue, k.bufferSize);
+                           std::string text = document.readString(section, k.key, k.defaultValue, k.bufferSize);
+                           const bool refused = k.acceptable != nullptr && !k.acceptable(text);
+                           settings.*k.field = refused ? std::string(k.defaultValue) : std::move(text);
                        },
                    },
                    entry);
@@ -113,19 +136,9 @@ void storeKeys(IniDocument& document, Section section, std::span<const KeyEntry>
     }
 }
 
-// Limits that keep a hand-edited file from overflowing the engine's 16-bit
-// inputs: the valid ranges of place and zone and the altitude range of the
-// angles (with kTemkinLimitMinutes and kLastPlaceRow).
-constexpr std::int32_t kLatitudeLimit = 9000;
-constexpr std::int32_t kLongitudeLimit = 18000;
-constexpr std::int32_t kTimeZoneLimitMinutes = 720;
-constexpr std::int32_t kAngleLimitHundredths = 9000;
-
-void keepWithinLimits(Settings& settings) {
-    settings.latitude = std::clamp(settings.latitude, -kLatitudeLimit, kLatitudeLimit);
-    settings.longitude = std::clamp(settings.longitude, -kLongitudeLimit, kLongitudeLimit);
-    settings.timeZoneMinutes = std::clamp(settings.timeZoneMinutes, -kTimeZoneLimitMinutes, kTimeZoneLimitMinutes);
-    settings.placeRow = std::clamp(settings.placeRow, 1, kLastPlaceRow);
+// The calculation values outside the key table, held within the engine's
+// 16-bit inputs.
+void keepCalculationWithinLimits(Settings& settings) {
     settings.calcMode = std::clamp(settings.calcMode, 0, 5);
     for (std::int32_t& minutes : settings.temkin) {
         minutes = std::clamp(minutes, -kTemkinLimitMinutes, kTemkinLimitMinutes);
@@ -134,7 +147,7 @@ void keepWithinLimits(Settings& settings) {
 
 // "Röle COM-port" may name a device instead of a number (a USB serial
 // adapter has no port number); the number then reads as 0.
-void loadRelayDevicePath(const IniDocument& document, Settings& settings) {
+void readRelayDevicePath(const IniDocument& document, Settings& settings) {
     std::string port = document.readString(keys::kOptionsSection, keys::kRelayComPort, "", kPathBuffer);
     settings.relayDevicePath = port.starts_with('/') ? std::move(port) : std::string();
 }
@@ -145,11 +158,11 @@ float angleFromHundredths(std::int32_t hundredths) {
 
 }  // namespace
 
-std::int32_t angleHundredths(float degrees) { return static_cast<std::int32_t>(static_cast<double>(degrees) * 100.0); }
+std::int32_t angleHundredths(float degrees) {
+    return static_cast<std::int32_t>(std::lround(static_cast<double>(degrees) * 100.0));
+}
 
-void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine,
-                               SchedulerTriggers& triggers) {
-    const IniDocument document = file.read();
+void readCalculationParameters(const IniDocument& document, Settings& settings) {
     const Section section = keys::kCalculationSection;
     loadKeys(document, section, kPlaceKeys, settings);
     for (int k = 0; k < engine::kComputedVakits; ++k) {
@@ -159,7 +172,12 @@ void loadCalculationParameters(const IniFile& file, Settings& settings, engine::
     settings.imsakAngle = angleFromHundredths(document.readInt(section, keys::kImsakAngle, -1800));
     settings.yatsiAngle = angleFromHundredths(document.readInt(section, keys::kYatsiAngle, -1700));
     settings.calcMode = document.readInt(section, keys::kCalcMode, 4);
-    keepWithinLimits(settings);
+    keepCalculationWithinLimits(settings);
+}
+
+void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine,
+                               SchedulerTriggers& triggers) {
+    readCalculationParameters(file.read(), settings);
     applyCalculationParameters(settings, engine, triggers);
 }
 
@@ -191,14 +209,18 @@ void applyCalculationParameters(const Settings& settings, engine::Engine& engine
     triggers.tickCountdown = 0;
 }
 
+void readOptions(const IniDocument& document, Settings& settings) {
+    loadKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
+    loadKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
+    readRelayDevicePath(document, settings);
+    settings.pauseMediaPlayers =
+        document.readString(keys::kOptionsSection, keys::kPauseMedia, "", kPathBuffer) != keys::kNo;
+}
+
 void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart,
                  SchedulerTriggers& triggers) {
-    const IniDocument document = file.read();
-    loadKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
+    readOptions(file.read(), settings);
     settings.autostart = autostart.enabled();
-    loadKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
-    loadRelayDevicePath(document, settings);
-    settings.pauseMediaPlayers = document.readString(keys::kOptionsSection, keys::kPauseMedia, "", kPathBuffer) != keys::kNo;
     triggers.tickCountdown = 0;
 }
 
@@ -237,8 +259,9 @@ std::string_view ezanSlotName(int slot, bool ikindiAtAsrSani) {
     return engine::vakitNames[static_cast<std::size_t>(ezanSlotType(slot, ikindiAtAsrSani))];
 }
 
-void loadEzanFiles(const IniFile& file, Settings& settings) {
-    const IniDocument document = file.read();
+void loadEzanFiles(const IniFile& file, Settings& settings) { readEzanFiles(file.read(), settings); }
+
+void readEzanFiles(const IniDocument& document, Settings& settings) {
     for (int slot = 0; slot < kEzanSlotCount; ++slot) {
         settings.ezanFiles[static_cast<std::size_t>(slot)] = document.readString(
             keys::kOptionsSection, ezanSlotName(slot, settings.ikindiAtAsrSani), "ezan.wav", kPathBuffer);
@@ -251,7 +274,6 @@ SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string
 }
 
 std::int32_t clockOffsetMinutes(const Settings& settings, const SystemZone& zone) {
-    constexpr std::int32_t kSummerTimeMinutes = 60;
     const std::int32_t offset = settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
     const bool summer = settings.useWindowsDaylightSaving ? zone.daylightInForce : settings.daylightSaving;
     return offset + (summer ? kSummerTimeMinutes : 0);

@@ -25,12 +25,24 @@ inline constexpr int kEzanSlotCount = 5;
 // day of temkin either way (more would move a time out of its day).
 inline constexpr std::int32_t kLastPlaceRow = 30000;
 inline constexpr std::int32_t kTemkinLimitMinutes = 720;
+// Latitude ±90° and longitude ±180°, in hundredths of a degree; the Imsak
+// and Yatsı angles stay within the same ±90°.
+inline constexpr std::int32_t kLatitudeLimit = 9000;
+inline constexpr std::int32_t kLongitudeLimit = 18000;
+inline constexpr std::int32_t kAngleLimitHundredths = 9000;
+// The world's zones run from UTC-12 (Baker Island) to UTC+14 (Kiritimati);
+// Samoa and Tonga keep UTC+13 all year. A clock's offset adds an hour of
+// summer time to its zone's (New Zealand's clock is UTC+13 in January).
+inline constexpr std::int32_t kWestmostZoneMinutes = -720;
+inline constexpr std::int32_t kEastmostZoneMinutes = 840;
+inline constexpr std::int32_t kSummerTimeMinutes = 60;
+inline constexpr std::int32_t kEastmostClockOffsetMinutes = kEastmostZoneMinutes + kSummerTimeMinutes;
 
 struct Settings {
     // ---- place and zone ----
     std::int32_t latitude = 0;         // hundredths of a degree, north positive, -9000..9000
     std::int32_t longitude = 0;        // hundredths of a degree, east positive, -18000..18000
-    std::int32_t timeZoneMinutes = 0;  // minutes east of UTC, -720..720
+    std::int32_t timeZoneMinutes = 0;  // minutes east of UTC, -720..840
     bool useWindowsTimeZone = false;   // take the offset from the system zone
     bool daylightSaving = false;       // summer time (one hour ahead) in force
     bool useWindowsDaylightSaving = false;  // summer time as the system says
@@ -81,10 +93,18 @@ struct SchedulerTriggers {
     std::int32_t pendingUpdate = 0;  // 2 = recompute today's times
 };
 
-// An angle as the file and the engine take it: hundredths of a degree, the
-// product truncated toward zero (-18.56 gives -1855). The product is taken
-// in double: in single precision it would round to -1856.
+// An angle as the file and the engine take it: hundredths of a degree,
+// rounded to the nearest (-18.56 gives -1856). The angle is kept in single
+// precision, so -16.99 is -16.9899997...: truncation would give -1698, and
+// every load and save would move the angle by another hundredth.
 std::int32_t angleHundredths(float degrees);
+
+// The place and calculation group of a settings file, every value held to
+// its valid range. Only reads: the engine is not touched.
+void readCalculationParameters(const IniDocument& document, Settings& settings);
+// The options group, held to the ranges the options dialog accepts; the
+// autostart flag is not in the file and is left as it is.
+void readOptions(const IniDocument& document, Settings& settings);
 
 // Reads the place and calculation group, then applies it.
 void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine,
@@ -114,6 +134,7 @@ bool hasRelay(const Settings& settings);
 engine::VakitType ezanSlotType(int slot, bool ikindiAtAsrSani);
 std::string_view ezanSlotName(int slot, bool ikindiAtAsrSani);
 void loadEzanFiles(const IniFile& file, Settings& settings);
+void readEzanFiles(const IniDocument& document, Settings& settings);
 SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string_view path);
 
 // The operating system's zone: its standard offset and whether summer time

@@ -8,7 +8,7 @@ namespace {
 
 std::string withNameAndMinutes(const char* format, std::string_view name, std::int32_t minutes) {
     char text[256];
-    std::snprintf(text, sizeof text, format, std::string(name).c_str(), static_cast<unsigned>(minutes));
+    std::snprintf(text, sizeof text, format, std::string(name).c_str(), static_cast<int>(minutes));
     return text;
 }
 
@@ -26,12 +26,12 @@ std::string ezanMessage(std::string_view slotName) {
 }
 
 std::string reminderDialogText(std::string_view prayerName, std::int32_t reminderMinutes) {
-    return withNameAndMinutes("%s vaktinin çıkmasına %u dakika kaldı!\n\nLütfen namazınızı kılınız...", prayerName,
+    return withNameAndMinutes("%s vaktinin çıkmasına %d dakika kaldı!\n\nLütfen namazınızı kılınız...", prayerName,
                               reminderMinutes);
 }
 
 std::string reminderBalloonText(std::string_view prayerName, std::int32_t reminderMinutes) {
-    return withNameAndMinutes("%s vaktinin çıkmasına %u dakika kaldı!", prayerName, reminderMinutes);
+    return withNameAndMinutes("%s vaktinin çıkmasına %d dakika kaldı!", prayerName, reminderMinutes);
 }
 
 std::string cannotRunMessage(std::string_view file) { return std::string(file) + "\nçalıştırılamıyor..."; }

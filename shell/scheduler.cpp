@@ -28,7 +28,7 @@ constexpr std::string_view kSalaFile = "sala.wav";
 
 std::string withMinutes(const char* format, std::int32_t minutes) {
     char text[128];
-    std::snprintf(text, sizeof text, format, static_cast<unsigned>(minutes));
+    std::snprintf(text, sizeof text, format, static_cast<int>(minutes));
     return text;
 }
 
@@ -77,13 +77,13 @@ const VakitRoles& vakitRoles(VakitType type) {
 }
 
 std::string midnightWarning(std::int32_t reminderMinutes) {
-    return withMinutes("Geceyarısına %u dk. kaldı...", reminderMinutes);
+    return withMinutes("Geceyarısına %d dk. kaldı...", reminderMinutes);
 }
 std::string kerahetWarning(std::int32_t reminderMinutes) {
-    return withMinutes("Kerahetin girmesine %u dk. kaldı...", reminderMinutes);
+    return withMinutes("Kerahetin girmesine %d dk. kaldı...", reminderMinutes);
 }
 std::string ikindiWarning(std::int32_t reminderMinutes) {
-    return withMinutes("İkindinin girmesine %u dk. kaldı...", reminderMinutes);
+    return withMinutes("İkindinin girmesine %d dk. kaldı...", reminderMinutes);
 }
 std::string religiousDayNotice(std::string_view dayName) { return "Yarın  " + std::string(dayName) + " !"; }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <limits>
 #include <random>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -88,17 +89,28 @@ TEST(SettingsLoad, StoredFormsOfAnglesFlagsAndTemkins) {
     EXPECT_EQ(s.relayOnSeconds, 0) << "a value that is not a number reads 0";
 }
 
-TEST(SettingsSave, AngleIsTruncatedNotRounded) {
+// -16.99 is -16.9899997 in single precision: truncated it saved as -1698,
+// then -1697 on the next save, creeping one hundredth a save.
+TEST(SettingsSave, AnglesCreptOneHundredthOnEverySave) {
     TempFolder folder;
-    IniFile file(folder / "orvanta.ini");
-    Settings settings;
-    settings.imsakAngle = -18.56f;
+    IniFile file(folder.write("orvanta.ini", "[Hesap Paramatreleri]\nYatsı Açısı=-1699\n"));
     engine::Engine engine;
     SchedulerTriggers triggers;
+    Settings settings;
+    for (int save = 0; save < 3; ++save) {
+        loadCalculationParameters(file, settings, engine, triggers);
+        ASSERT_TRUE(saveCalculationParameters(file, settings, engine, triggers));
+    }
+    EXPECT_EQ(file.readInt(keys::kCalculationSection, keys::kYatsiAngle, 0), -1699);
+    settings.imsakAngle = -18.56f;  // rounds to -1856 (truncated, it was -1855)
     ASSERT_TRUE(saveCalculationParameters(file, settings, engine, triggers));
-    EXPECT_EQ(file.readInt(keys::kCalculationSection, keys::kImsakAngle, 0), -1855);
+    EXPECT_EQ(file.readInt(keys::kCalculationSection, keys::kImsakAngle, 0), -1856);
+    EXPECT_EQ(engine.parameters.imsakAngle, -18.56f);
     EXPECT_EQ(file.readString(keys::kCalculationSection, "AKŞAM temkini", "", 8), "2");
-    EXPECT_EQ(engine.parameters.imsakAngle, -18.55f);
+    // Every hundredth of the range is a fixed point of load and save.
+    for (std::int32_t hundredths = -kAngleLimitHundredths; hundredths <= kAngleLimitHundredths; ++hundredths) {
+        ASSERT_EQ(angleHundredths(static_cast<float>(hundredths / 100.0)), hundredths);
+    }
 }
 
 Settings everyKeyChanged() {
@@ -187,9 +199,32 @@ TEST(SettingsLoad, OutOfRangeHandEditsStayWithinTheEnginesInputs) {
     const Settings s = loadAll(file, folder)->settings;
     EXPECT_EQ(s.latitude, 9000);
     EXPECT_EQ(s.longitude, -18000);
-    EXPECT_EQ(s.timeZoneMinutes, 720);
+    EXPECT_EQ(s.timeZoneMinutes, 840);
     EXPECT_EQ(s.calcMode, 5);
     EXPECT_EQ(s.temkin[0], 720);
+}
+
+// Sabah Ezanı=-2147483648 overflowed the scheduler's minute sums, 5000 lost
+// the morning ezan, Hatırlatma Süresi=-20 was printed as 4294967276.
+TEST(SettingsLoad, HandEditedOptionsOverflowedTheScheduler) {
+    TempFolder folder;
+    const IniFile file(folder.write("orvanta.ini",
+                                    "[Seçenekler]\nSabah Ezanı=-2147483648\nCuma Salâ Süresi=5000\n"
+                                    "Sahur Salâ Süresi=9\nHatırlatma Süresi=-20\nRöle COM-port=999\n"
+                                    "Röle Avansı=-5\nRöle Aktif=99999\nSalâ Vakitler=11x111\n"
+                                    "[Hesap Paramatreleri]\nSaat Farkı=780\n"));
+    const Settings s = loadAll(file, folder)->settings;
+    EXPECT_EQ(s.sabahEzanMinutes, 10);
+    EXPECT_EQ(s.cumaSalaMinutes, 120);
+    EXPECT_EQ(s.sahurSalaMinutes, 10);
+    EXPECT_EQ(s.reminderMinutes, 10);
+    EXPECT_EQ(s.relayComPort, 255);
+    EXPECT_EQ(s.relayLeadSeconds, 0);
+    EXPECT_EQ(s.relayOnSeconds, 3600);
+    EXPECT_EQ(s.salaTimes, "111111");
+    EXPECT_EQ(s.timeZoneMinutes, 780);  // Samoa and Tonga: no longer held at +12
+    EXPECT_EQ(engine::wrapMinutes(std::numeric_limits<std::int32_t>::min()), 1312);
+    EXPECT_EQ(engine::wrapMinutes(-5000), 760);
 }
 
 TEST(SettingsSave, RelayDeviceNamedByPathSurvivesASaveAndMediaPausingIsOffOnlyByHayir) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/temp_folder.h"
+#include "tools/cli/arguments.h"
 #include "tools/cli/cli.h"
 
 namespace {
@@ -86,7 +87,10 @@ TEST(CliTimes, BadArgumentsNameTheArgumentAndPrintNothing) {
         {{"times", "--lat", "abc", "--lon", "28.97", "--offset", "120", "--date", "2014-01-01"}, "--lat"},
         {{"times", "--lat", "90.5", "--lon", "28.97", "--offset", "120", "--date", "2014-01-01"}, "--lat"},
         {{"times", "--lat", "41", "--lon", "-180.01", "--offset", "120", "--date", "2014-01-01"}, "--lon"},
-        {{"times", "--lat", "41", "--lon", "28", "--offset", "721", "--date", "2014-01-01"}, "--offset"},
+        {{"times", "--lat", "41", "--lon", "28", "--offset", "901", "--date", "2014-01-01"}, "--offset"},
+        {{"times", "--lat", "41", "--lon", "28", "--offset", "-721", "--date", "2014-01-01"}, "--offset"},
+        // A value with a line break stays on the one line of the message.
+        {{"times", "--lat", "41\n--lon", "--lon", "28", "--offset", "0", "--date", "2014-01-01"}, "--lat"},
         {{"times", "--lat", "41", "--lon", "28", "--offset", "1.5", "--date", "2014-01-01"}, "--offset"},
         {{"times", "--lat", "nan", "--lon", "28", "--offset", "0", "--date", "2014-01-01"}, "--lat"},
         {istanbul("2014-01-01", {"--mode", "6"}), "--mode"},
@@ -114,6 +118,21 @@ TEST(CliTimes, BadArgumentsNameTheArgumentAndPrintNothing) {
         EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     }
+}
+
+// Apia, Nuku'alofa and Kiritimati keep UTC+13 and UTC+14; New Zealand's
+// summer clock is UTC+13: offsets refused before.
+TEST(CliTimes, ZonesEastOfTwelveHoursAreAccepted) {
+    for (const char* offset : {"780", "840", "900"}) {
+        const CliRun run = runInProcess(istanbulAtOffset("2014-01-01", offset));
+        EXPECT_EQ(run.status, 0) << offset << run.err;
+    }
+}
+
+TEST(CliErrors, EchoedValueIsEscapedAndCut) {
+    EXPECT_EQ(orvanta::cli::echoed("a\nb\x01"), "'a\\nb\\x01'");
+    const std::string echo = orvanta::cli::echoed(std::string(1 << 20, 'x'));
+    EXPECT_EQ(echo, "'" + std::string(60, 'x') + "'...");
 }
 
 TEST(CliTimes, FullRangeOfYearsAndTheLongestRun) {

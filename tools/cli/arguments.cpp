@@ -21,6 +21,30 @@ constexpr int kLastYear = 2099;
 
 std::string quoted(std::string_view name) { return "--" + std::string(name); }
 
+}  // namespace
+
+std::string echoed(std::string_view value) {
+    // Enough to recognise a value; a megabyte of it helps nobody.
+    constexpr std::size_t kShownBytes = 60;
+    std::string shown = "'";
+    for (std::size_t i = 0; i < value.size() && i < kShownBytes; ++i) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        if (byte == '\n') {
+            shown += "\\n";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            shown += escaped;
+        } else {
+            shown += static_cast<char>(byte);
+        }
+    }
+    shown += value.size() > kShownBytes ? "'..." : "'";
+    return shown;
+}
+
+namespace {
+
 [[noreturn]] void fail(std::string_view name, const std::string& what) {
     throw UsageError(quoted(name) + ": " + what);
 }
@@ -77,10 +101,10 @@ std::time_t localNoon(const CivilDate& date) {
 Options::Options(std::span<const std::string> args, std::vector<std::string_view> known) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0 || arg.size() == 2) throw UsageError("unexpected argument '" + arg + "'");
+        if (arg.rfind("--", 0) != 0 || arg.size() == 2) throw UsageError("unexpected argument " + echoed(arg));
         const std::string name = arg.substr(2);
         if (std::find(known.begin(), known.end(), name) == known.end()) {
-            throw UsageError("unknown option " + arg);
+            throw UsageError("unknown option " + echoed(arg));
         }
         if (i + 1 >= args.size()) fail(name, "missing value");
         if (values_.count(name) != 0) fail(name, "given more than once");
@@ -99,16 +123,16 @@ const std::string& Options::text(std::string_view name) const {
 double Options::number(std::string_view name, double min, double max) const {
     const std::string& raw = text(name);
     const auto value = parseDouble(raw);
-    if (!value) fail(name, "'" + raw + "' is not a number");
-    if (*value < min || *value > max) fail(name, "'" + raw + "' is outside " + rangeText(min, max));
+    if (!value) fail(name, echoed(raw) + " is not a number");
+    if (*value < min || *value > max) fail(name, echoed(raw) + " is outside " + rangeText(min, max));
     return *value;
 }
 
 std::int32_t Options::integer(std::string_view name, std::int32_t min, std::int32_t max) const {
     const std::string& raw = text(name);
     const auto value = parseInteger(raw);
-    if (!value) fail(name, "'" + raw + "' is not a whole number");
-    if (*value < min || *value > max) fail(name, "'" + raw + "' is outside " + rangeText(min, max));
+    if (!value) fail(name, echoed(raw) + " is not a whole number");
+    if (*value < min || *value > max) fail(name, echoed(raw) + " is outside " + rangeText(min, max));
     return *value;
 }
 
@@ -122,10 +146,10 @@ CivilDate Options::date(std::string_view name) const {
     const auto year = shaped ? parseInteger(std::string_view(raw).substr(0, 4)) : std::nullopt;
     const int month = shaped ? twoDigits(raw, 5) : -1;
     const int day = shaped ? twoDigits(raw, 8) : -1;
-    if (!year || month < 0 || day < 0) fail(name, "'" + raw + "' is not a date of the form YYYY-MM-DD");
-    if (*year < kFirstYear || *year > kLastYear) fail(name, "'" + raw + "' is outside 1901..2099");
+    if (!year || month < 0 || day < 0) fail(name, echoed(raw) + " is not a date of the form YYYY-MM-DD");
+    if (*year < kFirstYear || *year > kLastYear) fail(name, echoed(raw) + " is outside 1901..2099");
     if (month < 1 || month > 12 || day < 1 || day > daysInMonth(*year, month)) {
-        fail(name, "'" + raw + "' is not a date that exists");
+        fail(name, echoed(raw) + " is not a date that exists");
     }
     return CivilDate{*year, month, day};
 }
@@ -146,7 +170,7 @@ std::vector<std::int32_t> Options::integerList(std::string_view name, std::size_
         }
         start = comma + 1;
     }
-    fail(name, "'" + raw + "' is not " + std::to_string(count) + " whole numbers in " + rangeText(min, max) +
+    fail(name, echoed(raw) + " is not " + std::to_string(count) + " whole numbers in " + rangeText(min, max) +
                    " separated by commas");
 }
 
@@ -154,17 +178,21 @@ std::optional<settings::Settings> iniSettings(const Options& options) {
     if (!options.has("ini")) return std::nullopt;
     const std::filesystem::path path = options.text("ini");
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) fail("ini", "cannot read '" + path.string() + "'");
+    // A file that cannot be read is an error, never a file of defaults.
+    const auto document =
+        std::filesystem::is_regular_file(path, error) ? settings::IniFile(path).tryRead() : std::nullopt;
+    if (!document) fail("ini", "cannot read " + echoed(path.string()));
     settings::Settings loaded;
+    settings::readCalculationParameters(*document, loaded);
+    settings::readOptions(*document, loaded);
+    settings::readEzanFiles(*document, loaded);
     settings::SchedulerTriggers triggers;
-    settings::loadCalculationParameters(settings::IniFile(path), loaded, engine::sharedEngine(), triggers);
+    settings::applyCalculationParameters(loaded, engine::sharedEngine(), triggers);
     return loaded;
 }
 
 PlaceOptions placeOptions(const Options& options, const std::optional<settings::Settings>& ini,
                           const CivilDate& firstDay) {
-    // Twelve hours either way covers every zone on earth with its summer time.
-    constexpr std::int32_t kOffsetLimitMinutes = 720;
     auto fromFile = [&](std::string_view name, auto value) {
         if (!ini) fail(name, "missing option (or give --ini FILE)");
         return static_cast<std::int16_t>(value(*ini));
@@ -176,7 +204,8 @@ PlaceOptions placeOptions(const Options& options, const std::optional<settings::
                                                    : fromFile("lon", [](const auto& s) { return s.longitude; });
     place.offsetMinutes =
         options.has("offset")
-            ? static_cast<std::int16_t>(options.integer("offset", -kOffsetLimitMinutes, kOffsetLimitMinutes))
+            ? static_cast<std::int16_t>(options.integer("offset", settings::kWestmostZoneMinutes,
+                                                             settings::kEastmostClockOffsetMinutes))
             : fromFile("offset", [&](const auto& s) {
                   return settings::clockOffsetMinutes(s, platform::systemZoneAt(localNoon(firstDay)));
               });

@@ -58,8 +58,13 @@ private:
 // Noon of a civil day in the system's zone.
 std::time_t localNoon(const CivilDate& date);
 
-// The settings of the file named by --ini, or nothing without --ini. A
-// file that cannot be read is a UsageError.
+// A value as an error message shows it: quoted, a line break as \n and
+// other control characters as \xNN, cut after 60 bytes with "...".
+std::string echoed(std::string_view value);
+
+// The settings of the file named by --ini (every group, held to their
+// ranges, the calculation handed to the program's engine), or nothing
+// without --ini. A file that cannot be read is a UsageError.
 std::optional<settings::Settings> iniSettings(const Options& options);
 
 // The place and clock offset of --lat, --lon and --offset; each one absent

@@ -13,12 +13,6 @@ namespace orvanta::cli {
 
 namespace {
 
-// The command line never starts the program with the session.
-class NoAutostart : public settings::AutostartSetting {
-public:
-    bool enabled() const override { return false; }
-    bool setEnabled(bool) override { return true; }
-};
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
@@ -32,10 +26,6 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
 
     // The settings as the program loads them; the file is only read.
     settings::Settings loaded = *ini;
-    settings::SchedulerTriggers ignored;
-    const settings::IniFile file(options.text("ini"));
-    settings::loadOptions(file, loaded, NoAutostart{}, ignored);
-    settings::loadEzanFiles(file, loaded);
     engine::Engine& engine = engine::sharedEngine();
 
     shell::ClockTime midnight;

@@ -1,7 +1,13 @@
 #include "settings/ini_file.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <random>
 #include <iterator>
 #include <limits>
 #include <sstream>
@@ -241,26 +247,69 @@ SaveResult IniFile::replaceContents(const std::string& text) const {
     return error ? failure(path_, *error) : SaveResult{};
 }
 
-std::optional<std::string> replaceFileContents(const std::filesystem::path& path, std::string_view text) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "cannot create " + temporary.string();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return "cannot write " + temporary.string();
-        }
-    }
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file a save replaces: a symbolic link's target (the link stays a
+// link, as a user who keeps the settings in a synchronised folder expects).
+fs::path replacedFile(const fs::path& path) {
     std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
+    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+    const fs::path target = fs::weakly_canonical(path, error);
+    return error ? path : target;
+}
+
+// A new, empty file beside target, created exclusively under a name of its
+// own, so that two programs saving at once never write the same file.
+std::pair<std::FILE*, fs::path> createUniqueTemporary(const fs::path& target) {
+    constexpr int kAttempts = 16;
+    static std::mt19937_64 random{std::random_device{}()};
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        char suffix[24];
+        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
+        fs::path temporary = target;
+        temporary += suffix;
+        errno = 0;
+        // "x": fails when the name exists (C11 exclusive mode).
+        if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return {file, temporary};
+        if (errno != EEXIST) break;
+    }
+    return {nullptr, {}};
+}
+
+std::string systemReason() { return errno != 0 ? std::strerror(errno) : "unknown error"; }
+
+// Writes, flushes and syncs: the data is on the disk before the rename
+// makes it the file.
+bool writeDurably(std::FILE* file, std::string_view text) {
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0 &&
+                         ::fsync(::fileno(file)) == 0;
+    return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+std::optional<std::string> replaceFileContents(const fs::path& path, std::string_view text) {
+    const fs::path target = replacedFile(path);
+    std::error_code missing;
+    const fs::file_status existing = fs::status(target, missing);
+    const bool exists = fs::exists(existing);
+    // A file its owner made read-only is not replaced behind their back.
+    if (exists && (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return target.string() + " is read-only";
+    }
+    auto [file, temporary] = createUniqueTemporary(target);
+    if (file == nullptr) return "cannot create a file beside " + target.string() + ": " + systemReason();
+    const bool written = writeDurably(file, text);
+    const std::string reason = systemReason();
+    std::error_code error;
+    if (written && exists) fs::permissions(temporary, existing.permissions(), error);
+    if (written && !error) fs::rename(temporary, target, error);
+    if (!written || error) {
         std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return "cannot replace the file: " + error.message();
+        fs::remove(temporary, ignored);
+        return written ? "cannot replace the file: " + error.message() : "cannot write " + temporary.string() + ": " + reason;
     }
     return std::nullopt;
 }

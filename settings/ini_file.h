@@ -67,9 +67,15 @@ private:
 std::int32_t parseProfileInt(std::string_view text);
 
 // Replaces a file's contents in one step: the text goes to a new file beside
-// it, which is then renamed over it, so that a crash or a full disk leaves
-// the old file or the new one, never a cut one. Returns the system's reason
-// when it could not be done.
+// it under a name of its own (created exclusively, so concurrent saves never
+// share it), synced to the disk, given the old file's permissions, and then
+// renamed over it; a crash or a full disk leaves the old file or the new
+// one, never a cut or mixed one. A symbolic link is written through to its
+// target; a file without its owner's write permission is not replaced.
+// Returns the reason when it could not be done.
+//
+// fsync is the one POSIX call of the core: the standard library has no way
+// to make written data durable.
 std::optional<std::string> replaceFileContents(const std::filesystem::path& path, std::string_view text);
 
 // The outcome of a write. On failure `message` is the Turkish text to show

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "settings/text_encoding.h"
@@ -113,6 +114,62 @@ TEST(IniWrite, ReadOnlyFolderIsReported) {
     EXPECT_FALSE(file.writeString("A", "k", "new"));
     chmod(folder.path().c_str(), 0755);
     EXPECT_EQ(file.readString("A", "k", "", 16), "old");
+}
+
+// All writers once shared one temporary name opened with truncation: two
+// programs saving together left mixed or empty files.
+TEST(IniWrite, ConcurrentSavesToreTheFile) {
+    TempFolder folder;
+    const auto path = folder / "orvanta.ini";
+    auto version = [](int writer) { return "[A]\nk=" + std::string(4000, static_cast<char>('a' + writer)) + "\n"; };
+    ASSERT_FALSE(replaceFileContents(path, version(0)));
+    constexpr int kWriters = 4;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (int save = 0; save < 200; ++save) {
+                if (replaceFileContents(path, version(writer))) _exit(1);
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    int torn = 0;
+    for (int look = 0; look < 500; ++look) {
+        const std::string text = test::readFile(path);
+        bool whole = false;
+        for (int writer = 0; writer < kWriters; ++writer) whole = whole || text == version(writer);
+        torn += whole ? 0 : 1;
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(torn, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // no temporary left
+}
+
+// A save replaced a read-only file with a 0644 one, and a symbolic link
+// with a plain file.
+TEST(IniWrite, SaveKeptNeitherPermissionsNorLinks) {
+    TempFolder folder;
+    const auto real = folder.write("real.ini", "[A]\nk=old\n");
+    chmod(real.c_str(), 0600);
+    std::filesystem::create_symlink(real, folder / "orvanta.ini");
+    IniFile file(folder / "orvanta.ini");
+    ASSERT_TRUE(file.writeString("A", "k", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "orvanta.ini"));
+    EXPECT_EQ(test::readFile(real), "[A]\nk=new\n");
+    EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0600));
+
+    chmod(real.c_str(), 0444);
+    const SaveResult refused = file.writeString("A", "k", "newer");
+    EXPECT_FALSE(refused);
+    EXPECT_NE(refused.detail.find("read-only"), std::string::npos) << refused.detail;
+    EXPECT_EQ(test::readFile(real), "[A]\nk=new\n");
+    EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0444));
 }
 
 }  // namespace

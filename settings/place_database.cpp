@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -35,11 +36,13 @@ std::vector<std::string_view> fields(std::string_view line) {
 }
 
 // The piece of text the n-th read of a 255-byte line buffer returns: up to
-// and including a line feed, or 254 characters, whichever comes first.
-std::optional<std::string_view> lineAtRow(std::string_view text, std::int32_t row) {
+// and including a line feed, or 254 characters, whichever comes first; and
+// n, or the number of the last piece when there are fewer.
+std::pair<std::optional<std::string_view>, std::int32_t> lineAtRow(std::string_view text, std::int32_t row) {
     std::optional<std::string_view> piece;
     std::size_t position = 0;
-    for (std::int32_t read = 0; read < row && position < text.size(); ++read) {
+    std::int32_t read = 0;
+    for (; read < row && position < text.size(); ++read) {
         const std::size_t feed = text.find('\n', position);
         const std::size_t lineEnd = feed == std::string_view::npos ? text.size() : feed + 1;
         const std::string_view rest = text.substr(position, lineEnd - position);
@@ -47,7 +50,7 @@ std::optional<std::string_view> lineAtRow(std::string_view text, std::int32_t ro
         piece = taken;
         position += taken.size();
     }
-    return piece;
+    return {piece, read};
 }
 
 std::string_view withoutLineEnd(std::string_view text) {
@@ -69,8 +72,25 @@ double leadingDecimal(std::string_view text) {
     }
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{}) return 0.0;
+    if (error == std::errc::result_out_of_range) {
+        // Too large, or too small: a negative exponent.
+        const std::string_view number = text.substr(0, static_cast<std::size_t>(end - text.data()));
+        const std::size_t exponent = number.find_first_of("eE");
+        const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size() && number[exponent + 1] == '-';
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    } else if (error != std::errc{}) {
+        return 0.0;
+    }
     return negative ? -value : value;
+}
+
+bool isUsablePlace(const PlaceRecord& record) {
+    const auto hasText = [](const std::string& name) { return name.find_first_not_of(" \t\r") != std::string::npos; };
+    const bool named = hasText(record.placeName) || hasText(record.countryName);
+    const bool numbered = record.timeZoneMinutes != 0 || record.latitude != 0 || record.longitude != 0;
+    return (named || numbered) && std::abs(record.latitude) <= kLatitudeLimit &&
+           std::abs(record.longitude) <= kLongitudeLimit && record.timeZoneMinutes >= kWestmostZoneMinutes &&
+           record.timeZoneMinutes <= kEastmostZoneMinutes;
 }
 
 std::int32_t scaledPlaceValue(double value, int factor) {
@@ -98,19 +118,21 @@ PlaceRecord parsePlaceLine(std::string_view line) {
     return record;
 }
 
-void loadPlaceRow(const std::filesystem::path& file, Settings& settings) {
+PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) return;
+    if (!in) return {};
     const std::string text =
         decodeTextFile(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
-    const auto line = lineAtRow(text, std::max(settings.placeRow, 1));
-    if (!line) return;
+    const auto [line, row] = lineAtRow(text, std::max(settings.placeRow, 1));
+    if (!line) return {};
     PlaceRecord record = parsePlaceLine(*line);
+    if (!isUsablePlace(record)) return {PlaceRowStatus::Bad, row};
     settings.placeName = std::move(record.placeName);
     settings.countryName = std::move(record.countryName);
     settings.timeZoneMinutes = record.timeZoneMinutes;
     settings.latitude = record.latitude;
     settings.longitude = record.longitude;
+    return {PlaceRowStatus::Loaded, row};
 }
 
 }  // namespace orvanta::settings

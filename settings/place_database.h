@@ -35,15 +35,33 @@ PlaceRecord parsePlaceLine(std::string_view line);
 // Neither factor is exact, so 41.01 gives 4100 and -3.5 gives -210.
 std::int32_t scaledPlaceValue(double value, int factor);
 
-// The leading decimal number of text (blanks skipped; 0 when none), as the
-// C library's strtod reads it in the "C" locale.
+// The leading decimal number of text: blanks skipped, one optional sign,
+// then the longest decimal number (digits, point, exponent) or "inf" or
+// "nan"; anything after it is ignored. No number gives 0; a number beyond
+// the range of double gives an infinity of its sign (0 when it is too
+// small), as the C library's strtod does. Unlike strtod it takes no
+// hexadecimal and does not depend on the locale.
 double leadingDecimal(std::string_view text);
 
+// A place a program can use: a name or a number given, every number
+// finite and within latitude ±90°, longitude ±180° and zone UTC-12..UTC+14.
+bool isUsablePlace(const PlaceRecord& record);
+
+enum class PlaceRowStatus {
+    Loaded,
+    NoRows,  // the file is missing, unreadable or empty
+    Bad,     // the row is blank or not a usable place
+};
+struct PlaceRowResult {
+    PlaceRowStatus status = PlaceRowStatus::NoRows;
+    std::int32_t row = 0;  // the row read (the last when the file is shorter)
+};
+
 // Copies line settings.placeRow of the file into the place fields of
-// settings: the last line when the file is shorter; nothing changes when the
-// file is missing or empty. Lines are taken as the Windows program read them
+// settings: the last line when the file is shorter. Nothing changes unless
+// the row is Loaded. Lines are taken as the Windows program read them
 // through a 255-byte buffer: a line of more than 254 characters (its line
 // feed counted) is read as several lines.
-void loadPlaceRow(const std::filesystem::path& file, Settings& settings);
+PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings);
 
 }  // namespace orvanta::settings

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <fstream>
 
 #include "settings/text_encoding.h"
@@ -72,10 +74,39 @@ TEST(PlaceRow, ChoosesTheLineAndKeepsValuesWithoutAFile) {
     EXPECT_EQ(settings.placeName, "İzmir") << "a row past the end gives the last line";
     EXPECT_EQ(settings.latitude, 3840) << "38.41 lands below 3841 as 41.01 does";
 
-    loadPlaceRow(folder / "missing.csv", settings);
-    loadPlaceRow(folder.write("empty.csv", ""), settings);
+    EXPECT_EQ(loadPlaceRow(folder / "missing.csv", settings).status, PlaceRowStatus::NoRows);
+    EXPECT_EQ(loadPlaceRow(folder.write("empty.csv", ""), settings).status, PlaceRowStatus::NoRows);
     EXPECT_EQ(settings.placeName, "İzmir");
     EXPECT_EQ(settings.longitude, 2714);
+}
+
+// Rows with nan, inf, 1e400, an offset of 99999 hours or a latitude of 200°
+// were taken as they stood; a blank line gave ";;0;0;0" as a place.
+TEST(PlaceRow, UnusableRowsWereTakenAsPlaces) {
+    TempFolder folder;
+    const auto file = folder.write("bad.csv",
+                                   "Apia;Samoa;13;-13,83;-171,76\nA;B;nan;1;1\nA;B;3;inf;1\nA;B;3;1;1e400\n"
+                                   "A;B;99999;1;1\nA;B;3;200;1\nA;B;-12,5;1;1\n   \nKiritimati;Kiribati;14;1,87;-157,4\n");
+    Settings settings;
+    settings.placeRow = 1;
+    ASSERT_EQ(loadPlaceRow(file, settings).status, PlaceRowStatus::Loaded);
+    EXPECT_EQ(settings.timeZoneMinutes, 780);  // UTC+13 all year
+    for (std::int32_t row = 2; row <= 8; ++row) {
+        settings.placeRow = row;
+        const PlaceRowResult result = loadPlaceRow(file, settings);
+        EXPECT_EQ(result.status, PlaceRowStatus::Bad) << row;
+        EXPECT_EQ(result.row, row);
+        EXPECT_EQ(settings.placeName, "Apia") << row;
+    }
+    settings.placeRow = 9;
+    ASSERT_EQ(loadPlaceRow(file, settings).status, PlaceRowStatus::Loaded);
+    EXPECT_EQ(settings.timeZoneMinutes, 840);
+    // A row past the end of a file ending in a blank line is that line.
+    const auto trailing = folder.write("trailing.csv", "Adana;Türkiye;3;37;35,32\n\n");
+    settings.placeRow = 40;
+    EXPECT_EQ(loadPlaceRow(trailing, settings).row, 2);
+    EXPECT_DOUBLE_EQ(leadingDecimal("1e-400"), 0.0);
+    EXPECT_EQ(leadingDecimal("-1e400"), -std::numeric_limits<double>::infinity());
 }
 
 TEST(PlaceRow, OverlongLineCountsAsSeveralAndWindowsBytesAreRead) {
@@ -105,6 +136,7 @@ TEST(ShippedDatabase, LinesAreWholeAndProvincesComeFirst) {
         ASSERT_NE(line.front(), ';');
         ASSERT_NE(line.back(), ';');
         ASSERT_EQ(std::count(line.begin(), line.end(), ';'), 4) << "line " << row;
+        ASSERT_TRUE(isUsablePlace(parsePlaceLine(line))) << "line " << row;
     }
     EXPECT_GT(row, 7000);
 

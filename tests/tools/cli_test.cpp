@@ -269,6 +269,10 @@ TEST(CliPlace, RowOfTheDatabase) {
     EXPECT_EQ(shipped.out.substr(0, shipped.out.find(';')), "İstanbul") << shipped.err;
     EXPECT_EQ(runInProcess({"place", "--row", "0", "--csv", csv}).status, 2);
     EXPECT_EQ(runInProcess({"place", "--row", "1", "--csv", (folder / "x.csv").string()}).status, 2);
+    const CliRun bad = runInProcess({"place", "--row", "1", "--csv", folder.write("b.csv", "A;B;3;200;1\n").string()});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_NE(bad.err.find("row 1 of"), std::string::npos) << bad.err;
 }
 
 TEST(CliMp3Wav, WarningsGoToStandardErrorWithStatusOne) {

@@ -70,7 +70,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     }
     const auto command = commands().find(args[0]);
     if (command == commands().end()) {
-        err << "orvanta-cli: unknown command '" << args[0] << "' (try --help)\n";
+        err << "orvanta-cli: unknown command " << echoed(args[0]) << " (try --help)\n";
         return kExitUsage;
     }
     // Results are collected first so that a bad argument found late still

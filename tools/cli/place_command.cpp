@@ -38,9 +38,14 @@ int runPlace(std::span<const std::string> args, std::ostream& out) {
     if (!std::filesystem::is_regular_file(database, error)) {
         throw UsageError("--csv: cannot read '" + database.string() + "'");
     }
-    place.placeName.clear();
-    place.countryName.clear();
-    settings::loadPlaceRow(database, place);
+    const settings::PlaceRowResult result = settings::loadPlaceRow(database, place);
+    if (result.status == settings::PlaceRowStatus::NoRows) {
+        throw CommandFailure("orvanta-cli place: no place can be read from " + echoed(database.string()) + "\n");
+    }
+    if (result.status == settings::PlaceRowStatus::Bad) {
+        throw CommandFailure("orvanta-cli place: row " + std::to_string(result.row) + " of " +
+                             echoed(database.string()) + " is not a usable place\n");
+    }
     out << place.placeName << ';' << place.countryName << ';' << place.timeZoneMinutes << ';' << place.latitude
         << ';' << place.longitude << '\n';
     return kExitOk;

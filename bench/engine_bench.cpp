@@ -63,7 +63,7 @@ void BM_ReligiousDaysOfAYear(benchmark::State& state) {
 }
 BENCHMARK(BM_ReligiousDaysOfAYear)->Unit(benchmark::kMillisecond);
 
-// One WMM2010 synthesis (degree and order 12).
+// One World Magnetic Model synthesis (degree and order 12).
 void BM_GeomagneticSynthesis(benchmark::State& state) {
     Engine e;
     e.setPlace(4101, 2897, 180);

@@ -65,10 +65,10 @@ struct MoonState {
     float moonAltitude = 0.0f;         // topocentric altitude, degrees, no refraction
 };
 
-// The geomagnetic field at the place and date (World Magnetic Model 2010).
+// The geomagnetic field at the place and date (World Magnetic Model).
 struct GeomagneticState {
-    // 1 when the date lies in 2010.0..2015.0 and the horizontal field
-    // exceeds 5000 nT, else 0.
+    // 1 when the date lies in 2010.0..2030.0 (within five years of its
+    // model's epoch) and the horizontal field exceeds 5000 nT, else 0.
     std::int32_t geomagneticModelValid = 0;
     float horizontalIntensity = 0.0f;  // H, nT
     float magneticDeclination = 0.0f;  // D, degrees, east positive
@@ -263,8 +263,9 @@ public:
     std::string_view religiousDay();
 
     // ---- geomagnetic field and qibla -------------------------------------
-    // WMM2010 synthesis at the place and date, altitude in km above the
-    // ellipsoid; fills GeomagneticState and marks it valid.
+    // World Magnetic Model synthesis (the model of the date: WMM2010 ..
+    // WMM2025) at the place and date, altitude in km above the ellipsoid;
+    // fills GeomagneticState and marks it valid.
     void computeGeomagnetic(float altitudeKm);
     // Cached (computed when geomagneticValid is 0): declination in tenths
     // of a degree, east positive; horizontal intensity in hundreds of nT.

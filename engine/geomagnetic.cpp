@@ -1,13 +1,16 @@
-// The geomagnetic field from the World Magnetic Model 2010, and the qibla.
+// The geomagnetic field from the World Magnetic Models, and the qibla.
 //
-// Field: spherical-harmonic synthesis of the WMM2010 main field plus its
-// secular variation times the years since 2010.0, degree and order 12, at
-// a geodetic position on the WGS 84 ellipsoid (source: "The US/UK World
-// Magnetic Model for 2010-2015", NOAA technical report, 2010). Valid
-// 2010.0..2015.0; outside that span, and where the horizontal field is
-// weaker than 5000 nT (near the magnetic poles), the values are computed
-// but marked invalid. Crustal and external fields are not modelled: local
-// deviations of a few degrees are normal.
+// Field: spherical-harmonic synthesis of a model's main field plus its
+// secular variation times the years since the model's epoch, degree and
+// order 12, at a geodetic position on the WGS 84 ellipsoid (source: "The
+// US/UK World Magnetic Model for 2010-2015", NOAA technical report, 2010;
+// the later reports keep the method). The model is the one whose epoch
+// (2010.0, 2015.0, 2020.0, 2025.0) last began before the date, so dates
+// 2010.0..2030.0 are valid; before 2010 WMM2010 and from 2030 WMM2025 are
+// extrapolated and the values marked invalid, as they are where the
+// horizontal field is weaker than 5000 nT (near the magnetic poles).
+// Crustal and external fields are not modelled: local deviations of a few
+// degrees are normal.
 //
 // Qibla: the initial great-circle bearing from the place to the Kaaba.
 #include <array>
@@ -15,7 +18,7 @@
 
 #include "engine/constants.h"
 #include "engine/engine.h"
-#include "engine/wmm2010_coefficients.h"
+#include "engine/wmm_coefficients.h"
 
 namespace orvanta::engine {
 
@@ -28,8 +31,9 @@ using Table = std::array<std::array<Real, N + 1>, N + 1>;
 
 // 1/365.25: years per day.
 constexpr double kYearsPerDay = 0.0027378507871321013;
-// Day 0 is 1 January 2000; the model's epoch is 2010.0.
-constexpr double kYearsFrom2000ToEpoch = 10.0;
+// Day 0 is 1 January 2000.
+constexpr double kYear2000 = 2000.0;
+// Each model holds for five years from its epoch.
 constexpr double kValidYears = 5.0;
 // Weaker horizontal fields make the compass useless: nT.
 constexpr double kWeakestHorizontalField = 5000.0;
@@ -72,7 +76,7 @@ Geocentric toGeocentric(Real latitude, Real altitudeKm) {
 
 // The model's coefficients at the time, Schmidt semi-normalised, in the
 // packed layout of the tables.
-Table coefficientsAt(Real yearsSinceEpoch) {
+Table coefficientsAt(const WmmModel& model, Real yearsSinceEpoch) {
     Table norm{};
     norm[0][0] = 1.0;
     for (int n = 1; n <= N; ++n) {
@@ -86,10 +90,11 @@ Table coefficientsAt(Real yearsSinceEpoch) {
     for (int n = 1; n <= N; ++n) {
         for (int m = 0; m <= n; ++m) {
             const auto un = static_cast<std::size_t>(n), um = static_cast<std::size_t>(m);
-            c[um][un] = (kWmmMainField[um][un] + yearsSinceEpoch * kWmmSecularVariation[um][un]) * norm[um][un];
+            c[um][un] = (model.mainField[um][un] + yearsSinceEpoch * model.secularVariation[um][un]) * norm[um][un];
             if (m != 0) {
                 const std::size_t h = um - 1;
-                c[un][h] = (kWmmMainField[un][h] + yearsSinceEpoch * kWmmSecularVariation[un][h]) * norm[um][un];
+                c[un][h] =
+                    (model.mainField[un][h] + yearsSinceEpoch * model.secularVariation[un][h]) * norm[um][un];
             }
         }
     }
@@ -159,18 +164,30 @@ Field synthesise(const Table& c, const Geocentric& place, Real eastLongitude) {
     return {-theta * place.cosTilt - radial * place.sinTilt, phi, theta * place.sinTilt - radial * place.cosTilt};
 }
 
+// The model of a date given in years since 2000.0: the last whose epoch is
+// not after it, or the first.
+const WmmModel& modelAt(Real yearsSince2000) {
+    const WmmModel* chosen = &kWmmModels.front();
+    for (const WmmModel& model : kWmmModels) {
+        if (model.epochYear - kYear2000 <= yearsSince2000) chosen = &model;
+    }
+    return *chosen;
+}
+
 }  // namespace
 
 void Engine::computeGeomagnetic(float altitudeKm) {
     DayContext& c = context;
-    const Real years = dayNumber() * kYearsPerDay - kYearsFrom2000ToEpoch;
+    const Real yearsSince2000 = dayNumber() * kYearsPerDay;
+    const WmmModel& model = modelAt(yearsSince2000);
+    const Real years = yearsSince2000 - (model.epochYear - kYear2000);
     const Geocentric place = toGeocentric(c.latitudeRadians, altitudeKm);
     const Real eastLongitude = c.longitudeMinutes * kRadiansPerMinute;
-    const Field field = synthesise(coefficientsAt(years), place, eastLongitude);
+    const Field field = synthesise(coefficientsAt(model, years), place, eastLongitude);
     c.horizontalIntensity = static_cast<float>(std::sqrt(field.north * field.north + field.east * field.east));
     c.magneticDeclination = static_cast<float>(std::atan2(field.east, field.north) * kDegreesPerRadian);
     c.geomagneticModelValid =
-        (years > 0.0 && years < kValidYears && c.horizontalIntensity > kWeakestHorizontalField) ? 1 : 0;
+        (years >= 0.0 && years < kValidYears && c.horizontalIntensity > kWeakestHorizontalField) ? 1 : 0;
     c.geomagneticValid = 1;
 }
 

@@ -114,7 +114,10 @@ IniDocument IniDocument::parse(std::string_view utf8Text) {
         std::size_t end = utf8Text.find('\n', start);
         if (end == std::string_view::npos) end = utf8Text.size();
         std::string_view line = utf8Text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Carriage returns at a line's end are line-ending noise (CR LF, or
+        // CR CR LF from a twice-converted file); keeping any would let every
+        // save strip one more and never settle.
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         document.lines_.emplace_back(line);
         start = end + 1;
     }

@@ -66,6 +66,14 @@ TEST(IniWrite, ReplacesTheLineOrAppendsAtTheEndOfItsSection) {
     EXPECT_EQ(document.text(), "[A]\nX=10\nz=3\n\n[B]\ny=2\nv=line break\n\n[C]\nw=4\n");
 }
 
+// Found by fuzzing: each save stripped one more of a line's trailing
+// carriage returns, so load and save never settled.
+TEST(IniWrite, EverySaveStrippedOneMoreCarriageReturn) {
+    const IniDocument once = IniDocument::parse("[A]\r\r\nk=v\r\r\r\n");
+    EXPECT_EQ(once.text(), "[A]\nk=v\n");
+    EXPECT_EQ(IniDocument::parse(once.text()).text(), once.text());
+}
+
 TEST(IniWrite, CreatesTheFileAndKeepsOtherLines) {
     TempFolder folder;
     IniFile file(folder / "new.ini");

@@ -6,3 +6,14 @@ tools/dev/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (the end-to-end tests preload libfaketime, which the sanitizer runtime
+# does not allow, and run above).
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_SANITIZE=ON \
+  -DORVANTA_BUILD_BENCH=OFF
+cmake --build build-sanitize
+ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" -E end_to_end
+
+# The fuzz targets for a bounded time, when clang is there.
+tools/dev/run-fuzzers.sh

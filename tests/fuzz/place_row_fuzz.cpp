@@ -1,0 +1,22 @@
+// A place-database line on any bytes: a usable place always lies within the
+// ranges the engine takes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "settings/place_database.h"
+#include "settings/text_encoding.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace orvanta::settings;
+    const std::string line = decodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size));
+    const PlaceRecord record = parsePlaceLine(line);
+    if (utf8Length(record.placeName) > kPlaceNameCharacters || utf8Length(record.countryName) > kPlaceNameCharacters) {
+        __builtin_trap();
+    }
+    if (isUsablePlace(record) && (std::abs(record.latitude) > kLatitudeLimit || std::abs(record.longitude) > kLongitudeLimit)) {
+        __builtin_trap();
+    }
+    return 0;
+}

@@ -34,14 +34,13 @@ const std::filesystem::path& reportFile() {
 void BM_Timetable(benchmark::State& state) {
     engine::Engine engine;
     engine.setPlace(4101, 2897, 180);
-    settings::SchedulerTriggers triggers;
     NoViewer viewer;
     const settings::Settings settings = istanbul();
     const int month = static_cast<int>(state.range(0));
     const auto span = month == 0 ? reports::TimetableSpan::Year : reports::TimetableSpan::Month;
     for (auto _ : state) {
         auto failure = reports::writeTimetableReport(engine, settings, {}, 2026, month == 0 ? 1 : month, span,
-                                                     triggers, reportFile(), viewer);
+                                                     reportFile(), viewer);
         if (failure) state.SkipWithError("not written");
     }
 }
@@ -50,10 +49,9 @@ BENCHMARK(BM_Timetable)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
 void BM_ReligiousDaysReport(benchmark::State& state) {
     engine::Engine engine;
     engine.setPlace(4101, 2897, 180);
-    settings::SchedulerTriggers triggers;
     NoViewer viewer;
     for (auto _ : state) {
-        auto failure = reports::writeReligiousDaysReport(engine, 2026, triggers, reportFile(), viewer);
+        auto failure = reports::writeReligiousDaysReport(engine, 2026, reportFile(), viewer);
         if (failure) state.SkipWithError("not written");
     }
 }

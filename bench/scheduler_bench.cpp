@@ -34,7 +34,8 @@ void BM_SchedulerPass(benchmark::State& state) {
     shell::InMemoryNoticeMemory memory;
     shell::Scheduler scheduler(engine, settings, clock, log, memory);
     scheduler.flags.wakeOn = true;
-    settings::applyCalculationParameters(settings, engine, scheduler.triggers);
+    settings::applyCalculationParameters(settings, engine);
+    scheduler.onCalculationChanged();
     for (auto _ : state) {
         scheduler.runPass();
         clock.advanceSeconds(60);

@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <fmt/printf.h>
 
 #include "settings/ini_file.h"
 #include "settings/text_encoding.h"
@@ -12,10 +13,6 @@ namespace orvanta::reports {
 namespace {
 
 using engine::VakitType;
-
-// The scheduler waits at least this many ticks while a report borrows the
-// day context.
-constexpr std::int32_t kHoldOffTicks = 9;
 constexpr std::int16_t kSunday = 7;
 constexpr int kSwitchAfterDay = 24;  // the switching Sunday is the last, after the 24th
 constexpr int kSummerShiftMinutes = 60;
@@ -24,14 +21,11 @@ constexpr std::string_view kPageBreak = "\f";
 
 constexpr std::string_view kNotWritten = "Rapor dosyası yazılamadı:\n";
 
-void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
-void appendf(std::string& out, const char* format, ...) {
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    if (length > 0) out.append(buffer, std::min(static_cast<std::size_t>(length), sizeof buffer - 1));
+// printf's format language, checked against the argument types and with
+// no buffer of a fixed size.
+template <class... Args>
+void appendf(std::string& out, const char* format, const Args&... args) {
+    out += fmt::sprintf(format, args...);
 }
 
 // A month's walk through its days, keeping the summer-time state as the
@@ -162,7 +156,7 @@ std::string padRight(std::string_view text, std::size_t width) {
     return padded;
 }
 
-std::string timetableReport(engine::Engine& engine, const settings::Settings& settings,
+std::string timetableReport(engine::Engine engine, const settings::Settings& settings,
                             const settings::SystemZone& zone, int year, int month, TimetableSpan span) {
     const std::int32_t base = baseOffsetMinutes(settings, zone);
     std::string out;
@@ -188,7 +182,7 @@ std::string timetableReport(engine::Engine& engine, const settings::Settings& se
     return out;
 }
 
-std::string religiousDaysReport(engine::Engine& engine, int year) {
+std::string religiousDaysReport(engine::Engine engine, int year) {
     std::string out;
     appendf(out, "\n\n\n\t\t  %d Yılının Önemli Dini Günleri\n\t\t------------------------------------\n\n", year);
     const int days = engine::isLeapYear(year) ? 366 : 365;
@@ -206,25 +200,16 @@ std::string religiousDaysReport(engine::Engine& engine, int year) {
     return out;
 }
 
-std::optional<std::string> writeTimetableReport(engine::Engine& engine, const settings::Settings& settings,
+std::optional<std::string> writeTimetableReport(const engine::Engine& engine, const settings::Settings& settings,
                                                 const settings::SystemZone& zone, int year, int month,
-                                                TimetableSpan span, settings::SchedulerTriggers& triggers,
-                                                const std::filesystem::path& file, ReportViewer& viewer) {
-    if (triggers.tickCountdown < kHoldOffTicks) triggers.tickCountdown = kHoldOffTicks;
-    const std::string text = timetableReport(engine, settings, zone, year, month, span);
-    auto failure = deliver(text, file, viewer);
-    triggers.tickCountdown = 0;
-    return failure;
+                                                TimetableSpan span, const std::filesystem::path& file,
+                                                ReportViewer& viewer) {
+    return deliver(timetableReport(engine, settings, zone, year, month, span), file, viewer);
 }
 
-std::optional<std::string> writeReligiousDaysReport(engine::Engine& engine, int year,
-                                                    settings::SchedulerTriggers& triggers,
+std::optional<std::string> writeReligiousDaysReport(const engine::Engine& engine, int year,
                                                     const std::filesystem::path& file, ReportViewer& viewer) {
-    triggers.tickCountdown = kHoldOffTicks;
-    const std::string text = religiousDaysReport(engine, year);
-    auto failure = deliver(text, file, viewer);
-    triggers.tickCountdown = 0;
-    return failure;
+    return deliver(religiousDaysReport(engine, year), file, viewer);
 }
 
 }  // namespace orvanta::reports

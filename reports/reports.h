@@ -28,15 +28,18 @@ namespace orvanta::reports {
 
 enum class TimetableSpan { Month, Year };
 
+// Reports compute on a copy of the engine they are given: the program's
+// engine, which the scheduler keeps at today, is never moved.
+
 // The timetable of month `month` (with its sun and moon tables) or of every
 // month of `year`. The header of the first month shows the qibla and
 // compass values of the place and date the engine holds on entry.
-std::string timetableReport(engine::Engine& engine, const settings::Settings& settings,
+std::string timetableReport(engine::Engine engine, const settings::Settings& settings,
                             const settings::SystemZone& zone, int year, int month, TimetableSpan span);
 
 // The religious days of `year` (every day of it examined) at the place and
 // clock offset the engine holds on entry.
-std::string religiousDaysReport(engine::Engine& engine, int year);
+std::string religiousDaysReport(engine::Engine engine, int year);
 
 // Opens a finished report for the user.
 class ReportViewer {
@@ -48,12 +51,11 @@ public:
 // The desktop commands: write the report to `file` (replacing the last one)
 // and hand it to the viewer. A report that could not be written is not
 // opened; the Turkish message to show is returned instead.
-std::optional<std::string> writeTimetableReport(engine::Engine& engine, const settings::Settings& settings,
+std::optional<std::string> writeTimetableReport(const engine::Engine& engine, const settings::Settings& settings,
                                                 const settings::SystemZone& zone, int year, int month,
-                                                TimetableSpan span, settings::SchedulerTriggers& triggers,
-                                                const std::filesystem::path& file, ReportViewer& viewer);
-std::optional<std::string> writeReligiousDaysReport(engine::Engine& engine, int year,
-                                                    settings::SchedulerTriggers& triggers,
+                                                TimetableSpan span, const std::filesystem::path& file,
+                                                ReportViewer& viewer);
+std::optional<std::string> writeReligiousDaysReport(const engine::Engine& engine, int year,
                                                     const std::filesystem::path& file, ReportViewer& viewer);
 
 // Whether European summer time holds on a day: `reachedSunday` tells

@@ -12,6 +12,7 @@
 #include <limits>
 #include <sstream>
 #include <system_error>
+#include <fmt/format.h>
 
 #include "settings/text_encoding.h"
 
@@ -269,10 +270,8 @@ std::pair<std::FILE*, fs::path> createUniqueTemporary(const fs::path& target) {
     constexpr int kAttempts = 16;
     static std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        char suffix[24];
-        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
         fs::path temporary = target;
-        temporary += suffix;
+        temporary += fmt::format(".{:016x}.tmp", random());
         errno = 0;
         // "x": fails when the name exists (C11 exclusive mode).
         if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return {file, temporary};

@@ -175,14 +175,12 @@ void readCalculationParameters(const IniDocument& document, Settings& settings) 
     keepCalculationWithinLimits(settings);
 }
 
-void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine,
-                               SchedulerTriggers& triggers) {
+void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine) {
     readCalculationParameters(file.read(), settings);
-    applyCalculationParameters(settings, engine, triggers);
+    applyCalculationParameters(settings, engine);
 }
 
-SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine,
-                                     SchedulerTriggers& triggers) {
+SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine) {
     SaveResult result = file.update([&](IniDocument& document) {
         const Section section = keys::kCalculationSection;
         storeKeys(document, section, kPlaceKeys, settings);
@@ -193,11 +191,11 @@ SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, en
         document.set(section, keys::kYatsiAngle, std::to_string(angleHundredths(settings.yatsiAngle)));
         document.set(section, keys::kCalcMode, std::to_string(settings.calcMode));
     });
-    applyCalculationParameters(settings, engine, triggers);
+    applyCalculationParameters(settings, engine);
     return result;
 }
 
-void applyCalculationParameters(const Settings& settings, engine::Engine& engine, SchedulerTriggers& triggers) {
+void applyCalculationParameters(const Settings& settings, engine::Engine& engine) {
     std::array<std::int16_t, engine::kComputedVakits> temkin{};
     std::transform(settings.temkin.begin(), settings.temkin.end(), temkin.begin(),
                    [](std::int32_t minutes) { return static_cast<std::int16_t>(minutes); });
@@ -205,8 +203,6 @@ void applyCalculationParameters(const Settings& settings, engine::Engine& engine
     engine.setAnglesAndMode(static_cast<std::int16_t>(angleHundredths(settings.imsakAngle)),
                             static_cast<std::int16_t>(angleHundredths(settings.yatsiAngle)),
                             static_cast<std::int16_t>(settings.calcMode));
-    triggers.pendingUpdate = 2;
-    triggers.tickCountdown = 0;
 }
 
 void readOptions(const IniDocument& document, Settings& settings) {
@@ -217,15 +213,12 @@ void readOptions(const IniDocument& document, Settings& settings) {
         document.readString(keys::kOptionsSection, keys::kPauseMedia, "", kPathBuffer) != keys::kNo;
 }
 
-void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart,
-                 SchedulerTriggers& triggers) {
+void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart) {
     readOptions(file.read(), settings);
     settings.autostart = autostart.enabled();
-    triggers.tickCountdown = 0;
 }
 
-SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart,
-                       SchedulerTriggers& triggers) {
+SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart) {
     SaveResult result = file.update([&](IniDocument& document) {
         storeKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
         storeKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
@@ -240,7 +233,6 @@ SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting
         autostartFailure.detail = "autostart entry could not be changed";
         result &= autostartFailure;
     }
-    triggers.tickCountdown = 0;
     return result;
 }
 

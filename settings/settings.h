@@ -86,13 +86,6 @@ struct Settings {
     std::array<std::string, kEzanSlotCount> ezanFiles{"ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav"};
 };
 
-// The two counters of the scheduler that a settings change raises, so that
-// its next one-second tick recomputes the day and refreshes every view.
-struct SchedulerTriggers {
-    std::int32_t tickCountdown = 0;  // ticks before the next pass; 0 = at the next tick
-    std::int32_t pendingUpdate = 0;  // 2 = recompute today's times
-};
-
 // An angle as the file and the engine take it: hundredths of a degree,
 // rounded to the nearest (-18.56 gives -1856). The angle is kept in single
 // precision, so -16.99 is -16.9899997...: truncation would give -1698, and
@@ -106,25 +99,21 @@ void readCalculationParameters(const IniDocument& document, Settings& settings);
 // autostart flag is not in the file and is left as it is.
 void readOptions(const IniDocument& document, Settings& settings);
 
-// Reads the place and calculation group, then applies it.
-void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine,
-                               SchedulerTriggers& triggers);
+// Reads the place and calculation group, then applies it. (The scheduler
+// is told by its caller: the day is to be computed again.)
+void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine);
 // Writes the place and calculation group in one replacement of the file,
 // then applies it (also when the write failed: the values hold for the
 // session).
-SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine,
-                                     SchedulerTriggers& triggers);
-// Hands temkins, angles and mode to the engine and asks the scheduler to
-// recompute at its next tick.
-void applyCalculationParameters(const Settings& settings, engine::Engine& engine, SchedulerTriggers& triggers);
+SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine);
+// Hands temkins, angles and mode to the engine.
+void applyCalculationParameters(const Settings& settings, engine::Engine& engine);
 
-// Reads the options group and the autostart flag; the next tick runs a pass.
-void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart,
-                 SchedulerTriggers& triggers);
+// Reads the options group and the autostart flag.
+void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart);
 // Writes the options group in one replacement of the file and sets the
-// autostart entry; the next tick runs a pass.
-SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart,
-                       SchedulerTriggers& triggers);
+// autostart entry.
+SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart);
 
 // A relay is configured: a port number or a device path.
 bool hasRelay(const Settings& settings);

@@ -1,6 +1,7 @@
 #include "shell/clock_time.h"
 
 #include <cstdio>
+#include <fmt/format.h>
 
 namespace orvanta::shell {
 
@@ -58,10 +59,8 @@ ClockTime fromLocalTicks(LocalTicks ticks) {
 }
 
 std::string formatClockTime(const ClockTime& time) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", time.year, time.month, time.day, time.hour,
-                  time.minute, time.second, time.milliseconds);
-    return text;
+    return fmt::format("{:04}-{:02}-{:02} {:02}:{:02}:{:02}.{:03}", time.year, time.month, time.day, time.hour,
+                       time.minute, time.second, time.milliseconds);
 }
 
 }  // namespace orvanta::shell

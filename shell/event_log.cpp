@@ -1,6 +1,7 @@
 #include "shell/event_log.h"
 
 #include <cstdio>
+#include <fmt/format.h>
 
 namespace orvanta::shell {
 
@@ -29,9 +30,8 @@ std::vector<std::string> EventLog::eventLines() const {
         const bool event = effect.kind == "ezan" || effect.kind == "sala" || effect.kind == "reminder" ||
                            effect.kind == "warning" || effect.kind == "notice";
         if (!event) continue;
-        char clock[8];
-        std::snprintf(clock, sizeof clock, "%02d:%02d", effect.minute / 60 % 24, effect.minute % 60);
-        lines.push_back(std::string(clock) + " " + effect.kind + " " + effect.detail);
+        lines.push_back(
+            fmt::format("{:02}:{:02} {} {}", effect.minute / 60 % 24, effect.minute % 60, effect.kind, effect.detail));
     }
     return lines;
 }

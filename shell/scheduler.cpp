@@ -1,6 +1,7 @@
 #include "shell/scheduler.h"
 
 #include <cstdio>
+#include <fmt/printf.h>
 
 #include "settings/keys.h"
 
@@ -26,11 +27,7 @@ constexpr LocalTicks kNextDayWakeTicks = LocalTicks{200} << 32;
 
 constexpr std::string_view kSalaFile = "sala.wav";
 
-std::string withMinutes(const char* format, std::int32_t minutes) {
-    char text[128];
-    std::snprintf(text, sizeof text, format, static_cast<int>(minutes));
-    return text;
-}
+std::string withMinutes(const char* format, std::int32_t minutes) { return fmt::sprintf(format, minutes); }
 
 std::int32_t timeOf(const engine::VakitTimes& times, VakitType type) {
     return times[static_cast<std::size_t>(type)];
@@ -88,11 +85,8 @@ std::string ikindiWarning(std::int32_t reminderMinutes) {
 std::string religiousDayNotice(std::string_view dayName) { return "Yarın  " + std::string(dayName) + " !"; }
 
 std::string tipText(VakitType type, std::int32_t minutesLeft) {
-    char text[96];
-    const std::string name(engine::vakitNames[static_cast<std::size_t>(type)]);
-    std::snprintf(text, sizeof text, "%s vaktine kalan süre =  %d:%02d", name.c_str(), minutesLeft / 60,
-                  minutesLeft % 60);
-    return text;
+    return fmt::format("{} vaktine kalan süre =  {}:{:02}", engine::vakitNames[static_cast<std::size_t>(type)],
+                       minutesLeft / 60, minutesLeft % 60);
 }
 
 Scheduler::Scheduler(engine::Engine& engine, const settings::Settings& settings, SchedulerClock& clock,
@@ -108,6 +102,11 @@ void Scheduler::onTick() {
 }
 
 void Scheduler::onTimeChange() { triggers.tickCountdown = 0; }
+
+void Scheduler::onCalculationChanged() {
+    triggers.pendingUpdate = kPendingRecompute;
+    triggers.tickCountdown = 0;
+}
 
 void Scheduler::onResume() {
     triggers.pendingUpdate = kPendingResume;
@@ -150,9 +149,7 @@ void Scheduler::alignDate() {
     engine_.setDate(static_cast<std::int16_t>(day + 1), month, year);  // tomorrow
     const std::string_view tomorrow = engine_.religiousDay();
     if (!tomorrow.empty()) {
-        char today[16];
-        std::snprintf(today, sizeof today, "%02u/%02u/%04u", static_cast<unsigned>(day), static_cast<unsigned>(month),
-                      static_cast<unsigned>(year));
+        const std::string today = fmt::format("{:02}/{:02}/{:04}", day, month, year);
         if (memory_.lastNoticeDate() != today) {
             const std::string notice = religiousDayNotice(tomorrow);
             memory_.rememberNoticeDate(today);

@@ -97,6 +97,13 @@ struct VakitRoles {
 };
 const VakitRoles& vakitRoles(engine::VakitType type);
 
+// The two counters a change elsewhere raises, so that the next one-second
+// tick recomputes the day or refreshes every view.
+struct SchedulerTriggers {
+    std::int32_t tickCountdown = 0;  // ticks before the next pass; 0 = at the next tick
+    std::int32_t pendingUpdate = 0;  // 2 = recompute today's times
+};
+
 class Scheduler {
 public:
     Scheduler(engine::Engine& engine, const settings::Settings& settings, SchedulerClock& clock,
@@ -111,11 +118,16 @@ public:
     // The display changed or the machine resumed: refresh everything and
     // redraw the wallpaper at the next tick.
     void onResume();
+    // The calculation settings changed: today's times are computed again
+    // at the next tick.
+    void onCalculationChanged();
+    // The options changed: a pass at the next tick.
+    void onOptionsChanged() { triggers.tickCountdown = 0; }
 
     // ---- state other parts read or set ----
     ClockTime clockTime;
     bool realTimeClock = true;               // clockTime follows the PC clock
-    settings::SchedulerTriggers triggers;    // tickCountdown, pendingUpdate
+    SchedulerTriggers triggers;
     engine::VakitTimes todayTimes{};         // today's times by VakitType (Sabah unused)
     std::int32_t earliestEventMinute = 1440; // first timed sound event of the day
     std::int32_t nextEventMinute = 1440;     // next timed sound event still to come

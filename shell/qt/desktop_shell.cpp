@@ -188,8 +188,9 @@ void DesktopShell::replaySavedChoices() {
     if (ezanSound.empty()) dispatch(command::kManual);  // a first run
     if (ezanSound == keys::kNo) dispatch(command::kEzanSound);
 
-    settings::loadCalculationParameters(ini_, settings_, engine_, scheduler_->triggers);
-    settings::loadOptions(ini_, settings_, services_.autostart, scheduler_->triggers);
+    settings::loadCalculationParameters(ini_, settings_, engine_);
+    settings::loadOptions(ini_, settings_, services_.autostart);
+    scheduler_->onCalculationChanged();
     settings::loadEzanFiles(ini_, settings_);
 
     const std::int32_t mode = ini_.readInt(keys::kOptionsSection, keys::kMessageMode, kMessageModeBox);
@@ -315,11 +316,11 @@ void DesktopShell::writeReport(int id) {
     OpenerViewer viewer(services_.opener);
     std::optional<std::string> failure;
     if (id == command::kReligiousDays) {
-        failure = reports::writeReligiousDaysReport(engine_, now.year, scheduler_->triggers, file, viewer);
+        failure = reports::writeReligiousDaysReport(engine_, now.year, file, viewer);
     } else {
         const auto span = id == command::kMonthlyTimetable ? reports::TimetableSpan::Month : reports::TimetableSpan::Year;
         failure = reports::writeTimetableReport(engine_, settings_, services_.clock.systemZone(), now.year, now.month,
-                                                span, scheduler_->triggers, file, viewer);
+                                                span, file, viewer);
     }
     if (failure) showError(qs(*failure));
 }

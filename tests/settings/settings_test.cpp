@@ -21,7 +21,6 @@ using test::TempFolder;
 
 struct Loaded {
     Settings settings;
-    SchedulerTriggers triggers{-1, 0};
     engine::Engine engine;
 };
 
@@ -29,8 +28,8 @@ struct Loaded {
 std::unique_ptr<Loaded> loadAll(const IniFile& file, const TempFolder& folder) {
     auto loaded = std::make_unique<Loaded>();
     const platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
-    loadCalculationParameters(file, loaded->settings, loaded->engine, loaded->triggers);
-    loadOptions(file, loaded->settings, autostart, loaded->triggers);
+    loadCalculationParameters(file, loaded->settings, loaded->engine);
+    loadOptions(file, loaded->settings, autostart);
     loadEzanFiles(file, loaded->settings);
     return loaded;
 }
@@ -64,10 +63,8 @@ TEST(SettingsLoad, NoFileGivesEveryDefault) {
     EXPECT_EQ(s.ezanFiles[4], "ezan.wav");
     // The record's own initial values are the same defaults.
     EXPECT_EQ(s.temkin, Settings{}.temkin);
-    // The engine received them, and the scheduler was asked for a fresh day.
+    // The engine received them.
     EXPECT_EQ(loaded->engine.parameters.mode, 4);
-    EXPECT_EQ(loaded->triggers.pendingUpdate, 2);
-    EXPECT_EQ(loaded->triggers.tickCountdown, 0);
 }
 
 TEST(SettingsLoad, StoredFormsOfAnglesFlagsAndTemkins) {
@@ -95,15 +92,14 @@ TEST(SettingsSave, AnglesCreptOneHundredthOnEverySave) {
     TempFolder folder;
     IniFile file(folder.write("orvanta.ini", "[Hesap Paramatreleri]\nYatsı Açısı=-1699\n"));
     engine::Engine engine;
-    SchedulerTriggers triggers;
     Settings settings;
     for (int save = 0; save < 3; ++save) {
-        loadCalculationParameters(file, settings, engine, triggers);
-        ASSERT_TRUE(saveCalculationParameters(file, settings, engine, triggers));
+        loadCalculationParameters(file, settings, engine);
+        ASSERT_TRUE(saveCalculationParameters(file, settings, engine));
     }
     EXPECT_EQ(file.readInt(keys::kCalculationSection, keys::kYatsiAngle, 0), -1699);
     settings.imsakAngle = -18.56f;  // rounds to -1856 (truncated, it was -1855)
-    ASSERT_TRUE(saveCalculationParameters(file, settings, engine, triggers));
+    ASSERT_TRUE(saveCalculationParameters(file, settings, engine));
     EXPECT_EQ(file.readInt(keys::kCalculationSection, keys::kImsakAngle, 0), -1856);
     EXPECT_EQ(engine.parameters.imsakAngle, -18.56f);
     EXPECT_EQ(file.readString(keys::kCalculationSection, "AKŞAM temkini", "", 8), "2");
@@ -143,10 +139,9 @@ Settings everyKeyChanged() {
 
 void saveAll(IniFile& file, const Settings& settings, const TempFolder& folder) {
     engine::Engine engine;
-    SchedulerTriggers triggers;
     platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
-    ASSERT_TRUE(saveCalculationParameters(file, settings, engine, triggers));
-    ASSERT_TRUE(saveOptions(file, settings, autostart, triggers));
+    ASSERT_TRUE(saveCalculationParameters(file, settings, engine));
+    ASSERT_TRUE(saveOptions(file, settings, autostart));
 }
 
 // Saving what was loaded writes the same file again: no key is lost or
@@ -236,7 +231,7 @@ TEST(SettingsSave, RelayDeviceNamedByPathSurvivesASaveAndMediaPausingIsOffOnlyBy
     EXPECT_TRUE(hasRelay(loaded->settings));
     EXPECT_TRUE(loaded->settings.pauseMediaPlayers);  // only the exact word turns it off
     platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
-    ASSERT_TRUE(saveOptions(file, loaded->settings, autostart, loaded->triggers));
+    ASSERT_TRUE(saveOptions(file, loaded->settings, autostart));
     EXPECT_EQ(file.readString(keys::kOptionsSection, keys::kRelayComPort, "", 64), "/dev/ttyUSB0");
 
     file.writeString(keys::kOptionsSection, keys::kPauseMedia, "Hayır");
@@ -260,14 +255,13 @@ TEST(SettingsSave, KilledMidSaveLeavesTheOldOrTheNewFile) {
         if (child == 0) {
             for (int i = 0;; ++i) {
                 engine::Engine engine;
-                SchedulerTriggers triggers;
                 platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
                 const Settings& next = i % 2 == 0 ? second : first;
                 // Both groups in one replacement each: a file between the
                 // two saves holds one group of each setting, which is why
                 // the check below compares per group.
-                (void)saveCalculationParameters(file, next, engine, triggers);
-                (void)saveOptions(file, next, autostart, triggers);
+                (void)saveCalculationParameters(file, next, engine);
+                (void)saveOptions(file, next, autostart);
             }
         }
         usleep(static_cast<useconds_t>(std::uniform_int_distribution<int>(200, 20000)(random)));

@@ -46,7 +46,8 @@ protected:
         clock.set(when);
         log.ikindiAtAsrSani = settings.ikindiAtAsrSani;
         scheduler = std::make_unique<Scheduler>(engine, settings, clock, log, memory);
-        settings::applyCalculationParameters(settings, engine, scheduler->triggers);
+        settings::applyCalculationParameters(settings, engine);
+        scheduler->onCalculationChanged();
     }
 
     std::vector<std::string> runDay(const ClockTime& day) {
@@ -300,7 +301,8 @@ TEST_F(SchedulerRun, NestedPassesNeitherLoseNorRepeatEvents) {
     Scheduler nested(engine, settings, clock, boxed, memory);
     boxed.scheduler = &nested;
     boxed.clock = &clock;
-    settings::applyCalculationParameters(settings, engine, nested.triggers);
+    settings::applyCalculationParameters(settings, engine);
+    nested.onCalculationChanged();
     // Run until the clock has passed the day's end: the boxes take some of
     // the day's seconds inside them.
     while (clock.now() < toLocalTicks(at(2014, 1, 1, 23, 59, 59))) runSeconds(nested, clock, 1), clock.advanceSeconds(1);
@@ -323,8 +325,7 @@ TEST_F(SchedulerRun, YearSoakEveryEzanOnceAtItsMinute) {
     start(at(2025, 1, 1));
     scheduler->flags.wakeOn = true;
     engine::Engine reference;
-    settings::SchedulerTriggers ignored;
-    settings::applyCalculationParameters(settings, reference, ignored);
+    settings::applyCalculationParameters(settings, reference);
     reference.setPlace(4101, 2897, 180);
     for (int dayIndex = 0; dayIndex < 365; ++dayIndex) {
         log.clear();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <fmt/format.h>
 
 #include "engine/engine.h"
 #include "platform/linux/system_zone.h"
@@ -32,9 +33,7 @@ std::string echoed(std::string_view value) {
         if (byte == '\n') {
             shown += "\\n";
         } else if (byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            shown += escaped;
+            shown += fmt::format("\\x{:02X}", byte);
         } else {
             shown += static_cast<char>(byte);
         }
@@ -74,9 +73,7 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 }
 
 std::string rangeText(double min, double max) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%g..%g", min, max);
-    return buffer;
+    return fmt::format("{}..{}", min, max);
 }
 
 // Two decimal digits at text[pos], or -1.
@@ -186,8 +183,7 @@ std::optional<settings::Settings> iniSettings(const Options& options) {
     settings::readCalculationParameters(*document, loaded);
     settings::readOptions(*document, loaded);
     settings::readEzanFiles(*document, loaded);
-    settings::SchedulerTriggers triggers;
-    settings::applyCalculationParameters(loaded, engine::sharedEngine(), triggers);
+    settings::applyCalculationParameters(loaded, engine::sharedEngine());
     return loaded;
 }
 
@@ -241,16 +237,6 @@ CivilDate nextDay(CivilDate date) {
     return date;
 }
 
-std::string formatDate(const CivilDate& date) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return buffer;
-}
-
-std::string formatClock(int minutesAfterMidnight) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d:%02d", minutesAfterMidnight / 60, minutesAfterMidnight % 60);
-    return buffer;
-}
+std::string formatDate(const CivilDate& date) { return fmt::format("{:04}-{:02}-{:02}", date.year, date.month, date.day); }
 
 }  // namespace orvanta::cli

@@ -91,7 +91,6 @@ DayRange dayRangeOptions(const Options& options);
 int daysInMonth(int year, int month);
 CivilDate nextDay(CivilDate date);
 std::string formatDate(const CivilDate& date);
-std::string formatClock(int minutesAfterMidnight);
 
 // Calls visit(date) for each day of the range in order, with the engine's
 // date set to it.

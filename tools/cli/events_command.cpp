@@ -38,7 +38,8 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
     log.ikindiAtAsrSani = loaded.ikindiAtAsrSani;
     shell::InMemoryNoticeMemory memory;
     shell::Scheduler scheduler(engine, loaded, clock, log, memory);
-    settings::applyCalculationParameters(loaded, engine, scheduler.triggers);
+    settings::applyCalculationParameters(loaded, engine);
+    scheduler.onCalculationChanged();
     scheduler.flags.ezanSoundOn = true;
     scheduler.flags.wakeOn = true;
 

@@ -183,8 +183,13 @@ std::optional<settings::Settings> iniSettings(const Options& options) {
     settings::readCalculationParameters(*document, loaded);
     settings::readOptions(*document, loaded);
     settings::readEzanFiles(*document, loaded);
-    settings::applyCalculationParameters(loaded, engine::sharedEngine());
     return loaded;
+}
+
+engine::Engine engineFor(const settings::Settings& settings) {
+    engine::Engine engine;
+    settings::applyCalculationParameters(settings, engine);
+    return engine;
 }
 
 PlaceOptions placeOptions(const Options& options, const std::optional<settings::Settings>& ini,

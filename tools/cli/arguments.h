@@ -63,9 +63,13 @@ std::time_t localNoon(const CivilDate& date);
 std::string echoed(std::string_view value);
 
 // The settings of the file named by --ini (every group, held to their
-// ranges, the calculation handed to the program's engine), or nothing
-// without --ini. A file that cannot be read is a UsageError.
+// ranges), or nothing without --ini. A file that cannot be read is a
+// UsageError.
 std::optional<settings::Settings> iniSettings(const Options& options);
+
+// An engine of the command's own with the calculation of the settings
+// (temkins, angles, mode); each command computes on its own engine.
+engine::Engine engineFor(const settings::Settings& settings);
 
 // The place and clock offset of --lat, --lon and --offset; each one absent
 // is taken from the settings file of --ini (the offset as the scheduler

@@ -26,7 +26,7 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
 
     // The settings as the program loads them; the file is only read.
     settings::Settings loaded = *ini;
-    engine::Engine& engine = engine::sharedEngine();
+    engine::Engine engine = engineFor(loaded);
 
     shell::ClockTime midnight;
     midnight.year = static_cast<std::uint16_t>(date.year);
@@ -38,7 +38,6 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
     log.ikindiAtAsrSani = loaded.ikindiAtAsrSani;
     shell::InMemoryNoticeMemory memory;
     shell::Scheduler scheduler(engine, loaded, clock, log, memory);
-    settings::applyCalculationParameters(loaded, engine);
     scheduler.onCalculationChanged();
     scheduler.flags.ezanSoundOn = true;
     scheduler.flags.wakeOn = true;

@@ -27,7 +27,7 @@ int runReport(std::span<const std::string> args, std::ostream& out) {
     // program's engine holds today when the user asks for a report.
     const CivilDate first{year, month, 1};
     const settings::SystemZone zone = platform::systemZoneAt(localNoon(first));
-    engine::Engine& engine = engine::sharedEngine();
+    engine::Engine engine = engineFor(*ini);
     engine.setDate(1, static_cast<std::int16_t>(month), static_cast<std::int16_t>(year));
     engine.setPlace(static_cast<std::int16_t>(ini->latitude), static_cast<std::int16_t>(ini->longitude),
                     static_cast<std::int16_t>(settings::clockOffsetMinutes(*ini, zone)));

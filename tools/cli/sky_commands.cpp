@@ -11,8 +11,10 @@ namespace orvanta::cli {
 
 namespace {
 
-engine::Engine& engineAtPlace(const PlaceOptions& place) {
-    engine::Engine& engine = engine::sharedEngine();
+// The command's own engine, with the calculation of the settings file (or
+// the defaults), at the place.
+engine::Engine engineAtPlace(const PlaceOptions& place, const std::optional<settings::Settings>& ini) {
+    engine::Engine engine = engineFor(ini.value_or(settings::Settings{}));
     engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);
     return engine;
 }
@@ -27,7 +29,7 @@ std::pair<std::int16_t, std::int16_t> clockOption(const Options& options, std::s
     const int hour = shaped ? (raw[0] - '0') * 10 + (raw[1] - '0') : -1;
     const int minute = shaped ? (raw[3] - '0') * 10 + (raw[4] - '0') : -1;
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
-        throw UsageError("--" + std::string(name) + ": '" + raw + "' is not a time of day of the form HH:MM");
+        throw UsageError("--" + std::string(name) + ": " + echoed(raw) + " is not a time of day of the form HH:MM");
     }
     return {static_cast<std::int16_t>(hour), static_cast<std::int16_t>(minute)};
 }
@@ -39,7 +41,7 @@ int runHijri(std::span<const std::string> args, std::ostream& out) {
     const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
     const PlaceOptions place = placeOptions(options, ini, range.first);
-    engine::Engine& engine = engineAtPlace(place);
+    engine::Engine engine = engineAtPlace(place, ini);
     forEachDay(engine, range, [&](const CivilDate& date) {
         const std::string_view religious = engine.religiousDay();
         const std::int32_t day = engine.computeHijri();
@@ -57,7 +59,7 @@ int runSky(std::span<const std::string> args, std::ostream& out) {
     const CivilDate date = options.date("date");
     const PlaceOptions place = placeOptions(options, ini, date);
     const auto [hour, minute] = clockOption(options, "time");
-    engine::Engine& engine = engineAtPlace(place);
+    engine::Engine engine = engineAtPlace(place, ini);
     engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
                    static_cast<std::int16_t>(date.year));
     engine.setTimeOfDay(hour, minute);

@@ -43,7 +43,7 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
         std::copy(list.begin(), list.end(), temkin.begin());
     }
 
-    engine::Engine& engine = engine::sharedEngine();
+    engine::Engine engine;
     engine.setTemkin(temkin);
     engine.setAnglesAndMode(imsak, yatsi, mode);
     engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);

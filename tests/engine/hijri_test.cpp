@@ -125,11 +125,4 @@ TEST(Hijri, CacheSurvivesTheTimeOfDayButNotTheDate) {
     EXPECT_EQ(e.hijriYear(), 1435);
 }
 
-TEST(Hijri, MonthNames) {
-    EXPECT_EQ(hijriMonthName(0), "");
-    EXPECT_EQ(hijriMonthName(1), "Muharrem");
-    EXPECT_EQ(hijriMonthName(8), "Şaban");
-    EXPECT_EQ(hijriMonthName(12), "Zilhicce");
-}
-
 }  // namespace

@@ -84,13 +84,9 @@ TEST(IniWrite, CreatesTheFileAndKeepsOtherLines) {
     EXPECT_FALSE(std::filesystem::exists(folder / "new.ini.tmp"));
 }
 
-TEST(IniEncoding, WindowsFileIsReadAsTurkishCodePage) {
-    TempFolder folder;
-    // "Şehir Adı=İçel" and "Ülke Adı=Türkiye" as the Windows program wrote them.
-    const IniFile file(folder.write("w.ini", "[Hesap Paramatreleri]\r\n\xDE" "ehir Ad\xFD=\xDD\xE7" "el\r\n"
-                                             "\xDClke Ad\xFD=T\xFCrkiye\r\n"));
-    EXPECT_EQ(file.readString("Hesap Paramatreleri", "Şehir Adı", "???", 16), "İçel");
-    EXPECT_EQ(file.readString("Hesap Paramatreleri", "Ülke Adı", "???", 16), "Türkiye");
+// The whole-file decoding is pinned by the settings test of a Windows
+// program's file; here the code page's corners and the UTF-8 check.
+TEST(IniEncoding, CodePageCornersAndOverlongUtf8) {
     EXPECT_EQ(windows1254ToUtf8("\xD0\xF0\xFE\x80"), "Ğğş€");
     EXPECT_FALSE(isValidUtf8("\xC0\xAF"));  // overlong "/"
     EXPECT_TRUE(isValidUtf8("Yatsı Açısı"));

@@ -24,6 +24,7 @@
 #include "platform/linux/qt/mpris_players.h"
 #include "platform/linux/qt/qt_file_dialogs.h"
 #include "platform/linux/qt/single_instance.h"
+#include "platform/linux/qt/timedated_clock.h"
 #include "platform/linux/qt/sleep_watch.h"
 #include "platform/linux/qt/x11_hot_key.h"
 #include "platform/linux/rtc_wake_alarm.h"
@@ -113,6 +114,7 @@ int main(int argc, char** argv) {
     platform::DesktopNotifications notifier;
     platform::XdgAutostart autostart = platform::XdgAutostart::forCurrentUser(environment.executable);
     shell::MediaSoundOutput sound;
+    platform::TimedatedClock clockSetter;
     platform::SerialBreakLine relay;
     platform::MprisPlayers mediaPlayers;
     platform::QtFileDialogs files;
@@ -120,7 +122,8 @@ int main(int argc, char** argv) {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) hotKey = std::make_unique<platform::X11HotKey>();
 
     shell::DesktopShell desktop({settings::programFolder(environment), dataFolders(environment.executable)},
-                                {clock, opener, wakeAlarm, notifier, autostart, sound, relay, mediaPlayers, files, hotKey.get()},
+                                {clock, opener, wakeAlarm, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
+                                 hotKey.get()},
                                 engine::sharedEngine(),
                                 {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS)});
     QObject::connect(&desktop, &shell::DesktopShell::finished, &application, &QApplication::quit);

@@ -93,7 +93,8 @@ DesktopShell::DesktopShell(ShellFolders folders, ShellServices services, engine:
       scheduler_(std::make_unique<Scheduler>(engine_, settings_, services_.clock, static_cast<SchedulerEffects&>(*this),
                                              noticeMemory_)),
       menu_(TrayMenu::builtInTable()),
-      soundPlayer_(services_.sound, services_.opener, services_.relay, services_.mediaPlayers) {
+      soundPlayer_(services_.sound, services_.opener, services_.relay, services_.mediaPlayers),
+      internetTime_(services_.clockSetter) {
     connect(&soundPlayer_, &SoundPlayer::failed, this, &DesktopShell::reportSoundError);
     connect(&menu_, &TrayMenu::commandChosen, this, &DesktopShell::dispatch);
     connect(&strip_, &TimeStrip::menuRequested, this, [this](const QPoint& at) { menu_.menu()->popup(at); });
@@ -273,6 +274,7 @@ void DesktopShell::dispatch(int id) {
             case command::kManual: openDocument(kManualFile); break;
             case command::kArticle: openDocument(kArticleFile); break;
             case command::kAbout: runGreyed(id, [this] { openAbout(); }); break;
+            case command::kInternetTime: checkInternetTime(false); break;
             case command::kMp3Converter: runGreyed(id, [this] { media::runMp3Converter(services_.files); }); break;
             case command::kExit: shutdown(); break;
             // The panel, the charts, the wallpaper, the settings dialogs,
@@ -350,6 +352,20 @@ void DesktopShell::chooseEzanFile(int slot) {
         const settings::SaveResult saved = settings::saveEzanFile(ini_, settings_, slot, chosen);
         if (!saved) showError(qs(saved.message));
     });
+}
+
+// The entry is greyed while a check runs; a check asked for meanwhile (the
+// hourly one inside the interactive one's wait) is skipped.
+void DesktopShell::checkInternetTime(bool silent) {
+    if (internetTime_.busy()) return;
+    runGreyed(command::kInternetTime, [this, silent] {
+        const nettime::TimeServerList servers = nettime::readTimeServers(ini_.read());
+        if (internetTime_.run(servers, silent) && !shutDown_) scheduler_->onTimeChange();
+    });
+}
+
+void DesktopShell::queryTimeServersSilently() {
+    if (!shutDown_) checkInternetTime(true);
 }
 
 void DesktopShell::listenEzan(int slot) { playSound(settings_.ezanFiles[static_cast<std::size_t>(slot)]); }
@@ -479,6 +495,7 @@ void DesktopShell::shutdown() {
     tickTimer_.stop();
     singleClickTimer_.stop();
     soundPlayer_.release();
+    internetTime_.cancel();
     windows_.closeEarlier();
     // Every dialog still open ends its wait, so the start-up or command
     // that opened it returns and the program can end.

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "nettime/qt/internet_time.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "shell/notice_memory.h"
@@ -27,6 +28,7 @@
 #include "shell/scheduler.h"
 
 namespace orvanta::platform {
+class ClockSetter;
 class DesktopOpener;
 class FileChooser;
 class HotKey;
@@ -45,6 +47,7 @@ namespace command {
 inline constexpr int kMonthlyTimetable = 1028;
 inline constexpr int kYearlyTimetable = 1029;
 inline constexpr int kReligiousDays = 1030;
+inline constexpr int kInternetTime = 1040;
 inline constexpr int kEzanSound = 1041;
 inline constexpr int kMessageNone = 1042;  // 1042 + message mode
 inline constexpr int kWallpaperMoon = 1045;
@@ -71,6 +74,7 @@ struct ShellServices {
     platform::SerialBreak& relay;
     platform::MediaPlayers& mediaPlayers;
     platform::FileChooser& files;
+    platform::ClockSetter& clockSetter;
     platform::HotKey* hotKey = nullptr;  // none where keys cannot be grabbed
 };
 
@@ -119,6 +123,7 @@ public:
     TrayMenu& menu() { return menu_; }
     TimeStrip& strip() { return strip_; }
     EventWindows& eventWindows() { return windows_; }
+    nettime::InternetTime& internetTime() { return internetTime_; }
     QSystemTrayIcon& trayIcon() { return tray_; }
     const settings::Settings& settings() const { return settings_; }
     const QIcon& icon() const { return icon_; }
@@ -140,7 +145,7 @@ private:
     WakeResult armWake(LocalTicks when) override;
     void cancelWake() override;
     void setMenuEntryEnabled(int command, bool enabled) override;
-    void queryTimeServersSilently() override {}
+    void queryTimeServersSilently() override;
     void renderWallpaper() override {}
     void refreshPanel() override {}
     void redrawChart(int) override {}
@@ -165,6 +170,7 @@ private:
     void openAbout();
     void chooseEzanFile(int slot);
     void listenEzan(int slot);
+    void checkInternetTime(bool silent);
 
     std::optional<std::filesystem::path> findFile(const std::filesystem::path& name) const;
 
@@ -181,6 +187,7 @@ private:
     TimeStrip strip_;
     EventWindows windows_;
     SoundPlayer soundPlayer_;
+    nettime::InternetTime internetTime_;
     int soundErrorPauseMs_ = 5000;
     QSystemTrayIcon tray_;
     QIcon icon_;

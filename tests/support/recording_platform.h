@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock_setter.h"
 #include "platform/desktop_opener.h"
 #include "platform/media_players.h"
 #include "platform/notifier.h"
@@ -50,6 +51,17 @@ struct MemoryAutostart : settings::AutostartSetting {
         return true;
     }
     bool on = false;
+};
+
+struct RecordingClockSetter : platform::ClockSetter {
+    platform::ClockSetResult shiftBy(std::int64_t seconds, bool mayAskUser) override {
+        shifts.push_back(seconds);
+        asked.push_back(mayAskUser);
+        return answer;
+    }
+    std::vector<std::int64_t> shifts;
+    std::vector<bool> asked;
+    platform::ClockSetResult answer{true, {}};
 };
 
 // The relay and the media players write into one log shared with the

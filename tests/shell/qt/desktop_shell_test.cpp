@@ -65,7 +65,8 @@ protected:
         clock.set(when);
         shell = std::make_unique<DesktopShell>(
             ShellFolders{folder.path(), {ORVANTA_RESOURCES_DIR}},
-            ShellServices{clock, opener, wake, notifier, autostart, sound, relay, mediaPlayers, files, nullptr},
+            ShellServices{clock, opener, wake, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
+                          nullptr},
             engine::sharedEngine());
         shell->setSoundErrorPauseMs(0);
         QObject::connect(shell.get(), &DesktopShell::finished, [this] { ++finished; });
@@ -93,6 +94,7 @@ protected:
     test::RecordingSerialBreak relay{effects};
     test::RecordingMediaPlayers mediaPlayers{effects};
     test::ScriptedFileChooser files;
+    test::RecordingClockSetter clockSetter;
     std::unique_ptr<DesktopShell> shell;
     int finished = 0;
 };

@@ -1,0 +1,89 @@
+#include "nettime/time_check.h"
+
+#include <fmt/format.h>
+#include <fmt/printf.h>
+
+#include <algorithm>
+#include <charconv>
+#include <ctime>
+
+#include "settings/keys.h"
+#include "settings/settings.h"
+
+namespace orvanta::nettime {
+
+namespace keys = settings::keys;
+
+namespace {
+
+constexpr int kDefaultMaxHost = 99;
+constexpr int kMostHosts = 1000;
+constexpr int kDefaultHostTimeoutMs = 2000;
+// The Windows program kept the wait in a signed 16-bit field.
+constexpr int kLongestHostTimeoutMs = 32767;
+constexpr std::uint16_t kTimeProtocolPort = 37;
+constexpr std::uint16_t kSntpPort = 123;
+constexpr std::string_view kSntpPrefix = "ntp:";
+
+}  // namespace
+
+std::optional<TimeServer> parseServerEntry(int index, std::string_view entry) {
+    TimeServer server;
+    server.index = index;
+    server.entry = std::string(entry);
+    if (entry.starts_with(kSntpPrefix)) {
+        entry.remove_prefix(kSntpPrefix.size());
+        server.protocol = TimeProtocol::Sntp;
+        server.port = kSntpPort;
+    }
+    if (const std::size_t colon = entry.rfind(':'); colon != std::string_view::npos) {
+        const std::string_view digits = entry.substr(colon + 1);
+        unsigned port = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), port);
+        if (error != std::errc{} || end != digits.data() + digits.size() || port == 0 || port > 65535) {
+            return std::nullopt;
+        }
+        server.port = static_cast<std::uint16_t>(port);
+        entry = entry.substr(0, colon);
+    }
+    if (entry.empty()) return std::nullopt;
+    server.host = std::string(entry);
+    return server;
+}
+
+TimeServerList readTimeServers(const settings::IniDocument& document) {
+    const std::string_view section = keys::kTimeServersSection;
+    TimeServerList list;
+    list.hostTimeoutMs =
+        std::clamp(document.readInt(section, keys::kHostTimeout, kDefaultHostTimeoutMs), 0, kLongestHostTimeoutMs);
+    const int maxHost = std::clamp(document.readInt(section, keys::kMaxHost, kDefaultMaxHost), 0, kMostHosts);
+    for (int index = 0; index < maxHost; ++index) {
+        const std::string entry = document.readString(section, keys::hostKey(index), "", settings::kPathBuffer);
+        if (auto server = parseServerEntry(index, entry)) list.servers.push_back(std::move(*server));
+    }
+    return list;
+}
+
+CivilTime localCivilTime(std::int64_t unixSeconds) {
+    const auto seconds = static_cast<std::time_t>(unixSeconds);
+    // One thread asks the time: the shared result of localtime is safe here.
+    const std::tm local = *std::localtime(&seconds);
+    return CivilTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::string resultText(const CivilTime& server, const CivilTime& pc, std::int64_t driftSeconds) {
+    std::string text = fmt::sprintf("Internet Saati :  %02d/%02d/%04d     %02d:%02d:%02d\n", server.day, server.month,
+                                    server.year, server.hour, server.minute, server.second);
+    text += fmt::sprintf("PC'nizin Saati :  %02d/%02d/%04d     %02d:%02d:%02d\n", pc.day, pc.month, pc.year, pc.hour,
+                         pc.minute, pc.second);
+    if (driftSeconds == 0) return text + "\nPC'nizin saati  düzeltme gerektirmiyor...\n";
+    return text + fmt::sprintf("\nPC'nizin saati  %d saniye kaymış !\nDüzeltmek ister misiniz ?\n", driftSeconds);
+}
+
+std::string serverCaption(std::string_view address) { return fmt::format("Sunucu Adresi : {}", address); }
+
+std::string clockNotSetText(std::string_view reason) {
+    return fmt::format("Bilgisayarın saati ayarlanamadı:\n{}", reason);
+}
+
+}  // namespace orvanta::nettime

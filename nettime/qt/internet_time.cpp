@@ -2,10 +2,12 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHostAddress>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include "platform/clock_setter.h"
@@ -25,10 +27,15 @@ bool udpAvailable() {
 }
 
 // The drift is applied at a second boundary, so the sub-second part of the
-// clock is kept as the server's whole seconds were read.
+// clock is kept as the server's whole seconds were read. The wait runs the
+// event loop instead of spinning.
 void waitForNextSecond() {
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    while (QDateTime::currentSecsSinceEpoch() == now) {
+    const qint64 second = QDateTime::currentSecsSinceEpoch();
+    while (QDateTime::currentSecsSinceEpoch() == second) {
+        QEventLoop wait;
+        QTimer::singleShot(static_cast<int>(1000 - QDateTime::currentMSecsSinceEpoch() % 1000), Qt::PreciseTimer, &wait,
+                           &QEventLoop::quit);
+        wait.exec();
     }
 }
 

@@ -101,9 +101,13 @@ bool InternetTime::run(const TimeServerList& servers, bool silent) {
     return correct(drift, false);
 }
 
-bool InternetTime::correct(std::int64_t driftSeconds, bool silent) {
+platform::ClockSetResult correctClockBy(platform::ClockSetter& clock, std::int64_t driftSeconds, bool mayAskUser) {
     waitForNextSecond();
-    const platform::ClockSetResult result = clock_.shiftBy(-driftSeconds, !silent);
+    return clock.shiftBy(-driftSeconds, mayAskUser);
+}
+
+bool InternetTime::correct(std::int64_t driftSeconds, bool silent) {
+    const platform::ClockSetResult result = correctClockBy(clock_, driftSeconds, !silent);
     if (!result.set && !silent) QMessageBox::warning(nullptr, qs(kCaption), qs(clockNotSetText(result.reason)));
     return result.set;
 }

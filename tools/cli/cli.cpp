@@ -34,6 +34,10 @@ constexpr const char* kUsage =
     "  report monthly|yearly|religious --ini FILE --year Y [--month M]\n"
     "      the month's timetable with its sun and moon tables (monthly, needs\n"
     "      --month), the year's timetable, or the year's religious days.\n"
+    "  timecheck --ini FILE [--set]\n"
+    "      asks the time servers of the settings file as the program does and\n"
+    "      prints SERVER ADDRESS drift=+N s (the PC's lead); with --set the clock\n"
+    "      is corrected. Exit 3 when no server answered.\n"
     "  mp3wav SOURCE.mp3 DEST.wav\n"
     "      wraps an MP3 file (starting with a frame header) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
@@ -54,6 +58,9 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"mp3wav", runMp3Wav},
         {"events", runEvents},
         {"report", runReport},
+#ifdef ORVANTA_HAVE_TIMECHECK
+        {"timecheck", runTimecheck},
+#endif
     };
     return table;
 }
@@ -83,7 +90,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         return status;
     } catch (const CommandFailure& failure) {
         err << failure.what();
-        return kExitFailure;
+        return failure.status();
     } catch (const UsageError& error) {
         err << "orvanta-cli " << args[0] << ": " << error.what() << '\n';
         return kExitUsage;

@@ -14,10 +14,15 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
 // A command that could not do its work: what() is printed on standard error
-// as it is, and the status is kExitFailure.
+// as it is, and the status is kExitFailure unless another is given.
 class CommandFailure : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CommandFailure(const std::string& message, int status = kExitFailure)
+        : std::runtime_error(message), status_(status) {}
+    int status() const { return status_; }
+
+private:
+    int status_;
 };
 
 // Runs one command line (without the program name). Results go to out; a
@@ -34,5 +39,8 @@ int runPlace(std::span<const std::string> args, std::ostream& out);
 int runMp3Wav(std::span<const std::string> args, std::ostream& out);
 int runEvents(std::span<const std::string> args, std::ostream& out);
 int runReport(std::span<const std::string> args, std::ostream& out);
+// Exit status of timecheck when no server answered.
+inline constexpr int kExitNoAnswer = 3;
+int runTimecheck(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -1,15 +1,13 @@
 #include "nettime/qt/internet_time.h"
 
 #include <QCloseEvent>
-#include <QDateTime>
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHostAddress>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 #include <QUdpSocket>
 
+#include "nettime/qt/clock_correction.h"
 #include "platform/clock_setter.h"
 
 namespace orvanta::nettime {
@@ -24,19 +22,6 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static
 bool udpAvailable() {
     QUdpSocket probe;
     return probe.bind(QHostAddress::AnyIPv4, 0);
-}
-
-// The drift is applied at a second boundary, so the sub-second part of the
-// clock is kept as the server's whole seconds were read. The wait runs the
-// event loop instead of spinning.
-void waitForNextSecond() {
-    const qint64 second = QDateTime::currentSecsSinceEpoch();
-    while (QDateTime::currentSecsSinceEpoch() == second) {
-        QEventLoop wait;
-        QTimer::singleShot(static_cast<int>(1000 - QDateTime::currentMSecsSinceEpoch() % 1000), Qt::PreciseTimer, &wait,
-                           &QEventLoop::quit);
-        wait.exec();
-    }
 }
 
 }  // namespace
@@ -99,11 +84,6 @@ bool InternetTime::run(const TimeServerList& servers, bool silent) {
         return false;
     }
     return correct(drift, false);
-}
-
-platform::ClockSetResult correctClockBy(platform::ClockSetter& clock, std::int64_t driftSeconds, bool mayAskUser) {
-    waitForNextSecond();
-    return clock.shiftBy(-driftSeconds, mayAskUser);
 }
 
 bool InternetTime::correct(std::int64_t driftSeconds, bool silent) {

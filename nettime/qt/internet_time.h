@@ -14,13 +14,11 @@
 
 class QLabel;
 
-#include "platform/clock_setter.h"
+namespace orvanta::platform {
+class ClockSetter;
+}
 
 namespace orvanta::nettime {
-
-// Sets the clock back by the drift (the PC's lead on the server) at the
-// next second boundary, waiting without freezing the program.
-platform::ClockSetResult correctClockBy(platform::ClockSetter& clock, std::int64_t driftSeconds, bool mayAskUser);
 
 // The progress strip: a window holding the server's name; closing it asks
 // to stop.

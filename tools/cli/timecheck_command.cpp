@@ -6,7 +6,8 @@
 
 #include <fmt/format.h>
 
-#include "nettime/qt/internet_time.h"
+#include "nettime/qt/clock_correction.h"
+#include "nettime/qt/time_server_client.h"
 #include "platform/linux/qt/timedated_clock.h"
 #include "settings/ini_file.h"
 #include "tools/cli/arguments.h"

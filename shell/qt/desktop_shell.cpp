@@ -14,6 +14,8 @@
 #include "settings/keys.h"
 #include "settings/program_folder.h"
 #include "shell/messages.h"
+#include "settings/qt/tally_dialog.h"
+#include "settings/text_encoding.h"
 #include "shell/qt/about_dialog.h"
 #include "media/qt/converter_dialogue.h"
 #include "platform/file_chooser.h"
@@ -26,7 +28,6 @@ namespace {
 
 constexpr int kBalloonTimeoutMs = 33333;
 constexpr int kTrayRecheckMs = 10'000;
-constexpr int kTallyCount = 5;
 constexpr int kMessageModeBox = 2;
 constexpr int kMessageModeBalloon = 1;
 constexpr char kManualFile[] = "orvanta.html";
@@ -179,10 +180,9 @@ void DesktopShell::replaySavedChoices() {
     if (ini_.readString(keys::kOptionsSection, keys::kWake, "", settings::kPathBuffer) == keys::kYes) {
         dispatch(command::kWake);
     }
-    for (int counter = 1; counter <= kTallyCount; ++counter) {
-        const std::string name = ini_.readString(keys::kOptionsSection, keys::tallyNameKey(counter),
-                                                 "Çetele-" + std::to_string(counter), settings::kPathBuffer);
-        menu_.setText(command::kTallyFirst + counter - 1, qs(name));
+    const settings::IniDocument document = ini_.read();
+    for (int counter = 1; counter <= settings::kTallyCount; ++counter) {
+        menu_.setText(command::kTallyFirst + counter - 1, qs(settings::readTally(document, counter).name));
     }
     menu_.setChecked(command::kEzanSound, scheduler_->flags.ezanSoundOn);
     const std::string ezanSound = ini_.readString(keys::kOptionsSection, keys::kEzanSala, "", settings::kPathBuffer);
@@ -264,6 +264,8 @@ void DesktopShell::dispatch(int id) {
         chooseEzanFile(id - command::kChooseEzanFirst);
     } else if (id >= command::kListenEzanFirst && id < command::kListenEzanFirst + settings::kEzanSlotCount) {
         listenEzan(id - command::kListenEzanFirst);
+    } else if (id >= command::kTallyFirst && id < command::kTallyFirst + settings::kTallyCount) {
+        runGreyed(id, [this, id] { openTally(id - command::kTallyFirst + 1); });
     } else {
         switch (id) {
             case command::kMonthlyTimetable:
@@ -352,6 +354,20 @@ void DesktopShell::chooseEzanFile(int slot) {
         const settings::SaveResult saved = settings::saveEzanFile(ini_, settings_, slot, chosen);
         if (!saved) showError(qs(saved.message));
     });
+}
+
+// The counter's name is its menu caption; "Kapat" saves the three keys and
+// renames the entry.
+void DesktopShell::openTally(int counter) {
+    const int id = command::kTallyFirst + counter - 1;
+    settings::Tally tally = settings::readTally(ini_.read(), counter);
+    tally.name = menu_.action(id)->text().toStdString();
+    settings::TallyDialog dialog(tally);
+    if (dialog.exec() != QDialog::Accepted || shutDown_) return;
+    const settings::Tally saved = dialog.fields();
+    menu_.setText(id, qs(settings::utf8Prefix(saved.name, settings::kTallyNameCharacters)));
+    const settings::SaveResult result = settings::saveTally(ini_, counter, saved);
+    if (!result) showError(qs(result.message));
 }
 
 // The entry is greyed while a check runs; a check asked for meanwhile (the

@@ -171,6 +171,7 @@ private:
     void chooseEzanFile(int slot);
     void listenEzan(int slot);
     void checkInternetTime(bool silent);
+    void openTally(int counter);
 
     std::optional<std::filesystem::path> findFile(const std::filesystem::path& name) const;
 

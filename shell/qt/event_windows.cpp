@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "shell/messages.h"
-#include "shell/qt/controls.h"
+#include "settings/qt/controls.h"
 #include "ui_remind_dialog.h"
 
 namespace orvanta::shell {
@@ -34,7 +34,7 @@ public:
         : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
         ui_.setupUi(this);
         setWindowModality(Qt::ApplicationModal);
-        attachTooltip(this, 1, QString::fromUtf8(kReminderButtonTooltip.data()));
+        settings::attachTooltip(this, 1, QString::fromUtf8(kReminderButtonTooltip.data()));
         ui_.message->setText(text);
         ui_.doneButton->setText(buttonText);
         connect(ui_.doneButton, &QPushButton::clicked, this, [this, onButton] {

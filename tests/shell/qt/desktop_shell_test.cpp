@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -17,7 +18,7 @@
 
 #include "settings/ini_file.h"
 #include "settings/keys.h"
-#include "shell/qt/controls.h"
+#include "settings/qt/controls.h"
 #include "shell/qt/sound_output.h"
 #include "shell/simulated_clock.h"
 #include "tests/support/modal_answer.h"
@@ -54,7 +55,7 @@ constexpr char kPlace[] = "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat 
 
 QString modalText(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) return box->text();
-    QWidget* label = findControl(modal, 1104);
+    QWidget* label = settings::findControl(modal, 1104);
     return label ? static_cast<QLabel*>(label)->text() : QString();
 }
 
@@ -348,13 +349,52 @@ TEST_F(DesktopShellTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
     EXPECT_EQ(shell->settings().ezanFiles[2], "/home/u/Müzik/ikindi.wav");
 }
 
+TEST_F(DesktopShellTest, TallyAddsRenamesSavesAndRefusesAnOverflow) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nÇetele-3 Değeri=10\nÇetele-3 Eklenecek=-3\n");
+    auto text = [](QWidget* dialog, int id) { return static_cast<QLineEdit*>(settings::findControl(dialog, id))->text(); };
+    auto click = [](QWidget* dialog, int id) { static_cast<QPushButton*>(settings::findControl(dialog, id))->click(); };
+    QStringList seen;
+    bool greyed = false;
+    test::ModalAnswer first([&](QWidget* dialog) {
+        greyed = !shell->menu().action(1064)->isEnabled();
+        seen << text(dialog, 1117) << text(dialog, 1118) << text(dialog, 1119);
+        QTest::keyClick(dialog, Qt::Key_Escape);  // does nothing
+        static_cast<QLineEdit*>(settings::findControl(dialog, 1117))->setText(QStringLiteral("Kaza namazı"));
+        click(dialog, 6);
+        click(dialog, 6);
+        seen << text(dialog, 1118);
+        click(dialog, 1);
+    });
+    shell->dispatch(1064);
+    EXPECT_EQ(seen, (QStringList{"Çetele-3", "10", "-3", "4"}));
+    EXPECT_TRUE(greyed && shell->menu().action(1064)->isEnabled());
+    EXPECT_EQ(shell->menu().action(1064)->text(), QStringLiteral("Kaza namazı"));
+    EXPECT_EQ(saved("Çetele-3 Değeri"), "4");
+    EXPECT_EQ(saved("Çetele-3 Eklenecek"), "-3");
+
+    shell.reset();
+    start("");
+    EXPECT_EQ(shell->menu().action(1064)->text(), QStringLiteral("Kaza namazı"));
+    bool refused = false;
+    test::ModalAnswer second([&](QWidget* dialog) {
+        static_cast<QLineEdit*>(settings::findControl(dialog, 1118))->setText(QStringLiteral("2147483647"));
+        static_cast<QLineEdit*>(settings::findControl(dialog, 1119))->setText(QStringLiteral("1"));
+        click(dialog, 6);
+        refused = !settings::findControl(dialog, 6)->isEnabled() && text(dialog, 1118) == QStringLiteral("2147483647");
+        click(dialog, 1);
+    });
+    shell->dispatch(1064);
+    EXPECT_TRUE(refused) << "the sum would wrap: refused with the failure signal";
+    EXPECT_EQ(saved("Çetele-3 Değeri"), "2147483647");
+}
+
 TEST(HelpBalloons, BreakAtNewlinesAndWrapAt333Pixels) {
     const QFontMetrics metrics(QApplication::font());
-    EXPECT_EQ(wrapTooltipText("bir\niki\nüç", metrics, kTooltipWidthPixels).count('\n'), 2);
+    EXPECT_EQ(settings::wrapTooltipText("bir\niki\nüç", metrics, settings::kTooltipWidthPixels).count('\n'), 2);
     const QString longText = QString("Enlem derecesini giriniz ").repeated(8);
-    const QStringList lines = wrapTooltipText(longText, metrics, kTooltipWidthPixels).split('\n');
+    const QStringList lines = settings::wrapTooltipText(longText, metrics, settings::kTooltipWidthPixels).split('\n');
     EXPECT_GT(lines.size(), 1);
-    for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), kTooltipWidthPixels);
+    for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), settings::kTooltipWidthPixels);
     EXPECT_EQ(lines.join(' ').simplified(), longText.simplified());
 }
 

@@ -7,7 +7,7 @@
 class QFontMetrics;
 class QWidget;
 
-namespace orvanta::shell {
+namespace orvanta::settings {
 
 inline constexpr char kControlIdProperty[] = "controlId";
 // Help balloons wrap at this width, in pixels.
@@ -21,8 +21,14 @@ QWidget* findControl(const QWidget* dialog, int id);
 // always starts a new line.
 QString wrapTooltipText(const QString& text, const QFontMetrics& metrics, int widthPixels);
 
+// The failure signal of a dialog's check: the control is greyed, the
+// desktop beeps, and the control comes back after kFailureSignalMs. No
+// message: the user sees which button refused. The program goes on.
+inline constexpr int kFailureSignalMs = 333;
+void signalFailure(QWidget* control);
+
 // Gives the control `id` of `dialog` its help balloon. Nothing happens when
 // the dialog has no such control. Attaching again replaces the text.
 void attachTooltip(QWidget* dialog, int id, const QString& text);
 
-}  // namespace orvanta::shell
+}  // namespace orvanta::settings

@@ -1,11 +1,13 @@
-#include "shell/qt/controls.h"
+#include "settings/qt/controls.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QTimer>
 #include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
-namespace orvanta::shell {
+namespace orvanta::settings {
 
 QWidget* findControl(const QWidget* dialog, int id) {
     const auto children = dialog->findChildren<QWidget*>();
@@ -54,4 +56,10 @@ void attachTooltip(QWidget* dialog, int id, const QString& text) {
     control->setToolTip(wrapTooltipText(text, QFontMetrics(QToolTip::font()), kTooltipWidthPixels));
 }
 
-}  // namespace orvanta::shell
+void signalFailure(QWidget* control) {
+    control->setEnabled(false);
+    QApplication::beep();
+    QTimer::singleShot(kFailureSignalMs, control, [control] { control->setEnabled(true); });
+}
+
+}  // namespace orvanta::settings

@@ -1,0 +1,59 @@
+#include "settings/qt/tally_dialog.h"
+
+#include <QKeyEvent>
+
+#include "settings/ini_file.h"
+#include "settings/qt/controls.h"
+#include "ui_tally_dialog.h"
+
+namespace orvanta::settings {
+
+namespace {
+
+// Help balloons, in the order they are attached.
+const std::pair<int, const char*> kHelp[] = {
+    {1117, "Çetele adını belirleyebilirsiniz."},
+    {1118, "Başlangıç (mevcut) değeri girin."},
+    {1119, "Artırma değeri girin.\nSayacı eksiltmek için eksi değer girmelisiniz."},
+    {6, "Sayacın mevcut değerine artırma değerini ekler."},
+    {1, "Sayacın mevcut değerini INI dosyasına kaydeder."},
+};
+
+std::int32_t fieldNumber(const QWidget* edit) {
+    return parseProfileInt(static_cast<const QLineEdit*>(edit)->text().toStdString());
+}
+
+}  // namespace
+
+TallyDialog::TallyDialog(const Tally& tally, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TallyDlg>()) {
+    ui_->setupUi(this);
+    for (const auto& [id, text] : kHelp) attachTooltip(this, id, QString::fromUtf8(text));
+    ui_->nameEdit->setText(QString::fromStdString(tally.name));
+    ui_->valueEdit->setText(QString::number(tally.value));
+    ui_->incrementEdit->setText(QString::number(tally.increment));
+    connect(ui_->addButton, &QPushButton::clicked, this, &TallyDialog::add);
+    connect(ui_->closeButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TallyDialog::~TallyDialog() = default;
+
+Tally TallyDialog::fields() const {
+    return Tally{ui_->nameEdit->text().toStdString(), fieldNumber(ui_->valueEdit), fieldNumber(ui_->incrementEdit)};
+}
+
+void TallyDialog::add() {
+    const auto sum = addIncrement(fieldNumber(ui_->valueEdit), fieldNumber(ui_->incrementEdit));
+    if (!sum) {
+        signalFailure(ui_->addButton);
+        return;
+    }
+    ui_->valueEdit->setText(QString::number(*sum));
+}
+
+void TallyDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return;
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace orvanta::settings

@@ -3,7 +3,6 @@
 // scheduler) waited meanwhile, as the counter longest_event_gap_ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <filesystem>
@@ -42,12 +41,3 @@ void BM_DesktopWrap50MegabyteMp3(benchmark::State& state) {
 BENCHMARK(BM_DesktopWrap50MegabyteMp3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -15,6 +15,7 @@
 #include "settings/program_folder.h"
 #include "shell/messages.h"
 #include "settings/qt/tally_dialog.h"
+#include "settings/qt/vakit_panel.h"
 #include "settings/text_encoding.h"
 #include "shell/qt/about_dialog.h"
 #include "media/qt/converter_dialogue.h"
@@ -277,6 +278,7 @@ void DesktopShell::dispatch(int id) {
             case command::kArticle: openDocument(kArticleFile); break;
             case command::kAbout: runGreyed(id, [this] { openAbout(); }); break;
             case command::kInternetTime: checkInternetTime(false); break;
+            case command::kVakitPanel: runGreyed(id, [this] { openVakitPanel(); }); break;
             case command::kMp3Converter: runGreyed(id, [this] { media::runMp3Converter(services_.files); }); break;
             case command::kExit: shutdown(); break;
             // The panel, the charts, the wallpaper, the settings dialogs,
@@ -354,6 +356,23 @@ void DesktopShell::chooseEzanFile(int slot) {
         const settings::SaveResult saved = settings::saveEzanFile(ini_, settings_, slot, chosen);
         if (!saved) showError(qs(saved.message));
     });
+}
+
+// The panel shows the engine as the scheduler keeps it (today, at the
+// clock's minute) and is refilled after each pass that changed something.
+void DesktopShell::openVakitPanel() {
+    settings::VakitPanel panel([this] {
+        const ClockTime& now = scheduler_->clockTime;
+        return settings::panelTexts(engine_, settings_, scheduler_->todayTimes,
+                                    settings::PanelMoment{now.year, now.month, now.day, now.hour, now.minute});
+    });
+    panel_ = &panel;
+    panel.exec();
+    panel_ = nullptr;
+}
+
+void DesktopShell::refreshPanel() {
+    if (panel_ != nullptr) panel_->refill();
 }
 
 // The counter's name is its menu caption; "Kapat" saves the three keys and

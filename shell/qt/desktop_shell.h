@@ -38,12 +38,17 @@ class SerialBreak;
 class WakeAlarm;
 }  // namespace orvanta::platform
 
+namespace orvanta::settings {
+class VakitPanel;
+}
+
 namespace orvanta::shell {
 
 class SoundOutput;
 
 // Command ids of the tray menu.
 namespace command {
+inline constexpr int kVakitPanel = 1027;
 inline constexpr int kMonthlyTimetable = 1028;
 inline constexpr int kYearlyTimetable = 1029;
 inline constexpr int kReligiousDays = 1030;
@@ -147,7 +152,7 @@ private:
     void setMenuEntryEnabled(int command, bool enabled) override;
     void queryTimeServersSilently() override;
     void renderWallpaper() override {}
-    void refreshPanel() override {}
+    void refreshPanel() override;
     void redrawChart(int) override {}
 
     void loadIcon();
@@ -172,6 +177,7 @@ private:
     void listenEzan(int slot);
     void checkInternetTime(bool silent);
     void openTally(int counter);
+    void openVakitPanel();
 
     std::optional<std::filesystem::path> findFile(const std::filesystem::path& name) const;
 
@@ -189,6 +195,7 @@ private:
     EventWindows windows_;
     SoundPlayer soundPlayer_;
     nettime::InternetTime internetTime_;
+    settings::VakitPanel* panel_ = nullptr;  // the open "Vakitler" panel
     int soundErrorPauseMs_ = 5000;
     QSystemTrayIcon tray_;
     QIcon icon_;

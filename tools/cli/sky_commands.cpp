@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/engine.h"
+#include "settings/vakit_panel.h"
 #include "tools/cli/arguments.h"
 #include "tools/cli/cli.h"
 
@@ -64,31 +65,16 @@ int runSky(std::span<const std::string> args, std::ostream& out) {
                    static_cast<std::int16_t>(date.year));
     engine.setTimeOfDay(hour, minute);
 
-    // Asked in the order the Vakit panel asks them: the moon, sun and
-    // field caches make the order part of the result.
-    const int qibla = engine.qiblaTenths();
-    const int sunAzimuth = engine.sunAzimuthNow();
-    const int sunAltitude = engine.sunAltitudeNow();
-    const int magneticDeclination = engine.magneticDeclinationTenths(0);
-    const int modelValid = engine.context.geomagneticModelValid;
-    const int horizontalIntensity = engine.horizontalIntensityHundreds(0);
-    const int moonAzimuth = engine.moonAzimuthTenths();
-    const int moonAltitude = engine.moonAltitudeTenths();
-    const int moonElongation = engine.moonNow();
-    const int moonLatitude = engine.moonLatitudeTenths();
-    const int moonDistance = engine.moonSurfaceDistanceTenths();
-    const int sunDistance = engine.sunDistanceTenths();
-    const int sunLongitude = engine.sunLongitudeTenths();
-    const int sunDeclination = engine.sunDeclinationTenths();
-    const int noonDeviation = engine.noonDeviationTenths();
-    const std::string_view message = engine::moonSkyMessage(moonElongation, moonLatitude, sunAltitude, moonAltitude);
-
-    out << "sun_azimuth=" << sunAzimuth << "\nsun_altitude=" << sunAltitude << "\nmoon_elongation=" << moonElongation
-        << "\nmoon_latitude=" << moonLatitude << "\nmoon_azimuth=" << moonAzimuth << "\nmoon_altitude=" << moonAltitude
-        << "\nmoon_distance=" << moonDistance << "\nsun_distance=" << sunDistance << "\nsun_longitude=" << sunLongitude
-        << "\nsun_declination=" << sunDeclination << "\nnoon_deviation=" << noonDeviation << "\nqibla=" << qibla
-        << "\nmagnetic_declination=" << magneticDeclination << "\nhorizontal_intensity=" << horizontalIntensity
-        << "\nmodel_valid=" << modelValid << "\nsky_message=" << message << '\n';
+    // The values the Vakit panel shows, from the same code.
+    const settings::SkyValues sky = settings::skyValues(engine);
+    out << "sun_azimuth=" << sky.sunAzimuth << "\nsun_altitude=" << sky.sunAltitude
+        << "\nmoon_elongation=" << sky.moonElongation << "\nmoon_latitude=" << sky.moonLatitude
+        << "\nmoon_azimuth=" << sky.moonAzimuth << "\nmoon_altitude=" << sky.moonAltitude
+        << "\nmoon_distance=" << sky.moonDistance << "\nsun_distance=" << sky.sunDistance
+        << "\nsun_longitude=" << sky.sunLongitude << "\nsun_declination=" << sky.sunDeclination
+        << "\nnoon_deviation=" << sky.noonDeviation << "\nqibla=" << sky.qibla
+        << "\nmagnetic_declination=" << sky.magneticDeclination << "\nhorizontal_intensity=" << sky.horizontalIntensity
+        << "\nmodel_valid=" << (sky.modelValid ? 1 : 0) << "\nsky_message=" << sky.skyMessage << '\n';
     return kExitOk;
 }
 

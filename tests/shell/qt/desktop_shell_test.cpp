@@ -388,6 +388,24 @@ TEST_F(DesktopShellTest, TallyAddsRenamesSavesAndRefusesAnOverflow) {
     EXPECT_EQ(saved("Çetele-3 Değeri"), "2147483647");
 }
 
+TEST_F(DesktopShellTest, VakitPanelIsGreyedWhileOpenAndEachPassRefillsIt) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\n", at(12, 13, 58));
+    auto calendar = [](QWidget* panel) { return static_cast<QLabel*>(settings::findControl(panel, 1131))->text(); };
+    QString before, after;
+    bool greyed = false;
+    test::ModalAnswer answer([&](QWidget* panel) {
+        greyed = !shell->menu().action(1027)->isEnabled();
+        before = calendar(panel);
+        runSeconds(3);  // 12:14: the minute's pass refills the open panel
+        after = calendar(panel);
+        static_cast<QPushButton*>(settings::findControl(panel, 1))->click();
+    });
+    shell->dispatch(1027);
+    EXPECT_TRUE(greyed && shell->menu().action(1027)->isEnabled());
+    EXPECT_TRUE(before.startsWith(QStringLiteral("1 Ocak 2014  Çar  12:13"))) << before.toStdString();
+    EXPECT_TRUE(after.startsWith(QStringLiteral("1 Ocak 2014  Çar  12:14"))) << after.toStdString();
+}
+
 TEST(HelpBalloons, BreakAtNewlinesAndWrapAt333Pixels) {
     const QFontMetrics metrics(QApplication::font());
     EXPECT_EQ(settings::wrapTooltipText("bir\niki\nüç", metrics, settings::kTooltipWidthPixels).count('\n'), 2);

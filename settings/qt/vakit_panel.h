@@ -1,0 +1,42 @@
+// The "Vakitler" panel (VakitDlg): the day's ten times, the calendar and,
+// expanded, the qibla, sun, moon and field values. It shows what the
+// engine holds; each refill asks its source again (the scheduler refills
+// it after every pass that changed something). It never changes settings.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+#include "settings/vakit_panel.h"
+
+namespace Ui {
+class VakitDlg;
+}
+
+namespace orvanta::settings {
+
+class VakitPanel : public QDialog {
+    Q_OBJECT
+public:
+    explicit VakitPanel(std::function<PanelTexts()> source, QWidget* parent = nullptr);
+    ~VakitPanel() override;
+
+    // Asks the source and fills every field, in the compact or expanded form.
+    void refill();
+    // The form survives closing and reopening (not saved).
+    static bool expanded() { return expanded_; }
+
+protected:
+    // Esc does nothing: only "Tamam" (or Enter) closes the panel.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void toggleForm();
+
+    std::unique_ptr<Ui::VakitDlg> ui_;
+    std::function<PanelTexts()> source_;
+    static bool expanded_;
+};
+
+}  // namespace orvanta::settings

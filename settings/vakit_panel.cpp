@@ -1,0 +1,87 @@
+#include "settings/vakit_panel.h"
+
+#include <fmt/printf.h>
+
+#include <cstdlib>
+
+namespace orvanta::settings {
+
+namespace {
+
+// First control id of the ten times (İmsak .. Yatsı), in order.
+constexpr int kFirstTimeField = 1120;
+
+std::string degrees(std::int32_t tenths) { return fmt::sprintf("%5.1f°", tenths * 0.1); }
+
+}  // namespace
+
+SkyValues skyValues(engine::Engine& engine) {
+    SkyValues sky;
+    sky.qibla = engine.qiblaTenths();
+    sky.sunAzimuth = engine.sunAzimuthNow();
+    sky.sunAltitude = engine.sunAltitudeNow();
+    sky.magneticDeclination = engine.magneticDeclinationTenths(0);
+    sky.modelValid = engine.context.geomagneticModelValid == 1;
+    sky.horizontalIntensity = engine.horizontalIntensityHundreds(0);
+    sky.moonAzimuth = engine.moonAzimuthTenths();
+    sky.moonAltitude = engine.moonAltitudeTenths();
+    sky.moonElongation = engine.moonNow();
+    sky.moonLatitude = engine.moonLatitudeTenths();
+    sky.moonDistance = engine.moonSurfaceDistanceTenths();
+    sky.sunDistance = engine.sunDistanceTenths();
+    sky.sunLongitude = engine.sunLongitudeTenths();
+    sky.sunDeclination = engine.sunDeclinationTenths();
+    sky.noonDeviation = engine.noonDeviationTenths();
+    sky.skyMessage = engine::moonSkyMessage(sky.moonElongation, sky.moonLatitude, sky.sunAltitude, sky.moonAltitude);
+    return sky;
+}
+
+std::string panelTitle(const Settings& settings, std::int32_t clockOffsetMinutes) {
+    return fmt::sprintf("%s / %s  (%5.2f°%c, %5.2f°%c, %+5.2f)", settings.placeName, settings.countryName,
+                        std::abs(settings.latitude) * 0.01, settings.latitude >= 0 ? 'K' : 'G',
+                        std::abs(settings.longitude) * 0.01, settings.longitude >= 0 ? 'D' : 'B',
+                        clockOffsetMinutes / 60.0);
+}
+
+std::string calendarText(engine::Engine& engine, const PanelMoment& moment) {
+    // The religious name first, then the Hijri year, month and day.
+    const std::string_view religious = engine.religiousDay();
+    const std::int32_t hijriYear = engine.hijriYear();
+    const std::int32_t hijriMonth = engine.hijriMonth();
+    const std::int32_t hijriDay = engine.computeHijri();
+    return fmt::sprintf("%d %s %4d  %s  %02d:%02d\n%s%d %s %4d\n%s", moment.day, engine::monthName(moment.month),
+                        moment.year, engine::weekdayShortName(engine.weekday()), moment.hour, moment.minute,
+                        religious.empty() ? "\n" : "", hijriDay, engine::hijriMonthName(hijriMonth), hijriYear,
+                        religious);
+}
+
+PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const engine::VakitTimes& today,
+                      const PanelMoment& moment) {
+    PanelTexts texts;
+    texts.title = panelTitle(settings, engine.context.clockOffset);
+    for (int k = 0; k < engine::kComputedVakits; ++k) {
+        const int minutes = today[static_cast<std::size_t>(k + 1)];
+        texts.fields.emplace_back(kFirstTimeField + k, fmt::sprintf("%02d:%02d", minutes / 60, minutes % 60));
+    }
+    texts.fields.emplace_back(1131, calendarText(engine, moment));
+    const SkyValues sky = skyValues(engine);
+    texts.fields.emplace_back(1132, degrees(sky.qibla));
+    texts.fields.emplace_back(1133, degrees(sky.sunAzimuth));
+    texts.fields.emplace_back(1134, degrees(sky.sunAltitude));
+    texts.fields.emplace_back(1144, degrees(sky.magneticDeclination));
+    texts.declinationEnabled = sky.modelValid;
+    texts.fields.emplace_back(1145, fmt::sprintf("%5.1f µT", sky.horizontalIntensity * 0.1));
+    texts.fields.emplace_back(1142, degrees(sky.moonAzimuth));
+    texts.fields.emplace_back(1143, degrees(sky.moonAltitude));
+    texts.fields.emplace_back(1140, degrees(sky.moonElongation));
+    texts.fields.emplace_back(1141, degrees(sky.moonLatitude));
+    texts.fields.emplace_back(1139, fmt::sprintf("%5.1f Mm", sky.moonDistance * 0.1));
+    texts.fields.emplace_back(1135, fmt::sprintf("%5.1f Gm", sky.sunDistance * 0.1));
+    texts.fields.emplace_back(1136, degrees(sky.sunLongitude));
+    texts.fields.emplace_back(1137, degrees(sky.sunDeclination));
+    texts.fields.emplace_back(1138, fmt::sprintf("%5.1f'", sky.noonDeviation * 0.1));
+    texts.fields.emplace_back(1146, std::string(sky.skyMessage));
+    return texts;
+}
+
+}  // namespace orvanta::settings

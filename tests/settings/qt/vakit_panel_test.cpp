@@ -1,0 +1,138 @@
+// The Vakit panel on the offscreen platform: every field equals what
+// orvanta-cli prints for the same place and moment (İstanbul on the eclipse
+// morning of 2014, a southern place on a religious day, a place north of
+// 60° at midsummer), the two forms, and the greyed declination.
+#include "settings/qt/vakit_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <cstdio>
+#include <map>
+#include <sstream>
+
+#include "settings/qt/controls.h"
+
+namespace orvanta::settings {
+namespace {
+
+struct Moment {
+    const char* latitude;
+    const char* longitude;
+    const char* offset;
+    int year, month, day, hour, minute;
+};
+
+std::string cli(const std::string& arguments) {
+    FILE* pipe = ::popen((std::string(ORVANTA_CLI_PATH) + " " + arguments).c_str(), "r");
+    std::string out;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    ::pclose(pipe);
+    return out;
+}
+
+// An engine set up as orvanta-cli sets up its own (the default calculation).
+engine::Engine engineAt(const Moment& m) {
+    engine::Engine engine;
+    engine.setPlace(static_cast<std::int16_t>(std::lround(std::atof(m.latitude) * 100)),
+                    static_cast<std::int16_t>(std::lround(std::atof(m.longitude) * 100)),
+                    static_cast<std::int16_t>(std::atoi(m.offset)));
+    engine.setDate(static_cast<std::int16_t>(m.day), static_cast<std::int16_t>(m.month), static_cast<std::int16_t>(m.year));
+    return engine;
+}
+
+QString field(const QWidget& panel, int id) { return static_cast<QLabel*>(findControl(&panel, id))->text(); }
+
+TEST(VakitPanel, EveryFieldIsWhatTheCommandLinePrints) {
+    const Moment moments[] = {{"41.01", "28.97", "180", 2014, 4, 29, 9, 3},
+                              {"-33.45", "-70.67", "-180", 2014, 10, 4, 8, 30},
+                              {"60.17", "24.94", "180", 2014, 6, 21, 12, 0}};
+    for (const Moment& m : moments) {
+        engine::Engine engine = engineAt(m);
+        const auto day = engine.computeDay();
+        engine::VakitTimes times{};
+        std::copy(day.begin(), day.end(), times.begin() + 1);
+        engine.setTimeOfDay(static_cast<std::int16_t>(m.hour), static_cast<std::int16_t>(m.minute));
+        VakitPanel panel([&] { return panelTexts(engine, Settings{}, times, {m.year, m.month, m.day, m.hour, m.minute}); });
+
+        const std::string place = std::string("--lat ") + m.latitude + " --lon " + m.longitude + " --offset " + m.offset;
+        const std::string date = QString::asprintf(" --date %04d-%02d-%02d", m.year, m.month, m.day).toStdString();
+        std::istringstream timesLine(cli("times " + place + date));
+        std::string token;
+        timesLine >> token;  // the date
+        for (int id = 1120; timesLine >> token; ++id) EXPECT_EQ(field(panel, id).toStdString(), token) << id;
+        std::map<std::string, double> sky;
+        std::istringstream skyLines(cli("sky " + place + date + QString::asprintf(" --time %02d:%02d", m.hour, m.minute).toStdString()));
+        std::string skyMessage;
+        for (std::string line; std::getline(skyLines, line);) {
+            const auto equals = line.find('=');
+            if (line.substr(0, equals) == "sky_message") skyMessage = line.substr(equals + 1);
+            else sky[line.substr(0, equals)] = std::atof(line.c_str() + equals + 1);
+        }
+        const std::pair<int, const char*> degrees[] = {
+            {1132, "qibla"}, {1133, "sun_azimuth"}, {1134, "sun_altitude"}, {1144, "magnetic_declination"},
+            {1142, "moon_azimuth"}, {1143, "moon_altitude"}, {1140, "moon_elongation"}, {1141, "moon_latitude"},
+            {1136, "sun_longitude"}, {1137, "sun_declination"}};
+        for (const auto& [id, key] : degrees) {
+            EXPECT_EQ(field(panel, id), QString::asprintf("%5.1f°", sky[key] * 0.1)) << key;
+        }
+        EXPECT_EQ(field(panel, 1145), QString::asprintf("%5.1f µT", sky["horizontal_intensity"] * 0.1));
+        EXPECT_EQ(field(panel, 1139), QString::asprintf("%5.1f Mm", sky["moon_distance"] * 0.1));
+        EXPECT_EQ(field(panel, 1135), QString::asprintf("%5.1f Gm", sky["sun_distance"] * 0.1));
+        EXPECT_EQ(field(panel, 1138), QString::asprintf("%5.1f'", sky["noon_deviation"] * 0.1));
+        EXPECT_EQ(field(panel, 1146).toStdString(), skyMessage);
+        EXPECT_EQ(findControl(&panel, 1144)->isEnabled(), sky["model_valid"] == 1);
+        // The calendar's Hijri line and religious name are those of hijri.
+        const std::string hijri = cli("hijri " + place + date);
+        const std::string hijriDate = hijri.substr(11, hijri.find_first_of("|\n") - 11);
+        EXPECT_NE(field(panel, 1131).toStdString().find(hijriDate.substr(0, hijriDate.find_last_not_of(' ') + 1)),
+                  std::string::npos);
+        if (hijri.find(" | ") != std::string::npos) {
+            EXPECT_TRUE(field(panel, 1131).endsWith(QString::fromStdString(hijri.substr(hijri.find(" | ") + 3)).trimmed()));
+        }
+    }
+}
+
+TEST(VakitPanel, TogglingRefillsAndTheFormOutlivesThePanel) {
+    int fills = 0;
+    engine::Engine engine;
+    engine.setPlace(4101, 2897, 180);
+    engine.setDate(1, 1, 2031);  // past the field model: the declination greyed
+    const auto source = [&] {
+        ++fills;
+        return panelTexts(engine, Settings{}, engine::VakitTimes{}, {2031, 1, 1, 12, 0});
+    };
+    {
+        VakitPanel panel(source);
+        auto* toggle = static_cast<QPushButton*>(findControl(&panel, 1130));
+        EXPECT_EQ(toggle->text(), QStringLiteral(">>"));
+        EXPECT_FALSE(findControl(&panel, 1144)->isEnabled());
+        const int compactWidth = panel.sizeHint().width();
+        toggle->click();
+        EXPECT_EQ(toggle->text(), QStringLiteral("<<"));
+        EXPECT_GT(panel.sizeHint().width(), compactWidth);
+        toggle->click();
+        EXPECT_EQ(toggle->text(), QStringLiteral(">>"));
+        EXPECT_EQ(fills, 3);
+        toggle->click();
+    }
+    VakitPanel reopened(source);
+    EXPECT_EQ(static_cast<QPushButton*>(findControl(&reopened, 1130))->text(), QStringLiteral("<<"));
+    // No label is cut, in the expanded form and (toggled) the compact one;
+    // the suite runs again at 150 % scale.
+    for (int form = 0; form < 2; ++form) {
+        reopened.show();
+        QTest::qWait(50);
+        for (const QLabel* label : reopened.findChildren<QLabel*>()) {
+            if (label->isVisible()) EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString() << " " << label->text().toStdString();
+        }
+        static_cast<QPushButton*>(findControl(&reopened, 1130))->click();
+    }
+}
+
+}  // namespace
+}  // namespace orvanta::settings

@@ -236,6 +236,13 @@ SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting
     return result;
 }
 
+void applyDiyanetPreset(Settings& settings) {
+    settings.temkin = {0, -6, 10, 0, 3, 4, 4, 0, 6, 0};
+    settings.imsakAngle = -18.0f;
+    settings.yatsiAngle = -17.0f;
+    settings.calcMode = 4;
+}
+
 bool hasRelay(const Settings& settings) { return settings.relayComPort != 0 || !settings.relayDevicePath.empty(); }
 
 engine::VakitType ezanSlotType(int slot, bool ikindiAtAsrSani) {

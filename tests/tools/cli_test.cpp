@@ -76,6 +76,17 @@ TEST(CliTimes, PlaceModeAnglesAndTemkinReachTheEngine) {
               engineLine(6000, 2500, 180, "2014-06-21", -1600, 0, nines));
 }
 
+TEST(CliPreset, DiyanetValuesAndOptionsBesideThemWin) {
+    EXPECT_EQ(runInProcess(istanbul("2014-01-01", {"--preset", "diyanet"})).out,
+              runInProcess(istanbul("2014-01-01", {"--temkin", "0,-6,10,0,3,4,4,0,6,0"})).out);
+    EXPECT_EQ(runInProcess(istanbul("2014-01-01", {"--preset", "diyanet", "--mode", "0"})).out,
+              runInProcess(istanbul("2014-01-01", {"--mode", "0"})).out)
+        << "mode 0 ignores every temkin: the explicit mode won";
+    const CliRun unknown = runInProcess(istanbul("2014-01-01", {"--preset", "mekke"}));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("--preset"), std::string::npos);
+}
+
 TEST(CliTimes, ConsecutiveDaysAcrossMonthAndYearEnds) {
     const CliRun run = runInProcess(istanbul("2015-12-30", {"--days", "64"}));
     ASSERT_EQ(run.status, 0);

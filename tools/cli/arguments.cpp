@@ -186,6 +186,14 @@ std::optional<settings::Settings> iniSettings(const Options& options) {
     return loaded;
 }
 
+settings::Settings withPreset(const Options& options, settings::Settings settings) {
+    if (!options.has("preset")) return settings;
+    const std::string& preset = options.text("preset");
+    if (preset != "diyanet") fail("preset", echoed(preset) + " is not a preset (diyanet)");
+    settings::applyDiyanetPreset(settings);
+    return settings;
+}
+
 engine::Engine engineFor(const settings::Settings& settings) {
     engine::Engine engine;
     settings::applyCalculationParameters(settings, engine);

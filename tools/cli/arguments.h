@@ -67,6 +67,10 @@ std::string echoed(std::string_view value);
 // UsageError.
 std::optional<settings::Settings> iniSettings(const Options& options);
 
+// The settings with --preset applied when given ("diyanet": the values of
+// applyDiyanetPreset); options given beside it still win.
+settings::Settings withPreset(const Options& options, settings::Settings settings);
+
 // An engine of the command's own with the calculation of the settings
 // (temkins, angles, mode); each command computes on its own engine.
 engine::Engine engineFor(const settings::Settings& settings);

@@ -15,7 +15,7 @@ constexpr const char* kUsage =
     "\n"
     "commands:\n"
     "  times --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N] [--mode M]\n"
-    "        [--imsak-angle DEG] [--yatsi-angle DEG] [--temkin T1,...,T10]\n"
+    "        [--imsak-angle DEG] [--yatsi-angle DEG] [--temkin T1,...,T10] [--preset diyanet]\n"
     "      the ten daily times Imsak .. Yatsi as HH:MM, one line per day.\n"
     "      --offset is the clock's lead on UT in minutes, summer time included\n"
     "      (-720..900: zones run from UTC-12 to UTC+14, plus an hour of summer time).\n"
@@ -27,11 +27,11 @@ constexpr const char* kUsage =
     "  place --row N [--csv FILE]\n"
     "      line N of the place database as the program stores it:\n"
     "      name;country;zone minutes;latitude;longitude (hundredths of a degree).\n"
-    "  events --ini FILE --date YYYY-MM-DD\n"
+    "  events --ini FILE --date YYYY-MM-DD [--preset diyanet]\n"
     "      the day's ezans, salas, reminders, warnings and notices in firing order\n"
     "      as 'HH:MM kind detail' lines: the scheduler run over the day's 1440\n"
     "      minutes with the settings of FILE (which is only read).\n"
-    "  report monthly|yearly|religious --ini FILE --year Y [--month M]\n"
+    "  report monthly|yearly|religious --ini FILE --year Y [--month M] [--preset diyanet]\n"
     "      the month's timetable with its sun and moon tables (monthly, needs\n"
     "      --month), the year's timetable, or the year's religious days.\n"
     "  timecheck --ini FILE [--set]\n"
@@ -39,13 +39,15 @@ constexpr const char* kUsage =
     "      prints SERVER ADDRESS drift=+N s (the PC's lead); with --set the clock\n"
     "      is corrected. Exit 3 when no server answered.\n"
     "  mp3wav SOURCE.mp3 DEST.wav\n"
-    "      wraps an MP3 file (starting with a frame header) as a WAV file that\n"
+    "      wraps an MP3 file (after a leading ID3v2 tag) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
     "\n"
     "times, hijri and sky also take --ini FILE: the place, the clock offset and\n"
     "(times) the temkins, angles and mode come from that settings file; options\n"
     "given on the command line win. Without --ini, --lat, --lon and --offset are\n"
-    "required.\n";
+    "required. --preset diyanet takes the values that follow the Turkish\n"
+    "Presidency of Religious Affairs' timetables (mode 4, -18/-17 degrees,\n"
+    "temkins 0 -6 10 0 3 4 4 0 6 0); options given beside it still win.\n";
 
 using Command = std::function<int(std::span<const std::string>, std::ostream&)>;
 

@@ -19,13 +19,13 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 }  // namespace
 
 int runEvents(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"ini", "date"});
+    const Options options(args, {"ini", "date", "preset"});
     const auto ini = iniSettings(options);
     if (!ini) throw UsageError("--ini: missing option");
     const CivilDate date = options.date("date");
 
     // The settings as the program loads them; the file is only read.
-    settings::Settings loaded = *ini;
+    settings::Settings loaded = withPreset(options, *ini);
     engine::Engine engine = engineFor(loaded);
 
     shell::ClockTime midnight;

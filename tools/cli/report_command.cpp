@@ -13,13 +13,14 @@ int runReport(std::span<const std::string> args, std::ostream& out) {
     if (args.empty()) throw UsageError("expects monthly, yearly or religious");
     const std::string& kind = args[0];
     if (kind != "monthly" && kind != "yearly" && kind != "religious") {
-        throw UsageError("'" + kind + "' is not monthly, yearly or religious");
+        throw UsageError(echoed(kind) + " is not monthly, yearly or religious");
     }
     const bool monthly = kind == "monthly";
-    const Options options(args.subspan(1), monthly ? std::vector<std::string_view>{"ini", "year", "month"}
-                                                   : std::vector<std::string_view>{"ini", "year"});
-    const auto ini = iniSettings(options);
-    if (!ini) throw UsageError("--ini: missing option");
+    const Options options(args.subspan(1), monthly ? std::vector<std::string_view>{"ini", "year", "month", "preset"}
+                                                   : std::vector<std::string_view>{"ini", "year", "preset"});
+    const auto fromFile = iniSettings(options);
+    if (!fromFile) throw UsageError("--ini: missing option");
+    const std::optional<settings::Settings> ini = withPreset(options, *fromFile);
     const int year = options.integer("year", 1901, 2099);
     const int month = monthly ? options.integer("month", 1, 12) : 1;
 

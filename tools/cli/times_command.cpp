@@ -22,12 +22,12 @@ constexpr double kAngleLimitDegrees = 90.0;
 
 int runTimes(std::span<const std::string> args, std::ostream& out) {
     const Options options(args, {"ini", "lat", "lon", "offset", "date", "days", "mode", "imsak-angle",
-                                 "yatsi-angle", "temkin"});
+                                 "yatsi-angle", "temkin", "preset"});
     const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
     const PlaceOptions place = placeOptions(options, ini, range.first);
 
-    const settings::Settings base = ini.value_or(settings::Settings{});
+    const settings::Settings base = withPreset(options, ini.value_or(settings::Settings{}));
     const auto mode = static_cast<std::int16_t>(options.has("mode") ? options.integer("mode", 0, 5) : base.calcMode);
     auto angleOption = [&](std::string_view name, float fallbackDegrees) {
         return options.has(name) ? options.hundredths(name, kAngleLimitDegrees)

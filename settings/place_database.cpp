@@ -1,6 +1,7 @@
 #include "settings/place_database.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -35,22 +36,32 @@ std::vector<std::string_view> fields(std::string_view line) {
     return parts;
 }
 
-// The piece of text the n-th read of a 255-byte line buffer returns: up to
-// and including a line feed, or 254 characters, whichever comes first; and
-// n, or the number of the last piece when there are fewer.
+// The piece of text one read of a 255-byte line buffer returns from
+// position: up to and including a line feed, or 254 characters, whichever
+// comes first.
+std::string_view linePieceAt(std::string_view text, std::size_t position) {
+    const std::size_t feed = text.find('\n', position);
+    const std::size_t lineEnd = feed == std::string_view::npos ? text.size() : feed + 1;
+    return utf8Prefix(text.substr(position, lineEnd - position), kLineBufferCharacters);
+}
+
+// The n-th piece, and n, or the last piece and its number when there are
+// fewer.
 std::pair<std::optional<std::string_view>, std::int32_t> lineAtRow(std::string_view text, std::int32_t row) {
     std::optional<std::string_view> piece;
     std::size_t position = 0;
     std::int32_t read = 0;
     for (; read < row && position < text.size(); ++read) {
-        const std::size_t feed = text.find('\n', position);
-        const std::size_t lineEnd = feed == std::string_view::npos ? text.size() : feed + 1;
-        const std::string_view rest = text.substr(position, lineEnd - position);
-        const std::string_view taken = utf8Prefix(rest, kLineBufferCharacters);
-        piece = taken;
-        position += taken.size();
+        piece = linePieceAt(text, position);
+        position += piece->size();
     }
     return {piece, read};
+}
+
+std::optional<std::string> readDecodedFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    return decodeTextFile(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 }
 
 std::string_view withoutLineEnd(std::string_view text) {
@@ -119,11 +130,9 @@ PlaceRecord parsePlaceLine(std::string_view line) {
 }
 
 PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
-    const std::string text =
-        decodeTextFile(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
-    const auto [line, row] = lineAtRow(text, std::max(settings.placeRow, 1));
+    const std::optional<std::string> text = readDecodedFile(file);
+    if (!text) return {};
+    const auto [line, row] = lineAtRow(*text, std::max(settings.placeRow, 1));
     if (!line) return {};
     PlaceRecord record = parsePlaceLine(*line);
     if (!isUsablePlace(record)) return {PlaceRowStatus::Bad, row};
@@ -133,6 +142,63 @@ PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& setting
     settings.latitude = record.latitude;
     settings.longitude = record.longitude;
     return {PlaceRowStatus::Loaded, row};
+}
+
+std::vector<PlaceEntry> readPlaceList(const std::filesystem::path& file) {
+    std::vector<PlaceEntry> places;
+    const std::optional<std::string> text = readDecodedFile(file);
+    if (!text) return places;
+    std::int32_t row = 0;
+    for (std::size_t position = 0; position < text->size();) {
+        const std::string_view piece = linePieceAt(*text, position);
+        position += piece.size();
+        ++row;
+        PlaceRecord record = parsePlaceLine(piece);
+        if (!isUsablePlace(record)) continue;
+        std::string key = searchKey(record.placeName + " " + record.countryName);
+        places.push_back(PlaceEntry{row, std::move(record), std::move(key)});
+    }
+    return places;
+}
+
+std::string searchKey(std::string_view utf8Text) {
+    // Turkish and the other Latin letters of the place names, as their
+    // plain lower-case letter: "İstanbul", "ISTANBUL" and "istanbul" meet.
+    static const std::pair<std::string_view, char> kFolds[] = {
+        {"İ", 'i'}, {"ı", 'i'}, {"Ç", 'c'}, {"ç", 'c'}, {"Ğ", 'g'}, {"ğ", 'g'}, {"Ö", 'o'}, {"ö", 'o'},
+        {"Ş", 's'}, {"ş", 's'}, {"Ü", 'u'}, {"ü", 'u'}, {"Â", 'a'}, {"â", 'a'}, {"Î", 'i'}, {"î", 'i'},
+        {"Û", 'u'}, {"û", 'u'}, {"é", 'e'}, {"è", 'e'}, {"á", 'a'}, {"à", 'a'}, {"ó", 'o'}, {"ñ", 'n'},
+        {"ã", 'a'}, {"í", 'i'}, {"ú", 'u'}, {"ë", 'e'}, {"ä", 'a'}};
+    std::string key;
+    key.reserve(utf8Text.size());
+    for (std::size_t i = 0; i < utf8Text.size();) {
+        const auto byte = static_cast<unsigned char>(utf8Text[i]);
+        if (byte < 0x80) {
+            key += static_cast<char>(std::tolower(byte));
+            ++i;
+            continue;
+        }
+        bool folded = false;
+        for (const auto& [letter, plain] : kFolds) {
+            if (utf8Text.substr(i).starts_with(letter)) {
+                key += plain;
+                i += letter.size();
+                folded = true;
+                break;
+            }
+        }
+        if (!folded) key += utf8Text[i++];
+    }
+    return key;
+}
+
+std::vector<const PlaceEntry*> findPlaces(const std::vector<PlaceEntry>& places, std::string_view query) {
+    const std::string wanted = searchKey(query);
+    std::vector<const PlaceEntry*> found;
+    for (const PlaceEntry& place : places) {
+        if (place.searchKey.find(wanted) != std::string::npos) found.push_back(&place);
+    }
+    return found;
 }
 
 }  // namespace orvanta::settings

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/settings.h"
 
@@ -63,5 +64,23 @@ struct PlaceRowResult {
 // through a 255-byte buffer: a line of more than 254 characters (its line
 // feed counted) is read as several lines.
 PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings);
+
+// ---- finding a place by name ----
+struct PlaceEntry {
+    std::int32_t row = 0;  // the row loadPlaceRow reads it from
+    PlaceRecord place;
+    std::string searchKey;  // name and country as searchKey gives them
+};
+// Every usable place of the file with its row number (unusable rows are
+// left out; their numbers are skipped, not reused). Empty when the file
+// cannot be read.
+std::vector<PlaceEntry> readPlaceList(const std::filesystem::path& file);
+// Text folded for searching: lower case, the Turkish letters and the
+// accented Latin ones as their plain letter ("İ", "I", "ı" -> "i",
+// "ş" -> "s"), so that a search typed on any keyboard finds the place.
+std::string searchKey(std::string_view utf8Text);
+// The places whose name or country contains the query (folded alike), in
+// row order; an empty query finds all.
+std::vector<const PlaceEntry*> findPlaces(const std::vector<PlaceEntry>& places, std::string_view query);
 
 }  // namespace orvanta::settings

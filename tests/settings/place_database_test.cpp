@@ -123,6 +123,22 @@ TEST(PlaceRow, OverlongLineCountsAsSeveralAndWindowsBytesAreRead) {
     EXPECT_EQ(settings.placeName, std::string(15, 'x'));
 }
 
+TEST(PlaceFinder, TurkishLettersFoldAndRowsAreThoseLoadPlaceRowReads) {
+    EXPECT_EQ(searchKey("İSTANBUL Iğdır ŞANLIURFA Çorum"), "istanbul igdir sanliurfa corum");
+    TempFolder folder;
+    const auto file = folder.write("p.csv", std::string(300, 'x') + "\nA;B;3;200;1\nİzmir;Türkiye;3;38,41;27,14\n");
+    const auto list = readPlaceList(file);
+    ASSERT_EQ(list.size(), 3u);  // the two pieces of the long line and İzmir, not the bad row
+    const auto found = findPlaces(list, "IZMIR");
+    ASSERT_EQ(found.size(), 1u);
+    Settings settings;
+    settings.placeRow = found[0]->row;
+    ASSERT_EQ(loadPlaceRow(file, settings).status, PlaceRowStatus::Loaded);
+    EXPECT_EQ(settings.placeName, "İzmir");
+    EXPECT_EQ(findPlaces(list, "").size(), 3u);
+    EXPECT_EQ(found[0]->row, 4);
+}
+
 // The database that ships with the program.
 TEST(ShippedDatabase, LinesAreWholeAndProvincesComeFirst) {
     std::ifstream in(ORVANTA_PLACE_DATABASE);
@@ -157,6 +173,10 @@ TEST(ShippedDatabase, LinesAreWholeAndProvincesComeFirst) {
     settings.placeRow = 82;
     loadPlaceRow(ORVANTA_PLACE_DATABASE, settings);
     EXPECT_NE(settings.countryName, "Türkiye");
+    const auto list = readPlaceList(ORVANTA_PLACE_DATABASE);
+    EXPECT_EQ(list.size(), static_cast<std::size_t>(row));
+    EXPECT_EQ(findPlaces(list, "istanbul").front()->row, 34);
+    EXPECT_EQ(findPlaces(list, "igdir").front()->row, 76);
 }
 
 }  // namespace

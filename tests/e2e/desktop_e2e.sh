@@ -43,6 +43,9 @@ start_tray_host() {
 icon_docked() { xwininfo -tree -name panel | grep -q '("orvanta" "orvanta")'; }
 start_tray_host
 wait_for 100 xwininfo -root -tree -name panel || skip "trayer did not start"
+# trayer maps its window a moment before it owns the tray selection; a
+# program started in between finds no tray (and rightly shows the strip).
+sleep 1
 
 mkdir -p "$work/home" "$work/run"
 chmod 700 "$work/run"

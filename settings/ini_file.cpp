@@ -6,9 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
-#include <iterator>
 #include <limits>
 #include <sstream>
 #include <system_error>
@@ -209,11 +207,9 @@ std::optional<IniDocument> IniFile::tryRead() const {
     const auto status = std::filesystem::status(path_, error);
     if (status.type() == std::filesystem::file_type::not_found) return IniDocument{};
     if (error || std::filesystem::is_directory(status)) return std::nullopt;
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return IniDocument::parse(decodeTextFile(bytes));
+    const std::optional<std::string> text = readTextFile(path_);
+    if (!text) return std::nullopt;
+    return IniDocument::parse(*text);
 }
 
 IniDocument IniFile::read() const { return tryRead().value_or(IniDocument{}); }

@@ -4,8 +4,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -58,11 +56,6 @@ std::pair<std::optional<std::string_view>, std::int32_t> lineAtRow(std::string_v
     return {piece, read};
 }
 
-std::optional<std::string> readDecodedFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    return decodeTextFile(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
-}
 
 std::string_view withoutLineEnd(std::string_view text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
@@ -130,7 +123,7 @@ PlaceRecord parsePlaceLine(std::string_view line) {
 }
 
 PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings) {
-    const std::optional<std::string> text = readDecodedFile(file);
+    const std::optional<std::string> text = readTextFile(file);
     if (!text) return {};
     const auto [line, row] = lineAtRow(*text, std::max(settings.placeRow, 1));
     if (!line) return {};
@@ -146,7 +139,7 @@ PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& setting
 
 std::vector<PlaceEntry> readPlaceList(const std::filesystem::path& file) {
     std::vector<PlaceEntry> places;
-    const std::optional<std::string> text = readDecodedFile(file);
+    const std::optional<std::string> text = readTextFile(file);
     if (!text) return places;
     std::int32_t row = 0;
     for (std::size_t position = 0; position < text->size();) {

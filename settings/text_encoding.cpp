@@ -1,6 +1,8 @@
 #include "settings/text_encoding.h"
 
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <cstdint>
 
 namespace orvanta::settings {
@@ -107,6 +109,14 @@ std::string_view utf8Prefix(std::string_view text, std::size_t maxCharacters) {
         ++characters;
     }
     return text;
+}
+
+std::optional<std::string> readTextFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return decodeTextFile(bytes);
 }
 
 }  // namespace orvanta::settings

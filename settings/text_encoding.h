@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,9 @@ std::string windows1254ToUtf8(std::string_view bytes);
 // File contents as UTF-8: a leading byte-order mark is dropped; text that is
 // not valid UTF-8 is taken as Windows-1254.
 std::string decodeTextFile(std::string_view bytes);
+// A file read whole and decoded as decodeTextFile does; nothing when it
+// cannot be opened or read.
+std::optional<std::string> readTextFile(const std::filesystem::path& file);
 
 // Number of characters (code points) of valid UTF-8 text.
 std::size_t utf8Length(std::string_view text);

@@ -171,14 +171,19 @@ std::vector<std::int32_t> Options::integerList(std::string_view name, std::size_
                    " separated by commas");
 }
 
-std::optional<settings::Settings> iniSettings(const Options& options) {
+std::optional<settings::IniDocument> iniDocument(const Options& options) {
     if (!options.has("ini")) return std::nullopt;
     const std::filesystem::path path = options.text("ini");
     std::error_code error;
     // A file that cannot be read is an error, never a file of defaults.
-    const auto document =
-        std::filesystem::is_regular_file(path, error) ? settings::IniFile(path).tryRead() : std::nullopt;
+    auto document = std::filesystem::is_regular_file(path, error) ? settings::IniFile(path).tryRead() : std::nullopt;
     if (!document) fail("ini", "cannot read " + echoed(path.string()));
+    return document;
+}
+
+std::optional<settings::Settings> iniSettings(const Options& options) {
+    const auto document = iniDocument(options);
+    if (!document) return std::nullopt;
     settings::Settings loaded;
     settings::readCalculationParameters(*document, loaded);
     settings::readOptions(*document, loaded);

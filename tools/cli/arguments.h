@@ -66,6 +66,8 @@ std::string echoed(std::string_view value);
 // ranges), or nothing without --ini. A file that cannot be read is a
 // UsageError.
 std::optional<settings::Settings> iniSettings(const Options& options);
+// The file of --ini as it is, or nothing without --ini; same errors.
+std::optional<settings::IniDocument> iniDocument(const Options& options);
 
 // The settings with --preset applied when given ("diyanet": the values of
 // applyDiyanetPreset); options given beside it still win.

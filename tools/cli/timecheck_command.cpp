@@ -35,8 +35,8 @@ int runTimecheck(std::span<const std::string> args, std::ostream& out) {
     const bool set = flag != rest.end();
     if (set) rest.erase(flag);
     const Options options(rest, {"ini"});
-    if (!iniSettings(options)) throw UsageError("--ini: missing option");
-    const auto document = settings::IniFile(options.text("ini")).tryRead();
+    const auto document = iniDocument(options);
+    if (!document) throw UsageError("--ini: missing option");
     const nettime::TimeServerList servers = nettime::readTimeServers(*document);
 
     const auto application = ensureApplication();

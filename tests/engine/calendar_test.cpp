@@ -109,13 +109,6 @@ TEST(Calendar, WrapMinutesTookOnlyOneDayNegative) {
     for (const auto& [minutes, wrapped] : cases) EXPECT_EQ(wrapMinutes(minutes), wrapped) << minutes;
 }
 
-TEST(Calendar, NamesOutsideTheirTablesAreEmpty) {
-    using namespace orvanta::engine;
-    EXPECT_EQ(weekdayName(0), "");
-    EXPECT_EQ(monthName(13), "");
-    EXPECT_EQ(hijriMonthName(0), "");
-}
-
 TEST(DayContextSetters, SetPlaceStoresSinglePrecisionValues) {
     Engine e;
     e.setPlace(4101, 2897, 120);

@@ -256,24 +256,6 @@ TEST(SettingsSave, KilledMidSaveLeavesTheOldOrTheNewFile) {
     }
 }
 
-TEST(EzanSlots, SlotTwoFollowsTheAsrSaniOption) {
-    EXPECT_EQ(ezanSlotName(0, false), "SABAH");
-    EXPECT_EQ(ezanSlotName(2, false), "İKİNDİ");
-    EXPECT_EQ(ezanSlotName(2, true), "ASR-I SANİ");
-    EXPECT_EQ(ezanSlotType(2, true), engine::VakitType::AsriSani);
-    EXPECT_EQ(ezanSlotType(4, true), engine::VakitType::Yatsi);
-
-    TempFolder folder;
-    IniFile file(folder / "orvanta.ini");
-    Settings settings;
-    settings.ikindiAtAsrSani = true;
-    ASSERT_TRUE(saveEzanFile(file, settings, 2, "asr.wav"));
-    EXPECT_EQ(file.readString(keys::kOptionsSection, "ASR-I SANİ", "", 255), "asr.wav");
-    settings.ikindiAtAsrSani = false;
-    loadEzanFiles(file, settings);
-    EXPECT_EQ(settings.ezanFiles[2], "ezan.wav");
-}
-
 TEST(ClockOffset, FollowsTheSystemOrTheSettings) {
     Settings settings;
     settings.timeZoneMinutes = 120;

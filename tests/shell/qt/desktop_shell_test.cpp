@@ -100,30 +100,6 @@ protected:
     int finished = 0;
 };
 
-TEST(TrayMenuTable, BuiltInTableGivesEveryCommandOnceWithItsTextAndCheck) {
-    TrayMenu menu(TrayMenu::builtInTable());
-    QList<int> ids = menu.ids();
-    std::sort(ids.begin(), ids.end());
-    QList<int> expected;
-    for (int id = 1027; id <= 1047; ++id) expected << id;
-    for (int id = 1052; id <= 1057; ++id) expected << id;
-    for (int id = 1059; id <= 1073; ++id) expected << id;
-    expected << 1147;
-    EXPECT_EQ(ids, expected);
-
-    EXPECT_EQ(menu.action(1041)->text(), QStringLiteral("Ezan / Salâ"));
-    EXPECT_EQ(menu.action(1067)->text(), QStringLiteral("MP3 » WAV Çevirici"));
-    EXPECT_TRUE(menu.action(1041)->isCheckable() && menu.action(1147)->isCheckable());
-    EXPECT_FALSE(menu.action(1027)->isCheckable());
-    ASSERT_NE(menu.action(1043)->actionGroup(), nullptr);
-    EXPECT_EQ(menu.action(1043)->actionGroup(), menu.action(1044)->actionGroup());
-    EXPECT_NE(menu.action(1043)->actionGroup(), menu.action(1045)->actionGroup());
-    // Top level and submenus as the table places them.
-    EXPECT_TRUE(menu.menu()->actions().contains(menu.action(1068)));
-    EXPECT_FALSE(menu.menu()->actions().contains(menu.action(1028)));
-    EXPECT_EQ(menu.menu()->actions().last()->text(), QStringLiteral("Çıkış"));
-}
-
 TEST(TrayMenuTable, MalformedLineIsNamed) {
     int badLine = 0;
     EXPECT_FALSE(parseMenuTable("# comment\n1027\t\tVakitler\t\nx12\t\tBad\t\n", &badLine));

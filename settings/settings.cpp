@@ -62,11 +62,8 @@ const std::array<KeyEntry, 10> kPlaceKeys{
     TextKey{keys::kCountryName, &Settings::countryName, "???", kNameBuffer},
 };
 
-// Ranges of the options dialog's fields (its help balloons name them) and
-// of the relay: a port number of one byte, an hour of lead or on-time.
-constexpr std::int32_t kShortLeadMinutes = 60;
-constexpr std::int32_t kLongLeadMinutes = 120;
-constexpr std::int32_t kLeastLeadMinutes = 10;
+// Ranges of the relay: a port number of one byte, an hour of lead or
+// on-time.
 constexpr std::int32_t kLastRelayPort = 255;
 constexpr std::int32_t kRelayLimitSeconds = 3600;
 

@@ -38,6 +38,13 @@ inline constexpr std::int32_t kEastmostZoneMinutes = 840;
 inline constexpr std::int32_t kSummerTimeMinutes = 60;
 inline constexpr std::int32_t kEastmostClockOffsetMinutes = kEastmostZoneMinutes + kSummerTimeMinutes;
 
+// Ranges of the options dialog's minute fields (its help balloons name
+// them): the morning ezan and the reminder 10..60 minutes ahead, the two
+// salâs 10..120.
+inline constexpr std::int32_t kLeastLeadMinutes = 10;
+inline constexpr std::int32_t kShortLeadMinutes = 60;
+inline constexpr std::int32_t kLongLeadMinutes = 120;
+
 struct Settings {
     // ---- place and zone ----
     std::int32_t latitude = 0;         // hundredths of a degree, north positive, -9000..9000

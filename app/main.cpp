@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
                                 {clock, opener, wakeAlarm, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
                                  hotKey.get()},
                                 engine::sharedEngine(),
-                                {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS)});
+                                {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS),
+                                 QStringLiteral(ORVANTA_DOWNLOAD_BASE)});
     QObject::connect(&desktop, &shell::DesktopShell::finished, &application, &QApplication::quit);
     QObject::connect(&instance, &platform::SingleInstance::requestReceived, &desktop, [&desktop](const QString& request) {
         if (request == QLatin1String(kToggleStripRequest)) desktop.toggleTimeStrip();

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
 #include <QToolTip>
 #include <QVariant>
@@ -54,6 +57,19 @@ void attachTooltip(QWidget* dialog, int id, const QString& text) {
     QWidget* control = findControl(dialog, id);
     if (control == nullptr) return;
     control->setToolTip(wrapTooltipText(text, QFontMetrics(QToolTip::font()), kTooltipWidthPixels));
+}
+
+void fitToCharacters(QLineEdit* edit, int characters) {
+    constexpr int kInnerMarginPixels = 2 * 2 + 2;
+    // The characters, the edit's inner margin (2 pixels a side) and its
+    // cursor, then the style's frame around them.
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    const QSize text(edit->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('0'))) +
+                         edit->textMargins().left() + edit->textMargins().right() + kInnerMarginPixels,
+                     edit->fontMetrics().height());
+    const QSize size = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, edit);
+    edit->setFixedWidth(size.width());
 }
 
 void signalFailure(QWidget* control) {

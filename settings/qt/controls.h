@@ -5,6 +5,7 @@
 #include <QString>
 
 class QFontMetrics;
+class QLineEdit;
 class QWidget;
 
 namespace orvanta::settings {
@@ -20,6 +21,9 @@ QWidget* findControl(const QWidget* dialog, int id);
 // words move to the next line, a word wider than the line is cut, "\n"
 // always starts a new line.
 QString wrapTooltipText(const QString& text, const QFontMetrics& metrics, int widthPixels);
+
+// Makes an edit field just wide enough for `characters` digits in its font.
+void fitToCharacters(QLineEdit* edit, int characters);
 
 // The failure signal of a dialog's check: the control is greyed, the
 // desktop beeps, and the control comes back after kFailureSignalMs. No

@@ -15,6 +15,7 @@
 #include "settings/program_folder.h"
 #include "shell/messages.h"
 #include "settings/qt/tally_dialog.h"
+#include "shell/qt/settings_dialog_host.h"
 #include "settings/qt/vakit_panel.h"
 #include "settings/text_encoding.h"
 #include "shell/qt/about_dialog.h"
@@ -139,6 +140,9 @@ void DesktopShell::start() {
     if (services_.hotKey && !services_.hotKey->grabSuperA([this] { toggleTimeStrip(); })) {
         qInfo("Super+A could not be grabbed; bind 'orvanta --toggle-strip' to a desktop shortcut instead");
     }
+    // A first run: the dialogs of the groups the file did not hold, in turn.
+    if (calculationMissing_) dispatch(command::kCalculationParameters);
+    if (optionsMissing_ && !shutDown_) dispatch(command::kOptions);
 }
 
 void DesktopShell::checkProgramFolder() {
@@ -178,6 +182,13 @@ void DesktopShell::loadIcon() {
 // The saved choices go through the menu's own commands, so check marks,
 // write-backs and side effects are those of the user's choice.
 void DesktopShell::replaySavedChoices() {
+    // Read before the replay writes its first key. A file that cannot be
+    // read is no first run.
+    if (iniReadable_) {
+        const settings::IniDocument before = ini_.read();
+        calculationMissing_ = !before.sectionHasKeys(keys::kCalculationSection);
+        optionsMissing_ = !before.sectionHasKeys(keys::kOptionsSection);
+    }
     if (ini_.readString(keys::kOptionsSection, keys::kWake, "", settings::kPathBuffer) == keys::kYes) {
         dispatch(command::kWake);
     }
@@ -279,6 +290,8 @@ void DesktopShell::dispatch(int id) {
             case command::kAbout: runGreyed(id, [this] { openAbout(); }); break;
             case command::kInternetTime: checkInternetTime(false); break;
             case command::kVakitPanel: runGreyed(id, [this] { openVakitPanel(); }); break;
+            case command::kCalculationParameters: runGreyed(id, [this] { openCalculationParameters(); }); break;
+            case command::kOptions: runGreyed(id, [this] { openOptions(); }); break;
             case command::kMp3Converter: runGreyed(id, [this] { media::runMp3Converter(services_.files); }); break;
             case command::kExit: shutdown(); break;
             // The panel, the charts, the wallpaper, the settings dialogs,
@@ -373,6 +386,49 @@ void DesktopShell::openVakitPanel() {
 
 void DesktopShell::refreshPanel() {
     if (panel_ != nullptr) panel_->refill();
+}
+
+SettingsDialogHost DesktopShell::dialogHost() {
+    return SettingsDialogHost({*scheduler_, settings_, engine_, services_.clock, services_.opener,
+                               [this] { queryTimeServersSilently(); },
+                               [this](const std::filesystem::path& name) { return findFile(name); },
+                               folders_.programFolder, QUrl(web_.downloadBase)});
+}
+
+// The dialog edits the settings in place: "Kaydet" saves the group, any
+// other end reloads it from the file (the views' moment stays as set).
+void DesktopShell::openCalculationParameters() {
+    SettingsDialogHost host = dialogHost();
+    const std::filesystem::path placeFile = findFile(settings::companionPath({}, "csv").filename())
+                                                .value_or(settings::companionPath(folders_.programFolder, "csv"));
+    settings::CalculationDialog dialog(settings_, host, placeFile);
+    const bool save = dialog.exec() == QDialog::Accepted;
+    if (shutDown_) return;
+    if (save) {
+        const settings::SaveResult saved = settings::saveCalculationParameters(ini_, settings_, engine_);
+        if (!saved) showError(qs(saved.message));
+    } else {
+        settings::loadCalculationParameters(ini_, settings_, engine_);
+    }
+    scheduler_->onCalculationChanged();
+}
+
+void DesktopShell::openOptions() {
+    SettingsDialogHost host = dialogHost();
+    settings::OptionsDialog dialog(settings_, host);
+    const bool ikindiAtAsrSani = settings_.ikindiAtAsrSani;
+    const bool save = dialog.exec() == QDialog::Accepted;
+    if (shutDown_) return;
+    if (save) {
+        const settings::SaveResult saved = settings::saveOptions(ini_, settings_, services_.autostart);
+        if (!saved) showError(qs(saved.message));
+    } else {
+        settings::loadOptions(ini_, settings_, services_.autostart);
+    }
+    // The İkindi slot rings at Asr-ı Sani now, or back at İkindi: its file
+    // is the one kept under that name.
+    if (settings_.ikindiAtAsrSani != ikindiAtAsrSani) settings::loadEzanFiles(ini_, settings_);
+    scheduler_->onOptionsChanged();
 }
 
 // The counter's name is its menu caption; "Kapat" saves the three keys and

@@ -44,6 +44,7 @@ class VakitPanel;
 
 namespace orvanta::shell {
 
+class SettingsDialogHost;
 class SoundOutput;
 
 // Command ids of the tray menu.
@@ -52,6 +53,7 @@ inline constexpr int kVakitPanel = 1027;
 inline constexpr int kMonthlyTimetable = 1028;
 inline constexpr int kYearlyTimetable = 1029;
 inline constexpr int kReligiousDays = 1030;
+inline constexpr int kCalculationParameters = 1039;
 inline constexpr int kInternetTime = 1040;
 inline constexpr int kEzanSound = 1041;
 inline constexpr int kMessageNone = 1042;  // 1042 + message mode
@@ -59,6 +61,7 @@ inline constexpr int kWallpaperMoon = 1045;
 inline constexpr int kWallpaperEarth = 1046;
 inline constexpr int kWallpaperGlobe = 1047;
 inline constexpr int kChooseEzanFirst = 1052;  // 1052 + slot
+inline constexpr int kOptions = 1057;
 inline constexpr int kManual = 1059;
 inline constexpr int kArticle = 1060;
 inline constexpr int kAbout = 1061;
@@ -96,6 +99,7 @@ struct ShellFolders {
 struct WebAddresses {
     QString homePage;
     QString mailAddress;
+    QString downloadBase;  // the salâ sound is fetched below it
 };
 
 class DesktopShell : public QObject, private SchedulerEffects {
@@ -178,6 +182,9 @@ private:
     void checkInternetTime(bool silent);
     void openTally(int counter);
     void openVakitPanel();
+    void openCalculationParameters();
+    void openOptions();
+    SettingsDialogHost dialogHost();
 
     std::optional<std::filesystem::path> findFile(const std::filesystem::path& name) const;
 
@@ -203,6 +210,10 @@ private:
     QTimer singleClickTimer_;
     settings::SystemZone lastZone_;
     bool trayMissing_ = false;
+    // Sections the settings file lacked at start: their dialogs open (a
+    // first run).
+    bool calculationMissing_ = false;
+    bool optionsMissing_ = false;
     bool shutDown_ = false;
 };
 

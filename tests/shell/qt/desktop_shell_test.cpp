@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,15 +109,38 @@ TEST(TrayMenuTable, MalformedLineIsNamed) {
     EXPECT_TRUE(parseMenuTable("-\t\t\t\n1068\t\tÇıkış\t\n"));
 }
 
-TEST_F(DesktopShellTest, FirstRunOpensTheManualAndRunsWithDefaults) {
-    start(kPlace);  // no options yet: a first run
+TEST_F(DesktopShellTest, FirstRunOpensTheManualThenBothSettingsDialogs) {
+    // The place is typed into "Hesap Parametreleri" and saved; "Seçenekler"
+    // is cancelled. Each dialog greys its menu entry while it is open.
+    QStringList dialogs;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        dialogs << dialog->windowTitle();
+        EXPECT_FALSE(shell->menu().action(dialogs.size() == 1 ? 1039 : 1057)->isEnabled());
+        if (dialogs.size() == 1) {
+            for (const auto& [id, text] : {std::pair{1090, "41.01"}, {1091, "28.97"}, {1092, "2"}}) {
+                static_cast<QLineEdit*>(settings::findControl(dialog, id))->setText(QString::fromUtf8(text));
+            }
+            static_cast<QPushButton*>(settings::findControl(dialog, 1))->click();
+        } else {
+            dialog->reject();
+        }
+    });
+    answer.start(5);
+    start("");
     ASSERT_FALSE(opener.opened.empty());
     EXPECT_TRUE(QString::fromStdString(opener.opened.front()).endsWith("/orvanta.html"));
+    EXPECT_EQ(dialogs, (QStringList{"Hesap Parametreleri", "Seçenekler"}));
+    EXPECT_TRUE(shell->menu().action(1039)->isEnabled() && shell->menu().action(1057)->isEnabled());
     EXPECT_TRUE(shell->scheduler().flags.ezanSoundOn && checked(1041));
     EXPECT_EQ(shell->scheduler().flags.messageMode, 2);
     EXPECT_TRUE(checked(1044) && !checked(1042) && !checked(1043));
     EXPECT_EQ(saved(settings::keys::kMessageMode), "2");
-    // The first pass has run: the tip counts to Öğle.
+    EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Boylam", 0), 2896);
+    // The saved place reaches the next pass: the tip counts to Öğle.
+    runSeconds(1);
     EXPECT_EQ(shell->strip().text(), QStringLiteral("ÖĞLE vaktine kalan süre =  0:01"));
     // Offscreen there is no notification area: the strip stands in, and
     // the user is told once.

@@ -1,0 +1,44 @@
+#include "shell/qt/settings_dialog_host.h"
+
+#include <QMessageBox>
+
+#include "platform/desktop_opener.h"
+#include "settings/dialog_fields.h"
+
+namespace orvanta::shell {
+
+void SettingsDialogHost::setRealTimeClock(bool on) {
+    Scheduler& scheduler = parts_.scheduler;
+    scheduler.realTimeClock = on;
+    if (!on) return;
+    scheduler.clockTime = parts_.clock.localTime();
+    scheduler.triggers.tickCountdown = 0;
+}
+
+settings::ViewMoment SettingsDialogHost::viewMoment() const {
+    const ClockTime& time = parts_.scheduler.clockTime;
+    return {time.year, time.month, time.day, time.hour, time.minute};
+}
+
+void SettingsDialogHost::setViewMoment(const settings::ViewMoment& moment) {
+    ClockTime& time = parts_.scheduler.clockTime;
+    time.year = static_cast<std::uint16_t>(moment.year);
+    time.month = static_cast<std::uint16_t>(moment.month);
+    time.day = static_cast<std::uint16_t>(moment.day);
+    time.hour = static_cast<std::uint16_t>(moment.hour);
+    time.minute = static_cast<std::uint16_t>(moment.minute);
+}
+
+void SettingsDialogHost::apply() {
+    settings::applyCalculationParameters(parts_.settings, parts_.engine);
+    parts_.scheduler.onCalculationChanged();
+}
+
+void SettingsDialogHost::openFile(const std::filesystem::path& file) {
+    if (!parts_.opener.open(file.string())) {
+        QMessageBox::warning(nullptr, QStringLiteral("Hata"),
+                             QStringLiteral("Belge açılamadı:\n%1").arg(QString::fromStdString(file.string())));
+    }
+}
+
+}  // namespace orvanta::shell

@@ -31,6 +31,7 @@ DownloadResult downloadFile(const QUrl& address, const std::filesystem::path& ta
     qint64 received = 0;
     QByteArray start;
     const auto take = [&] {
+        if (!reply->isOpen()) return;
         const QByteArray piece = reply->readAll();
         received += piece.size();
         if (start.size() < expectedStart.size()) start += piece.left(expectedStart.size() - start.size());

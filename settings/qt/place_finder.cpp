@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "settings/dialog_fields.h"
 #include "ui_place_finder.h"
@@ -68,12 +69,14 @@ PlaceFinder::PlaceFinder(std::vector<PlaceEntry> places, QWidget* parent)
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const int widthsInDigits[PlaceTableModel::kColumns] = {7, 17, 17, 9, 8, 8};
+    const int widthsInDigits[PlaceTableModel::kColumns] = {8, 17, 17, 9, 8, 8};
     for (int column = 0; column < PlaceTableModel::kColumns; ++column) {
         table->setColumnWidth(column, widthsInDigits[column] * digit);
     }
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setMinimumSize(67 * digit, 24 * table->verticalHeader()->defaultSectionSize());
+    const int allColumns = table->horizontalHeader()->length() + table->verticalScrollBar()->sizeHint().width() +
+                           2 * table->frameWidth();
+    table->setMinimumSize(allColumns, 24 * table->verticalHeader()->defaultSectionSize());
 
     connect(ui_->searchEdit, &QLineEdit::textChanged, this, &PlaceFinder::search);
     connect(ui_->searchEdit, &QLineEdit::returnPressed, this, &PlaceFinder::choose);

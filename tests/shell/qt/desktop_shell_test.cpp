@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
@@ -147,6 +148,50 @@ TEST_F(DesktopShellTest, FirstRunOpensTheManualThenBothSettingsDialogs) {
     EXPECT_TRUE(shell->strip().isVisible());
     ASSERT_EQ(notifier.notices.size(), 1u);
     EXPECT_NE(notifier.notices[0].find("bildirim alanı bulunamadı"), std::string::npos);
+}
+
+// "İptal" reloads the group from the file, "Kaydet" writes it there; the
+// moment set with "Gerçek Zaman" off outlives "İptal".
+TEST_F(DesktopShellTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
+    start(std::string(kPlace) + "Yatsı Açısı=-1500\nHesap Modu=2\n[Seçenekler]\nEzan/Salâ=Evet\nSabah Ezanı=45\n");
+    const auto button = [](QWidget* dialog, int id) { return static_cast<QAbstractButton*>(settings::findControl(dialog, id)); };
+    const auto field = [](QWidget* dialog, int id) { return static_cast<QLineEdit*>(settings::findControl(dialog, id)); };
+    {
+        test::ModalAnswer answer([&](QWidget* dialog) {
+            button(dialog, 1097)->click();
+            button(dialog, 1116)->click();
+            field(dialog, 1112)->setText("15/03/2014");
+            button(dialog, 1098)->click();
+            button(dialog, 2)->click();
+        });
+        shell->dispatch(1039);
+    }
+    EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
+    EXPECT_EQ(shell->settings().calcMode, 2);
+    EXPECT_FALSE(shell->scheduler().realTimeClock);
+    EXPECT_EQ(shell->scheduler().clockTime.month, 3);
+    {
+        test::ModalAnswer answer([&](QWidget* dialog) {
+            field(dialog, 1096)->setText("3");
+            button(dialog, 1)->click();
+        });
+        shell->dispatch(1039);
+    }
+    const settings::IniFile file(folder / "orvanta.ini");
+    EXPECT_EQ(file.readInt(settings::keys::kCalculationSection, "Hesap Modu", 0), 3);
+    EXPECT_EQ(file.readInt(settings::keys::kCalculationSection, "Yatsı Açısı", 0), -1500);
+    {
+        test::ModalAnswer answer([&](QWidget* dialog) {
+            field(dialog, 1100)->setText("30");
+            button(dialog, 1051)->click();
+            button(dialog, 1058)->click();
+            button(dialog, 1)->click();
+        });
+        shell->dispatch(1057);
+    }
+    EXPECT_EQ(saved("Sabah Ezanı"), "30");
+    EXPECT_EQ(saved("İkindi Ezanı Asr-ı Sani'de"), "Evet");
+    EXPECT_TRUE(autostart.enabled());
 }
 
 TEST_F(DesktopShellTest, SavedChoicesAreReplayedThroughTheirCommands) {

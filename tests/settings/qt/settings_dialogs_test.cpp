@@ -1,0 +1,333 @@
+// The two settings dialogs and the place finder on the offscreen platform,
+// driven by control id: the failure signal and what it leaves stored, the
+// wheel, the clock fields, the place finder on the shipped list, the salâ
+// question and its download from a real HTTP server on the loopback
+// interface, and each dialog's look (screenshots; no label cut).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QWheelEvent>
+#include <QtTest/QTest>
+#include <fstream>
+
+#include "settings/place_database.h"
+#include "settings/qt/calculation_dialog.h"
+#include "settings/qt/controls.h"
+#include "settings/qt/file_download.h"
+#include "settings/qt/options_dialog.h"
+#include "settings/qt/place_finder.h"
+#include "tests/support/modal_answer.h"
+#include "tests/support/temp_folder.h"
+
+namespace orvanta::settings {
+namespace {
+
+struct RecordingHost : CalculationHost, OptionsHost {
+    bool realTimeClock() const override { return realTime; }
+    void setRealTimeClock(bool on) override { realTime = on; }
+    ViewMoment viewMoment() const override { return moment; }
+    void setViewMoment(const ViewMoment& m) override { moment = m; }
+    void recomputeAfterTicks(int ticks) override { recomputeTicks = ticks; }
+    void apply() override { ++applied; }
+    void openFile(const std::filesystem::path& file) override { opened = file; }
+    void correctClockSilently() override { ++corrections; }
+    bool salaFilePresent() override { return std::filesystem::exists(target); }
+    std::filesystem::path salaDownloadTarget() override { return target; }
+    QUrl salaDownloadAddress() override { return address; }
+
+    bool realTime = true;
+    ViewMoment moment{2014, 1, 1, 12, 0};
+    int recomputeTicks = -1;
+    int applied = 0;
+    int corrections = 0;
+    std::filesystem::path opened;
+    std::filesystem::path target;
+    QUrl address;
+};
+
+QLineEdit* edit(const QWidget* dialog, int id) { return static_cast<QLineEdit*>(findControl(dialog, id)); }
+void click(const QWidget* dialog, int id) { static_cast<QAbstractButton*>(findControl(dialog, id))->click(); }
+
+// A wheel turn over the dialog (a field ignores it and it reaches the
+// dialog; Qt propagates only the wheel events that come from the device).
+void turnWheel(QWidget* dialog, int delta) {
+    QWheelEvent wheel(QPointF(2, 2), dialog->mapToGlobal(QPointF(2, 2)), {}, QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(dialog, &wheel);
+}
+
+const std::filesystem::path kPlaceList = ORVANTA_PLACE_DATABASE;
+
+TEST(CalculationDialog, FailingFieldKeepsFocusAndTheValuesStoredBeforeIt) {
+    Settings settings;
+    RecordingHost host;
+    CalculationDialog dialog(settings, host, kPlaceList);
+    dialog.show();
+    edit(&dialog, 1096)->setText("5");
+    edit(&dialog, 1074)->setText("-9");
+    click(&dialog, 1098);
+    EXPECT_FALSE(findControl(&dialog, 1098)->isEnabled()) << "the failure signal greys the button";
+    EXPECT_EQ(dialog.focusWidget(), findControl(&dialog, 1083));
+    EXPECT_EQ(settings.calcMode, 5);
+    EXPECT_EQ(settings.temkin[0], -9);
+    EXPECT_EQ(host.applied, 0);
+    QTest::qWait(kFailureSignalMs + 50);
+    EXPECT_TRUE(findControl(&dialog, 1098)->isEnabled());
+
+    edit(&dialog, 1083)->setText("90");
+    click(&dialog, 1098);
+    EXPECT_EQ(host.applied, 1);
+    EXPECT_EQ(settings.temkin[9], 90);
+    EXPECT_TRUE(dialog.isVisible()) << "Uygula keeps the dialog open";
+
+    // Mode 0 greys the temkins (they are still checked).
+    edit(&dialog, 1096)->setText("abc");
+    edit(&dialog, 1083)->setText("2");
+    click(&dialog, 1098);
+    EXPECT_EQ(settings.calcMode, 0);
+    EXPECT_FALSE(findControl(&dialog, 1074)->isEnabled());
+}
+
+TEST(CalculationDialog, ChecksAndDefaultButtonsChangeTheSettingsAtOnce) {
+    Settings settings;
+    settings.usePlaceList = true;
+    settings.calcMode = 2;
+    settings.temkin[4] = 12;
+    RecordingHost host;
+    CalculationDialog dialog(settings, host, kPlaceList);
+    EXPECT_TRUE(findControl(&dialog, 1087)->isEnabled());
+    EXPECT_FALSE(findControl(&dialog, 1090)->isEnabled());
+    EXPECT_FALSE(findControl(&dialog, 1092)->isEnabled());
+    click(&dialog, 1086);
+    EXPECT_FALSE(settings.usePlaceList);
+    EXPECT_TRUE(findControl(&dialog, 1090)->isEnabled() && findControl(&dialog, 1092)->isEnabled());
+    click(&dialog, 1114);
+    EXPECT_TRUE(settings.useWindowsTimeZone);
+    EXPECT_FALSE(findControl(&dialog, 1092)->isEnabled());
+    click(&dialog, 1115);
+    EXPECT_TRUE(settings.useWindowsDaylightSaving);
+    EXPECT_FALSE(findControl(&dialog, 1093)->isEnabled());
+
+    click(&dialog, 1097);
+    EXPECT_EQ(settings.calcMode, 4);
+    EXPECT_EQ(edit(&dialog, 1095)->text(), QStringLiteral("-17.0"));
+    EXPECT_EQ(settings.temkin[4], 12) << "the angle defaults leave the temkins";
+    click(&dialog, 1084);
+    EXPECT_EQ(settings.temkin, engine::defaultTemkin);
+    click(&dialog, 1148);
+    EXPECT_EQ(edit(&dialog, 1082)->text(), QStringLiteral("6"));
+    EXPECT_EQ(host.applied, 0) << "defaults reach the engine only with Uygula or Kaydet";
+}
+
+TEST(CalculationDialog, WheelWalksThePlaceListAndTheDays) {
+    Settings settings;
+    settings.usePlaceList = true;
+    settings.placeRow = 1;
+    RecordingHost host;
+    CalculationDialog dialog(settings, host, kPlaceList);
+    dialog.show();
+    findControl(&dialog, 1087)->setFocus();
+    turnWheel(&dialog, 120);  // away from the user, at row 1
+    EXPECT_EQ(settings.placeRow, 1);
+    turnWheel(&dialog, -120);
+    EXPECT_EQ(settings.placeRow, 2);
+    EXPECT_EQ(edit(&dialog, 1088)->text(), QStringLiteral("Adıyaman"));
+
+    // The date field follows the clock until "Gerçek Zaman" is switched off.
+    EXPECT_FALSE(findControl(&dialog, 1112)->isEnabled());
+    click(&dialog, 1116);
+    ASSERT_FALSE(host.realTime);
+    findControl(&dialog, 1112)->setFocus();
+    turnWheel(&dialog, 120);
+    EXPECT_EQ(edit(&dialog, 1112)->text(), QStringLiteral("31/12/2013"));
+    EXPECT_EQ(host.recomputeTicks, 2);
+    // A typed date and time reach the views' moment with the check.
+    edit(&dialog, 1112)->setText("31/02/2014");
+    edit(&dialog, 1113)->setText("7:05");
+    click(&dialog, 1098);
+    EXPECT_EQ(viewDateText(host.moment) + " " + viewTimeText(host.moment), "31/02/2014 07:05");
+    EXPECT_EQ(edit(&dialog, 1113)->text(), QStringLiteral("07:05"));
+}
+
+TEST(PlaceFinder, FindsTurkishNamesTypedPlainlyAndTheChoiceFillsTheDialog) {
+    Settings settings;
+    RecordingHost host;
+    CalculationDialog dialog(settings, host, kPlaceList);
+    test::ModalAnswer answer([](QWidget* finder) {
+        auto* search = finder->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+        QTest::keyClicks(search, QStringLiteral("izmir"));
+        auto* found = static_cast<PlaceFinder*>(finder);
+        EXPECT_GE(found->shownCount(), 1);
+        EXPECT_LT(found->shownCount(), 10);
+        finder->findChild<QPushButton*>(QStringLiteral("openFileButton"))->click();
+        QTest::keyClick(search, Qt::Key_Return);
+    });
+    click(&dialog, 1085);
+    EXPECT_EQ(host.opened, kPlaceList);
+    EXPECT_TRUE(settings.usePlaceList);
+    EXPECT_EQ(settings.placeRow, 35);
+    EXPECT_EQ(settings.placeName, "İzmir");
+    EXPECT_EQ(edit(&dialog, 1087)->text(), QStringLiteral("35"));
+    EXPECT_EQ(edit(&dialog, 1090)->text(), QString::fromStdString(degreesText(settings.latitude)));
+}
+
+TEST(OptionsDialog, ClicksMirrorIntoTheSettingsAndTheMinuteFieldsAreChecked) {
+    Settings settings;
+    RecordingHost host;
+    host.target = "/nonexistent/sala.wav";
+    OptionsDialog dialog(settings, host);
+    dialog.show();
+    EXPECT_FALSE(findControl(&dialog, 1107)->isEnabled());
+    click(&dialog, 1110);
+    EXPECT_TRUE(settings.cumaSala && findControl(&dialog, 1107)->isEnabled());
+    click(&dialog, 1110);
+    click(&dialog, 1101);
+    EXPECT_TRUE(settings.sabahEzanAtImsak);
+    EXPECT_FALSE(findControl(&dialog, 1100)->isEnabled());
+    click(&dialog, 1049);
+    click(&dialog, 1049);
+    click(&dialog, 1051);
+    EXPECT_EQ(host.corrections, 1) << "ticking the clock correction on corrects once; off, never";
+    EXPECT_TRUE(settings.ikindiAtAsrSani);
+
+    // Greyed, the morning field is still checked.
+    edit(&dialog, 1100)->setText("5");
+    click(&dialog, 1);
+    EXPECT_TRUE(dialog.isVisible() && dialog.result() != QDialog::Accepted);
+    QTest::qWait(kFailureSignalMs + 50);
+    edit(&dialog, 1100)->setText("10");
+    edit(&dialog, 1108)->setText("120");
+    click(&dialog, 1);  // no salâ chosen: no question although the file is missing
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(settings.sahurSalaMinutes, 120);
+}
+
+// An HTTP server on the loopback interface that answers every request
+// the same way.
+class LoopbackHttpServer {
+public:
+    enum class Reply { File, NotFound, CutMidBody, Never, NotAWave };
+    explicit LoopbackHttpServer(Reply reply) : reply_(reply) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                if (!socket->readAll().contains("\r\n\r\n")) return;
+                ++requests;
+                answer(socket);
+            });
+        });
+    }
+    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort())); }
+    static QByteArray body() { return QByteArray("RIFF") + QByteArray(40000, 'x'); }
+    int requests = 0;
+
+private:
+    void answer(QTcpSocket* socket) {
+        const QByteArray content = reply_ == Reply::NotAWave ? QByteArray("<html>portal</html>") : body();
+        const QByteArray head = "HTTP/1.1 %s\r\nContent-Type: audio/wav\r\nContent-Length: " +
+                                QByteArray::number(content.size()) + "\r\nConnection: close\r\n\r\n";
+        switch (reply_) {
+            case Reply::Never: return;
+            case Reply::NotFound:
+                socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                break;
+            case Reply::CutMidBody: socket->write(QByteArray(head).replace("%s", "200 OK") + content.left(1000)); break;
+            default: socket->write(QByteArray(head).replace("%s", "200 OK") + content); break;
+        }
+        socket->disconnectFromHost();
+    }
+    QTcpServer server_;
+    Reply reply_;
+};
+
+TEST(OptionsDialog, SalaDownloadOnlyAWholeWaveBecomesTheFile) {
+    struct Case {
+        LoopbackHttpServer::Reply reply;
+        bool arrives;
+    };
+    const Case cases[] = {{LoopbackHttpServer::Reply::File, true},
+                          {LoopbackHttpServer::Reply::NotFound, false},
+                          {LoopbackHttpServer::Reply::CutMidBody, false},
+                          {LoopbackHttpServer::Reply::Never, false},
+                          {LoopbackHttpServer::Reply::NotAWave, false}};
+    for (const Case& c : cases) {
+        test::TempFolder folder;
+        LoopbackHttpServer server(c.reply);
+        Settings settings;
+        settings.salaBeforeEnd = true;
+        settings.reminderFile = "SALA.WAV";
+        RecordingHost host;
+        host.target = folder / "sala.wav";
+        host.address = server.base();
+        OptionsDialog dialog(settings, host);
+        dialog.setDownloadStallTimeoutMs(300);
+        QStringList boxes;
+        QString caption;
+        // The question, then (after a failure) the warning.
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            boxes << box->text();
+            caption = findControl(&dialog, 1)->property("text").toString();
+            const bool question = box->text().startsWith(QStringLiteral("Salâ dosyası (sala.wav)"));
+            box->button(question ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        });
+        answer.start(5);
+        click(&dialog, 1);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << "the options are saved whatever the download did";
+        EXPECT_EQ(server.requests, 1);
+        EXPECT_EQ(std::filesystem::exists(host.target), c.arrives);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), c.arrives ? 1 : 0)
+            << "no partial file is left";
+        ASSERT_EQ(boxes.size(), c.arrives ? 1 : 2);
+        EXPECT_EQ(boxes[0], QStringLiteral("Salâ dosyası (sala.wav) yüklü değil.\nŞimdi yüklemek ister misiniz?\n"));
+        if (!c.arrives) {
+            EXPECT_EQ(boxes[1], QStringLiteral("Salâ dosyası bulunamadı...\n"));
+            EXPECT_EQ(caption, QStringLiteral("Yüklüyor..."));
+        }
+    }
+}
+
+// Every label of each dialog is as wide as its text, in each dialog's
+// screenshot (written to the test output folder); the suite runs again at
+// 150 % scale.
+TEST(SettingsDialogs, ScreenshotsShowNoCutLabel) {
+    Settings settings;
+    RecordingHost host;
+    CalculationDialog calculation(settings, host, kPlaceList);
+    OptionsDialog options(settings, host);
+    PlaceFinder finder(readPlaceList(kPlaceList));
+    const std::string scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? "-scale" + qEnvironmentVariable("QT_SCALE_FACTOR").toStdString() : "";
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&calculation, &options, &finder}) {
+        dialog->show();
+        QTest::qWait(50);
+        const std::filesystem::path shot = std::filesystem::path(ORVANTA_TEST_OUTPUT) /
+                                           (dialog->objectName().toStdString() + scale + ".png");
+        std::filesystem::create_directories(shot.parent_path());
+        EXPECT_TRUE(dialog->grab().save(QString::fromStdString(shot.string())));
+        for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QAbstractButton*>(control);
+            if ((label || button) && control->isVisible()) {
+                EXPECT_GE(control->width(), control->minimumSizeHint().width()) << control->objectName().toStdString();
+            }
+        }
+        // The edit fields hold what they show.
+        for (const QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+            EXPECT_GE(field->width() - 6, field->fontMetrics().horizontalAdvance(field->text()))
+                << field->objectName().toStdString() << " " << field->text().toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvanta::settings

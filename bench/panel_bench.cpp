@@ -1,8 +1,12 @@
-// One refill of the open "Vakitler" panel (the work each scheduler pass
-// adds while it is open): the engine's values, the texts, the widgets.
+// The settings layer's windows: one refill of the open "Vakitler" panel
+// (the work each scheduler pass adds while it is open), and the place
+// finder opening and filtering.
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 
+#include "settings/place_database.h"
+#include "settings/qt/place_finder.h"
 #include "settings/qt/vakit_panel.h"
 
 namespace {
@@ -22,5 +26,34 @@ void BM_VakitPanelRefill(benchmark::State& state) {
     for (auto _ : state) panel.refill();
 }
 BENCHMARK(BM_VakitPanelRefill)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// "Listeyi Aç": the shipped place list read, the finder built and shown
+// with every place (target: under 100 ms).
+void BM_PlaceFinderOpens(benchmark::State& state) {
+    for (auto _ : state) {
+        orvanta::settings::PlaceFinder finder(orvanta::settings::readPlaceList(ORVANTA_PLACE_DATABASE));
+        finder.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(finder.shownCount());
+    }
+}
+BENCHMARK(BM_PlaceFinderOpens)->Unit(benchmark::kMillisecond);
+
+// One letter typed into the finder: the list filtered and shown again.
+void BM_PlaceFinderFilters(benchmark::State& state) {
+    orvanta::settings::PlaceFinder finder(orvanta::settings::readPlaceList(ORVANTA_PLACE_DATABASE));
+    finder.show();
+    const QString queries[] = {QStringLiteral("i"), QStringLiteral("is"), QStringLiteral("ist")};
+    int next = 0;
+    for (auto _ : state) {
+        finder.search(queries[next++ % 3]);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PlaceFinderFilters)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -306,12 +306,13 @@ TEST(SettingsDialogs, ScreenshotsShowNoCutLabel) {
     CalculationDialog calculation(settings, host, kPlaceList);
     OptionsDialog options(settings, host);
     PlaceFinder finder(readPlaceList(kPlaceList));
-    const std::string scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? "-scale" + qEnvironmentVariable("QT_SCALE_FACTOR").toStdString() : "";
+    const std::string variant = "-" + QGuiApplication::platformName().toStdString() + "-scale" +
+                                qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toStdString();
     for (QDialog* dialog : std::initializer_list<QDialog*>{&calculation, &options, &finder}) {
         dialog->show();
         QTest::qWait(50);
         const std::filesystem::path shot = std::filesystem::path(ORVANTA_TEST_OUTPUT) /
-                                           (dialog->objectName().toStdString() + scale + ".png");
+                                           (dialog->objectName().toStdString() + variant + ".png");
         std::filesystem::create_directories(shot.parent_path());
         EXPECT_TRUE(dialog->grab().save(QString::fromStdString(shot.string())));
         for (const QWidget* control : dialog->findChildren<QWidget*>()) {

@@ -355,3 +355,24 @@ TEST(CliReport, RowsAreTheTimesOfTheTimesCommand) {
 }
 
 }  // namespace
+
+TEST(CliRender, WritesTheProgramsPictureOrNothing) {
+    const orvanta::test::TempFolder folder;
+    const std::string out = (folder / "map.bmp").string();
+    const std::vector<std::string> base{"--lat", "41.01", "--lon", "28.97", "--offset", "180", "--date", "2026-12-07",
+                                        "--time", "16:30", "--out"};
+    auto args = [&](std::string kind, std::string file) {
+        std::vector<std::string> all{"render", std::move(kind)};
+        all.insert(all.end(), base.begin(), base.end());
+        all.push_back(std::move(file));
+        return all;
+    };
+    const CliRun globe = runInProcess(args("globe", out));
+    EXPECT_EQ(globe.status, 0) << globe.err;
+    EXPECT_EQ(std::filesystem::file_size(out), 54u + 1204u * 400u);
+    EXPECT_EQ(runInProcess(args("sunset", out)).status, 2);
+    // A folder that does not exist: status 1, and no file left anywhere.
+    const CliRun unwritable = runInProcess(args("moon", (folder / "no" / "moon.bmp").string()));
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}

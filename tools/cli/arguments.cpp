@@ -1,6 +1,7 @@
 #include "tools/cli/arguments.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -135,6 +136,18 @@ std::int32_t Options::integer(std::string_view name, std::int32_t min, std::int3
 
 std::int16_t Options::hundredths(std::string_view name, double limitDegrees) const {
     return static_cast<std::int16_t>(std::lround(number(name, -limitDegrees, limitDegrees) * 100.0));
+}
+
+std::pair<std::int16_t, std::int16_t> Options::timeOfDay(std::string_view name) const {
+    const std::string& raw = text(name);
+    const auto digit = [&](std::size_t at) { return std::isdigit(static_cast<unsigned char>(raw[at])) != 0; };
+    const bool shaped = raw.size() == 5 && raw[2] == ':' && digit(0) && digit(1) && digit(3) && digit(4);
+    const int hour = shaped ? (raw[0] - '0') * 10 + (raw[1] - '0') : -1;
+    const int minute = shaped ? (raw[3] - '0') * 10 + (raw[4] - '0') : -1;
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        throw UsageError("--" + std::string(name) + ": " + echoed(raw) + " is not a time of day of the form HH:MM");
+    }
+    return {static_cast<std::int16_t>(hour), static_cast<std::int16_t>(minute)};
 }
 
 CivilDate Options::date(std::string_view name) const {

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "settings/settings.h"
@@ -47,6 +48,8 @@ public:
     std::int16_t hundredths(std::string_view name, double limitDegrees) const;
     // YYYY-MM-DD of a date that exists, within 1901..2099.
     CivilDate date(std::string_view name) const;
+    // HH:MM within one day: the hour and the minute.
+    std::pair<std::int16_t, std::int16_t> timeOfDay(std::string_view name) const;
     // Comma-separated list of exactly `count` whole numbers in [min, max].
     std::vector<std::int32_t> integerList(std::string_view name, std::size_t count, std::int32_t min,
                                           std::int32_t max) const;

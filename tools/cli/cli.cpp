@@ -34,6 +34,12 @@ constexpr const char* kUsage =
     "  report monthly|yearly|religious --ini FILE --year Y [--month M] [--preset diyanet]\n"
     "      the month's timetable with its sun and moon tables (monthly, needs\n"
     "      --month), the year's timetable, or the year's religious days.\n"
+    "  render moon|earth|globe|timemap|qiblamap --date YYYY-MM-DD --time HH:MM --out FILE.bmp\n"
+    "        [--ini FILE] [--lat DEG --lon DEG --offset MIN]\n"
+    "      the picture the program draws at that moment as a 24-bit BMP: the moon\n"
+    "      (328x328), the flat earth (800x400), the globe (401x400), the prayer-time\n"
+    "      or the qibla world map (800x400) with the place marked. The file is\n"
+    "      replaced whole or not at all.\n"
     "  timecheck --ini FILE [--set]\n"
     "      asks the time servers of the settings file as the program does and\n"
     "      prints SERVER ADDRESS drift=+N s (the PC's lead); with --set the clock\n"
@@ -42,7 +48,7 @@ constexpr const char* kUsage =
     "      wraps an MP3 file (after a leading ID3v2 tag) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
     "\n"
-    "times, hijri and sky also take --ini FILE: the place, the clock offset and\n"
+    "times, hijri, sky and render also take --ini FILE: the place, the clock offset and\n"
     "(times) the temkins, angles and mode come from that settings file; options\n"
     "given on the command line win. Without --ini, --lat, --lon and --offset are\n"
     "required. --preset diyanet takes the values that follow the Turkish\n"
@@ -60,6 +66,7 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"mp3wav", runMp3Wav},
         {"events", runEvents},
         {"report", runReport},
+        {"render", runRender},
 #ifdef ORVANTA_HAVE_TIMECHECK
         {"timecheck", runTimecheck},
 #endif

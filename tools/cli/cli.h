@@ -39,6 +39,7 @@ int runPlace(std::span<const std::string> args, std::ostream& out);
 int runMp3Wav(std::span<const std::string> args, std::ostream& out);
 int runEvents(std::span<const std::string> args, std::ostream& out);
 int runReport(std::span<const std::string> args, std::ostream& out);
+int runRender(std::span<const std::string> args, std::ostream& out);
 // Exit status of timecheck when no server answered.
 inline constexpr int kExitNoAnswer = 3;
 int runTimecheck(std::span<const std::string> args, std::ostream& out);

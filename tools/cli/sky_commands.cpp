@@ -1,5 +1,4 @@
 // orvanta-cli hijri and sky: the Hijri calendar and the sky of a moment.
-#include <cctype>
 #include <ostream>
 #include <utility>
 
@@ -18,21 +17,6 @@ engine::Engine engineAtPlace(const PlaceOptions& place, const std::optional<sett
     engine::Engine engine = engineFor(ini.value_or(settings::Settings{}));
     engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);
     return engine;
-}
-
-// HH:MM within one day.
-std::pair<std::int16_t, std::int16_t> clockOption(const Options& options, std::string_view name) {
-    const std::string& raw = options.text(name);
-    const bool shaped = raw.size() == 5 && raw[2] == ':' && std::isdigit(static_cast<unsigned char>(raw[0])) &&
-                        std::isdigit(static_cast<unsigned char>(raw[1])) &&
-                        std::isdigit(static_cast<unsigned char>(raw[3])) &&
-                        std::isdigit(static_cast<unsigned char>(raw[4]));
-    const int hour = shaped ? (raw[0] - '0') * 10 + (raw[1] - '0') : -1;
-    const int minute = shaped ? (raw[3] - '0') * 10 + (raw[4] - '0') : -1;
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
-        throw UsageError("--" + std::string(name) + ": " + echoed(raw) + " is not a time of day of the form HH:MM");
-    }
-    return {static_cast<std::int16_t>(hour), static_cast<std::int16_t>(minute)};
 }
 
 }  // namespace
@@ -59,7 +43,7 @@ int runSky(std::span<const std::string> args, std::ostream& out) {
     const auto ini = iniSettings(options);
     const CivilDate date = options.date("date");
     const PlaceOptions place = placeOptions(options, ini, date);
-    const auto [hour, minute] = clockOption(options, "time");
+    const auto [hour, minute] = options.timeOfDay("time");
     engine::Engine engine = engineAtPlace(place, ini);
     engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
                    static_cast<std::int16_t>(date.year));

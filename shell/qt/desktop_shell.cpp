@@ -4,6 +4,8 @@
 #include <QDebug>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <ctime>
 
 #include "platform/desktop_opener.h"
@@ -102,6 +104,7 @@ DesktopShell::DesktopShell(ShellFolders folders, ShellServices services, engine:
     connect(&menu_, &TrayMenu::commandChosen, this, &DesktopShell::dispatch);
     connect(&strip_, &TimeStrip::menuRequested, this, [this](const QPoint& at) { menu_.menu()->popup(at); });
     connect(&tray_, &QSystemTrayIcon::activated, this, &DesktopShell::onTrayActivated);
+    connect(&chartWindow_, &graphics::ChartWindow::dismissed, this, [this] { scheduler_->flags.lastChartCommand = 0; });
     // A single click toggles the strip only once the double-click time has
     // passed without a second click.
     singleClickTimer_.setSingleShot(true);
@@ -276,6 +279,8 @@ void DesktopShell::dispatch(int id) {
         chooseEzanFile(id - command::kChooseEzanFirst);
     } else if (id >= command::kListenEzanFirst && id < command::kListenEzanFirst + settings::kEzanSlotCount) {
         listenEzan(id - command::kListenEzanFirst);
+    } else if (id >= command::kFirstChart && id <= command::kLastChart) {
+        showChart(id);
     } else if (id >= command::kTallyFirst && id < command::kTallyFirst + settings::kTallyCount) {
         runGreyed(id, [this, id] { openTally(id - command::kTallyFirst + 1); });
     } else {
@@ -382,6 +387,22 @@ void DesktopShell::openVakitPanel() {
     panel_ = &panel;
     panel.exec();
     panel_ = nullptr;
+}
+
+// The chart is drawn from a copy of the engine as the last pass left it (the
+// clock's minute at the place), on the screen that holds the tray.
+void DesktopShell::showChart(int command) {
+    scheduler_->flags.lastChartCommand = command;
+    QScreen* screen = QGuiApplication::screenAt(tray_.geometry().center());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    chartWindow_.showChart(command,
+                           graphics::ChartMoment{engine_, settings_, services_.clock.systemZone(), scheduler_->clockTime.year},
+                           screen);
+}
+
+// Each pass with a new minute redraws the chart on screen.
+void DesktopShell::redrawChart(int command) {
+    if (chartWindow_.isVisible()) showChart(command);
 }
 
 void DesktopShell::refreshPanel() {
@@ -603,6 +624,7 @@ void DesktopShell::shutdown() {
     }
     tray_.hide();
     strip_.hide();
+    chartWindow_.hide();
     emit finished();
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "graphics/qt/chart_window.h"
 #include "nettime/qt/internet_time.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
@@ -53,6 +54,8 @@ inline constexpr int kVakitPanel = 1027;
 inline constexpr int kMonthlyTimetable = 1028;
 inline constexpr int kYearlyTimetable = 1029;
 inline constexpr int kReligiousDays = 1030;
+inline constexpr int kFirstChart = 1031;  // 1031..1038, "Grafikler"
+inline constexpr int kLastChart = 1038;
 inline constexpr int kCalculationParameters = 1039;
 inline constexpr int kInternetTime = 1040;
 inline constexpr int kEzanSound = 1041;
@@ -132,6 +135,7 @@ public:
     TrayMenu& menu() { return menu_; }
     TimeStrip& strip() { return strip_; }
     EventWindows& eventWindows() { return windows_; }
+    graphics::ChartWindow& chartWindow() { return chartWindow_; }
     nettime::InternetTime& internetTime() { return internetTime_; }
     QSystemTrayIcon& trayIcon() { return tray_; }
     const settings::Settings& settings() const { return settings_; }
@@ -157,7 +161,7 @@ private:
     void queryTimeServersSilently() override;
     void renderWallpaper() override {}
     void refreshPanel() override;
-    void redrawChart(int) override {}
+    void redrawChart(int command) override;
 
     void loadIcon();
     void checkProgramFolder();
@@ -182,6 +186,7 @@ private:
     void checkInternetTime(bool silent);
     void openTally(int counter);
     void openVakitPanel();
+    void showChart(int command);
     void openCalculationParameters();
     void openOptions();
     SettingsDialogHost dialogHost();
@@ -203,6 +208,7 @@ private:
     SoundPlayer soundPlayer_;
     nettime::InternetTime internetTime_;
     settings::VakitPanel* panel_ = nullptr;  // the open "Vakitler" panel
+    graphics::ChartWindow chartWindow_;
     int soundErrorPauseMs_ = 5000;
     QSystemTrayIcon tray_;
     QIcon icon_;

@@ -194,6 +194,20 @@ TEST_F(DesktopShellTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
     EXPECT_TRUE(autostart.enabled());
 }
 
+TEST_F(DesktopShellTest, ChartShowsUntilAKeyAndIsRedrawnEachMinute) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\n", at(12, 0, 0));
+    shell->dispatch(1031);
+    graphics::ChartWindow& window = shell->chartWindow();
+    ASSERT_TRUE(window.isVisible());
+    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 1031);
+    const QImage before = window.surface();
+    runSeconds(90);  // the next minute's pass: the sun has moved, the chart is drawn again
+    EXPECT_NE(window.surface(), before);
+    QTest::keyClick(&window, Qt::Key_Space);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
+}
+
 TEST_F(DesktopShellTest, SavedChoicesAreReplayedThroughTheirCommands) {
     start(std::string(kPlace) + "[Seçenekler]\nUyandır=Evet\nEzan/Salâ=Hayır\niletiler=1\nÇetele-2 Adı=Zikir\n");
     EXPECT_TRUE(opener.opened.empty());  // not a first run

@@ -21,6 +21,7 @@
 #include "platform/linux/program_environment.h"
 #include "platform/linux/qt/desktop_notifications.h"
 #include "platform/linux/qt/desktop_services_opener.h"
+#include "platform/linux/qt/desktop_wallpapers.h"
 #include "platform/linux/qt/mpris_players.h"
 #include "platform/linux/qt/qt_file_dialogs.h"
 #include "platform/linux/qt/single_instance.h"
@@ -120,10 +121,11 @@ int main(int argc, char** argv) {
     platform::QtFileDialogs files;
     std::unique_ptr<platform::X11HotKey> hotKey;
     if (QGuiApplication::platformName() == QLatin1String("xcb")) hotKey = std::make_unique<platform::X11HotKey>();
+    const std::unique_ptr<platform::DesktopWallpaper> wallpaper = platform::desktopWallpaperForSession();
 
     shell::DesktopShell desktop({settings::programFolder(environment), dataFolders(environment.executable)},
                                 {clock, opener, wakeAlarm, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
-                                 hotKey.get()},
+                                 hotKey.get(), wallpaper.get()},
                                 engine::sharedEngine(),
                                 {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS),
                                  QStringLiteral(ORVANTA_DOWNLOAD_BASE)});

@@ -160,6 +160,12 @@ void Scheduler::alignDate() {
     triggers.pendingUpdate = kPendingRecompute;
 }
 
+void Scheduler::startWallpaper(int periodMinutes) {
+    wallpaper.periodMinutes = periodMinutes;
+    wallpaper.dueUtcMinute = 0;
+    refreshWallpaper();
+}
+
 void Scheduler::refreshWallpaper() {
     if (wallpaper.periodMinutes <= 0) return;
     const std::int64_t utcMinute = std::int64_t{engine_.dayNumber()} * kMinutesPerDay + engine_.context.timeOfDay -

@@ -123,6 +123,9 @@ public:
     void onCalculationChanged();
     // The options changed: a pass at the next tick.
     void onOptionsChanged() { triggers.tickCountdown = 0; }
+    // A wallpaper mode was switched on (a period in minutes) or off (0):
+    // the first picture comes at once.
+    void startWallpaper(int periodMinutes);
 
     // ---- state other parts read or set ----
     ClockTime clockTime;

@@ -99,7 +99,8 @@ DesktopShell::DesktopShell(ShellFolders folders, ShellServices services, engine:
                                              noticeMemory_)),
       menu_(TrayMenu::builtInTable()),
       soundPlayer_(services_.sound, services_.opener, services_.relay, services_.mediaPlayers),
-      internetTime_(services_.clockSetter) {
+      internetTime_(services_.clockSetter),
+      wallpaper_(services_.wallpaper, folders_.programFolder) {
     connect(&soundPlayer_, &SoundPlayer::failed, this, &DesktopShell::reportSoundError);
     connect(&menu_, &TrayMenu::commandChosen, this, &DesktopShell::dispatch);
     connect(&strip_, &TimeStrip::menuRequested, this, [this](const QPoint& at) { menu_.menu()->popup(at); });
@@ -135,10 +136,12 @@ void DesktopShell::start() {
     scheduler_->onTick();
     if (shutDown_) return;
 
-    const std::string wallpaper = ini_.readString(keys::kOptionsSection, keys::kWallpaper, "", settings::kPathBuffer);
-    if (wallpaper == "Ay") dispatch(command::kWallpaperMoon);
-    if (wallpaper == "Yeryüzü") dispatch(command::kWallpaperEarth);
-    if (wallpaper == "Yerküre") dispatch(command::kWallpaperGlobe);
+    greyWallpaperWithoutBackend();
+    const graphics::WallpaperMode wallpaper = graphics::wallpaperModeNamed(
+        ini_.readString(keys::kOptionsSection, keys::kWallpaper, "", settings::kPathBuffer));
+    if (wallpaper != graphics::WallpaperMode::None) {
+        dispatch(command::kWallpaperMoon - 1 + static_cast<int>(wallpaper));
+    }
 
     if (services_.hotKey && !services_.hotKey->grabSuperA([this] { toggleTimeStrip(); })) {
         qInfo("Super+A could not be grabbed; bind 'orvanta --toggle-strip' to a desktop shortcut instead");
@@ -279,6 +282,8 @@ void DesktopShell::dispatch(int id) {
         chooseEzanFile(id - command::kChooseEzanFirst);
     } else if (id >= command::kListenEzanFirst && id < command::kListenEzanFirst + settings::kEzanSlotCount) {
         listenEzan(id - command::kListenEzanFirst);
+    } else if (id >= command::kWallpaperMoon && id <= command::kWallpaperGlobe) {
+        selectWallpaperMode(static_cast<graphics::WallpaperMode>(id - command::kWallpaperMoon + 1));
     } else if (id >= command::kFirstChart && id <= command::kLastChart) {
         showChart(id);
     } else if (id >= command::kTallyFirst && id < command::kTallyFirst + settings::kTallyCount) {
@@ -398,6 +403,46 @@ void DesktopShell::showChart(int command) {
     chartWindow_.showChart(command,
                            graphics::ChartMoment{engine_, settings_, services_.clock.systemZone(), scheduler_->clockTime.year},
                            screen);
+}
+
+// Without a way to set this desktop's background the entries stay greyed,
+// and their tip says why.
+void DesktopShell::greyWallpaperWithoutBackend() {
+    if (wallpaper_.available()) return;
+    const QString why = QStringLiteral("Bu masaüstünün arka planı değiştirilemiyor: GNOME, KDE Plasma, XFCE ya da "
+                                       "X11 oturumu gerekir.");
+    qInfo("no desktop background backend for this session (XDG_CURRENT_DESKTOP=%s): the wallpaper modes are off",
+          qPrintable(qEnvironmentVariable("XDG_CURRENT_DESKTOP")));
+    for (int id = command::kWallpaperMoon; id <= command::kWallpaperGlobe; ++id) {
+        menu_.setEnabled(id, false);
+        menu_.action(id)->setToolTip(why);
+    }
+    for (QMenu* submenu : menu_.menu()->findChildren<QMenu*>()) submenu->setToolTipsVisible(true);
+}
+
+// The menu's choice: a mode on (its picture at once), another mode, or the
+// mode on again to switch it off; the choice is kept in "Duvar".
+void DesktopShell::selectWallpaperMode(graphics::WallpaperMode mode) {
+    const graphics::WallpaperMode now = wallpaper_.select(mode);
+    for (int id = command::kWallpaperMoon; id <= command::kWallpaperGlobe; ++id) {
+        menu_.setChecked(id, id - command::kWallpaperMoon + 1 == static_cast<int>(now));
+    }
+    if (iniReadable_) {
+        const settings::SaveResult saved =
+            ini_.writeString(keys::kOptionsSection, keys::kWallpaper, graphics::wallpaperModeName(now));
+        if (!saved) qWarning("%s", saved.detail.c_str());
+    }
+    scheduler_->startWallpaper(graphics::wallpaperPeriodMinutes(now));
+}
+
+// While a chart is on screen the picture waits for the next pass.
+void DesktopShell::renderWallpaper() {
+    if (chartWindow_.isVisible()) {
+        scheduler_->wallpaper.dueUtcMinute = 0;
+        return;
+    }
+    std::string failure;
+    if (!wallpaper_.render(engine_, settings_, failure)) qWarning("the wallpaper was not shown: %s", failure.c_str());
 }
 
 // Each pass with a new minute redraws the chart on screen.
@@ -622,6 +667,7 @@ void DesktopShell::shutdown() {
         });
         if (!saved) qWarning("the tray toggles were not saved: %s", saved.detail.c_str());
     }
+    wallpaper_.restore();
     tray_.hide();
     strip_.hide();
     chartWindow_.hide();

@@ -18,6 +18,7 @@
 
 #include "engine/engine.h"
 #include "graphics/qt/chart_window.h"
+#include "graphics/qt/live_wallpaper.h"
 #include "nettime/qt/internet_time.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
@@ -31,6 +32,7 @@
 namespace orvanta::platform {
 class ClockSetter;
 class DesktopOpener;
+class DesktopWallpaper;
 class FileChooser;
 class HotKey;
 class MediaPlayers;
@@ -87,6 +89,7 @@ struct ShellServices {
     platform::FileChooser& files;
     platform::ClockSetter& clockSetter;
     platform::HotKey* hotKey = nullptr;  // none where keys cannot be grabbed
+    platform::DesktopWallpaper* wallpaper = nullptr;  // none where the desktop's background cannot be set
 };
 
 struct ShellFolders {
@@ -136,6 +139,7 @@ public:
     TimeStrip& strip() { return strip_; }
     EventWindows& eventWindows() { return windows_; }
     graphics::ChartWindow& chartWindow() { return chartWindow_; }
+    const graphics::LiveWallpaper& wallpaper() const { return wallpaper_; }
     nettime::InternetTime& internetTime() { return internetTime_; }
     QSystemTrayIcon& trayIcon() { return tray_; }
     const settings::Settings& settings() const { return settings_; }
@@ -159,7 +163,7 @@ private:
     void cancelWake() override;
     void setMenuEntryEnabled(int command, bool enabled) override;
     void queryTimeServersSilently() override;
-    void renderWallpaper() override {}
+    void renderWallpaper() override;
     void refreshPanel() override;
     void redrawChart(int command) override;
 
@@ -187,6 +191,8 @@ private:
     void openTally(int counter);
     void openVakitPanel();
     void showChart(int command);
+    void selectWallpaperMode(graphics::WallpaperMode mode);
+    void greyWallpaperWithoutBackend();
     void openCalculationParameters();
     void openOptions();
     SettingsDialogHost dialogHost();
@@ -209,6 +215,7 @@ private:
     nettime::InternetTime internetTime_;
     settings::VakitPanel* panel_ = nullptr;  // the open "Vakitler" panel
     graphics::ChartWindow chartWindow_;
+    graphics::LiveWallpaper wallpaper_;
     int soundErrorPauseMs_ = 5000;
     QSystemTrayIcon tray_;
     QIcon icon_;

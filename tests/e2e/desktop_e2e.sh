@@ -8,48 +8,16 @@
 set -u
 orvanta=$1
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-for tool in Xvfb trayer xdotool xwininfo; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed (tools/dev/install-deps.sh installs it)"
-done
+. "$(dirname "$0")/x_session.sh"
+require_tools Xvfb trayer xdotool xwininfo
 # libfaketime preloaded into orvanta itself (the faketime command would
 # stand between the test and the program's signals).
 libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
 [ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
 
-work=$(mktemp -d)
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-
-# Polls a command for up to $1 tenths of a second.
-wait_for() {
-  local tenths=$1; shift
-  for ((i = 0; i < tenths; i++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_for 100 test -s "$work/display" || skip "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-
-start_tray_host() {
-  trayer --edge top --align right --widthtype pixel --width 200 --heighttype pixel --height 24 >/dev/null 2>&1 &
-  tray_pid=$!
-  pids+=("$tray_pid")
-}
-icon_docked() { xwininfo -tree -name panel | grep -q '("orvanta" "orvanta")'; }
-start_tray_host
-wait_for 100 xwininfo -root -tree -name panel || skip "trayer did not start"
-# trayer maps its window a moment before it owns the tray selection; a
-# program started in between finds no tray (and rightly shows the strip).
-sleep 1
-
-mkdir -p "$work/home" "$work/run"
-chmod 700 "$work/run"
-cat >"$work/home/orvanta.ini" <<'INI'
+start_xvfb
+start_tray_host_and_settle
+make_program_folder <<'INI'
 [Hesap Paramatreleri]
 Enlem=4101
 Boylam=2897
@@ -58,7 +26,6 @@ Saat Farkı=120
 Ezan/Salâ=Evet
 iletiler=2
 INI
-export ORVANTA_HOME=$work/home XDG_RUNTIME_DIR=$work/run TZ=Europe/Istanbul
 
 LD_PRELOAD=$libfaketime FAKETIME='@2014-01-01 12:14:30' FAKETIME_DONT_FAKE_MONOTONIC=1 "$orvanta" >"$work/log" 2>&1 &
 main_pid=$!

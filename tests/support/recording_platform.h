@@ -3,11 +3,13 @@
 #pragma once
 
 #include <ctime>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/clock_setter.h"
 #include "platform/desktop_opener.h"
+#include "platform/desktop_wallpaper.h"
 #include "platform/media_players.h"
 #include "platform/notifier.h"
 #include "platform/serial_break.h"
@@ -86,6 +88,25 @@ struct RecordingMediaPlayers : platform::MediaPlayers {
     void pausePlaying() override { log.push_back("media pause"); }
     void resumePaused() override { log.push_back("media resume"); }
     std::vector<std::string>& log;
+};
+
+// Keeps each call; a picture shown is kept as the file's size, since the
+// file is replaced by the next one.
+struct RecordingWallpaper : platform::DesktopWallpaper {
+    std::string desktopName() const override { return "test"; }
+    bool saveUserBackground() override {
+        calls.push_back("save");
+        return true;
+    }
+    bool showPicture(const std::filesystem::path& picture) override {
+        calls.push_back("show " + picture.filename().string() + " " + std::to_string(std::filesystem::file_size(picture)));
+        return true;
+    }
+    bool restoreUserBackground() override {
+        calls.push_back("restore");
+        return true;
+    }
+    std::vector<std::string> calls;
 };
 
 }  // namespace orvanta::test

@@ -69,7 +69,7 @@ protected:
         shell = std::make_unique<DesktopShell>(
             ShellFolders{folder.path(), {ORVANTA_RESOURCES_DIR}},
             ShellServices{clock, opener, wake, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
-                          nullptr},
+                          nullptr, withWallpaper ? &wallpaper : nullptr},
             engine::sharedEngine());
         shell->setSoundErrorPauseMs(0);
         QObject::connect(shell.get(), &DesktopShell::finished, [this] { ++finished; });
@@ -98,6 +98,8 @@ protected:
     test::RecordingMediaPlayers mediaPlayers{effects};
     test::ScriptedFileChooser files;
     test::RecordingClockSetter clockSetter;
+    test::RecordingWallpaper wallpaper;
+    bool withWallpaper = true;
     std::unique_ptr<DesktopShell> shell;
     int finished = 0;
 };
@@ -206,6 +208,36 @@ TEST_F(DesktopShellTest, ChartShowsUntilAKeyAndIsRedrawnEachMinute) {
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
+}
+
+// "Duvar=Yerküre" is replayed at start; a mode chosen again switches off;
+// a chart on screen holds the picture back to the next pass.
+TEST_F(DesktopShellTest, WallpaperModesShowTheirPicturesAndPutTheUsersBack) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\nDuvar=yerküre\n", at(12, 0, 0));
+    const std::string globeFile = std::to_string(54 + 1204 * 400);
+    EXPECT_EQ(wallpaper.calls, (std::vector<std::string>{"save", "show wall.bmp " + globeFile}));
+    EXPECT_TRUE(checked(1047));
+    shell->dispatch(1045);
+    EXPECT_EQ(wallpaper.calls.back(), "show wall-2.bmp " + std::to_string(54 + 984 * 328)) << "another name each time";
+    EXPECT_FALSE(std::filesystem::exists(folder / "wall.bmp"));
+    EXPECT_EQ(saved(settings::keys::kWallpaper), "Ay");
+    shell->dispatch(1033);
+    runSeconds(3600);  // the moon is due after an hour, but a chart is on screen
+    EXPECT_EQ(wallpaper.calls.size(), 3u);
+    QTest::keyClick(&shell->chartWindow(), Qt::Key_Escape);
+    runSeconds(60);
+    EXPECT_EQ(wallpaper.calls.size(), 4u);
+    shell->dispatch(1045);
+    EXPECT_EQ(wallpaper.calls.back(), "restore");
+    EXPECT_FALSE(checked(1045));
+    EXPECT_EQ(saved(settings::keys::kWallpaper), "Yok");
+    EXPECT_FALSE(std::filesystem::exists(folder / "wall.bmp") || std::filesystem::exists(folder / "wall-2.bmp"));
+
+    // Without a backend the entries stay greyed.
+    shell.reset();
+    withWallpaper = false;
+    start("");
+    EXPECT_FALSE(shell->menu().action(1046)->isEnabled());
 }
 
 TEST_F(DesktopShellTest, SavedChoicesAreReplayedThroughTheirCommands) {

@@ -1,0 +1,21 @@
+// The live wallpaper's backends: GNOME (gsettings), KDE Plasma (its
+// scripting interface over D-Bus), XFCE (xfconf) and, on any other X11
+// session, the root window's background.
+#pragma once
+
+#include <memory>
+
+#include "platform/desktop_wallpaper.h"
+
+namespace orvanta::platform {
+
+// The backend of this session, chosen by XDG_CURRENT_DESKTOP and the
+// display; nothing where none applies (a Wayland session of another
+// desktop, no display).
+std::unique_ptr<DesktopWallpaper> desktopWallpaperForSession();
+
+// The root window's background of the X display named by DISPLAY (the
+// fallback; also what an X server without a desktop shows).
+std::unique_ptr<DesktopWallpaper> x11RootWallpaper();
+
+}  // namespace orvanta::platform

@@ -1,0 +1,55 @@
+# Sourced by the end-to-end scripts that run the real orvanta on a private
+# X server: skip/fail/wait_for, a work folder removed at exit with every
+# process started, Xvfb (1024 x 768), a tray host (trayer), and a program
+# folder holding the given settings file.
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+require_tools() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (tools/dev/install-deps.sh installs it)"
+  done
+}
+
+work=$(mktemp -d)
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+# Polls a command for up to $1 tenths of a second.
+wait_for() {
+  local tenths=$1; shift
+  for ((i = 0; i < tenths; i++)); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  pids+=($!)
+  wait_for 100 test -s "$work/display" || skip "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
+}
+
+start_tray_host() {
+  trayer --edge top --align right --widthtype pixel --width 200 --heighttype pixel --height 24 >/dev/null 2>&1 &
+  tray_pid=$!
+  pids+=("$tray_pid")
+}
+icon_docked() { xwininfo -tree -name panel | grep -q '("orvanta" "orvanta")'; }
+
+# Starts the tray host and waits until it can take the icon: trayer maps its
+# window a moment before it owns the tray selection, and a program started
+# in between finds no tray (and rightly shows the strip).
+start_tray_host_and_settle() {
+  start_tray_host
+  wait_for 100 xwininfo -root -tree -name panel || skip "trayer did not start"
+  sleep 1
+}
+
+# The program folder with the settings file read from standard input.
+make_program_folder() {
+  mkdir -p "$work/home" "$work/run"
+  chmod 700 "$work/run"
+  cat >"$work/home/orvanta.ini"
+  export ORVANTA_HOME=$work/home XDG_RUNTIME_DIR=$work/run TZ=Europe/Istanbul
+}

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
+#include "graphics/angles.h"
+
 namespace orvanta::graphics {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180.0;
 // Elongation in tenths of a degree of one synodic month: 360°.
 constexpr double kTenthsPerTurn = 3600.0;
 // Earthshine on the dark side at new moon: an eighth of the full light.

@@ -1,6 +1,8 @@
 #include "graphics/world_maps.h"
 
 #include <cmath>
+
+#include "graphics/angles.h"
 #include <vector>
 
 #include "graphics/chart_colours.h"
@@ -9,8 +11,6 @@ namespace orvanta::graphics {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180.0;
 constexpr double kMinutesPerDay = 1440.0;
 constexpr double kDegreesPerMinute = 0.25;
 // The sun's altitude above which it is day on the map, and below which

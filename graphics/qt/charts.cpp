@@ -3,15 +3,14 @@
 #include <QPainter>
 #include <cmath>
 
+#include "graphics/angles.h"
+
 #include "graphics/chart_colours.h"
 
 namespace orvanta::graphics {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-// Tenths of a degree in radians.
-constexpr double kRadiansPerTenth = kPi / 1800.0;
 // Thick pens are W / 500 wide; text is spaced by W / 410 a character.
 constexpr int kPenWidthDivisor = 500;
 constexpr int kLetterSpacingDivisor = 410;

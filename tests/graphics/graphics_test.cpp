@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "graphics/angles.h"
 #include "graphics/chart_colours.h"
 #include "graphics/dib.h"
 #include "graphics/image.h"
@@ -14,7 +15,7 @@
 namespace orvanta::graphics {
 namespace {
 
-constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+
 
 Dib moon() { return *readDib(moonResource()); }
 Dib earth() { return *readDib(earthResource()); }

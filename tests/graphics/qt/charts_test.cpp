@@ -5,6 +5,7 @@
 #include <QColor>
 #include <cmath>
 
+#include "graphics/angles.h"
 #include "graphics/qt/chart_window.h"
 #include "graphics/qt/charts.h"
 
@@ -41,7 +42,7 @@ TEST(Charts, OrbitsDiscAtTheMinuteShown) {
     paths.sun.assign(kMinutesPerDay, SkyPosition{1800, 300});  // south, 30° up
     QImage surface = chartSurface(kW, kH);
     drawOrbits(surface, paths, 720);
-    const double pi = 3.14159265358979323846;
+    const double pi = kPi;
     const double x = (std::cos(pi / 6) * std::cos(pi + 0.17) + 1.4) * kW / 3;
     const double y = ((-std::sin(pi / 6) * std::cos(0.17)) * 0.8 + 1) * kH * 0.5;
     EXPECT_EQ(at(surface, static_cast<int>(x) + 4, static_cast<int>(y)), kYellow);

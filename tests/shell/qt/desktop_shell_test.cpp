@@ -208,6 +208,10 @@ TEST_F(DesktopShellTest, ChartShowsUntilAKeyAndIsRedrawnEachMinute) {
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
+    shell->dispatch(1037);
+    QTest::mouseClick(&window, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
 }
 
 // "Duvar=Yerküre" is replayed at start; a mode chosen again switches off;

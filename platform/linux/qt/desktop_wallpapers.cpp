@@ -365,6 +365,8 @@ bool hasTool(const char* name) { return !QStandardPaths::findExecutable(QString:
 
 }  // namespace
 
+std::unique_ptr<DesktopWallpaper> gnomeWallpaper() { return std::make_unique<GnomeWallpaper>(); }
+
 std::unique_ptr<DesktopWallpaper> x11RootWallpaper() {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
@@ -376,7 +378,7 @@ std::unique_ptr<DesktopWallpaper> desktopWallpaperForSession() {
     if ((desktop.contains(QLatin1String("GNOME")) || desktop.contains(QLatin1String("UNITY")) ||
          desktop.contains(QLatin1String("BUDGIE"))) &&
         hasTool("gsettings")) {
-        return std::make_unique<GnomeWallpaper>();
+        return gnomeWallpaper();
     }
     if (desktop.contains(QLatin1String("KDE"))) return std::make_unique<PlasmaWallpaper>();
     if (desktop.contains(QLatin1String("XFCE")) && hasTool("xfconf-query")) return std::make_unique<XfceWallpaper>();

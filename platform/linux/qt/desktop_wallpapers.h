@@ -14,6 +14,10 @@ namespace orvanta::platform {
 // desktop, no display).
 std::unique_ptr<DesktopWallpaper> desktopWallpaperForSession();
 
+// GNOME's background through gsettings (whatever backend GSETTINGS_BACKEND
+// names).
+std::unique_ptr<DesktopWallpaper> gnomeWallpaper();
+
 // The root window's background of the X display named by DISPLAY (the
 // fallback; also what an X server without a desktop shows).
 std::unique_ptr<DesktopWallpaper> x11RootWallpaper();

@@ -367,6 +367,8 @@ bool hasTool(const char* name) { return !QStandardPaths::findExecutable(QString:
 
 std::unique_ptr<DesktopWallpaper> gnomeWallpaper() { return std::make_unique<GnomeWallpaper>(); }
 
+std::unique_ptr<DesktopWallpaper> xfceWallpaper() { return std::make_unique<XfceWallpaper>(); }
+
 std::unique_ptr<DesktopWallpaper> x11RootWallpaper() {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return nullptr;
@@ -381,7 +383,7 @@ std::unique_ptr<DesktopWallpaper> desktopWallpaperForSession() {
         return gnomeWallpaper();
     }
     if (desktop.contains(QLatin1String("KDE"))) return std::make_unique<PlasmaWallpaper>();
-    if (desktop.contains(QLatin1String("XFCE")) && hasTool("xfconf-query")) return std::make_unique<XfceWallpaper>();
+    if (desktop.contains(QLatin1String("XFCE")) && hasTool("xfconf-query")) return xfceWallpaper();
     if (QGuiApplication::platformName() == QLatin1String("xcb")) return x11RootWallpaper();
     return nullptr;
 }

@@ -18,6 +18,9 @@ std::unique_ptr<DesktopWallpaper> desktopWallpaperForSession();
 // names).
 std::unique_ptr<DesktopWallpaper> gnomeWallpaper();
 
+// XFCE's backdrops through xfconf-query.
+std::unique_ptr<DesktopWallpaper> xfceWallpaper();
+
 // The root window's background of the X display named by DISPLAY (the
 // fallback; also what an X server without a desktop shows).
 std::unique_ptr<DesktopWallpaper> x11RootWallpaper();

@@ -34,10 +34,11 @@ std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Setting
     days.reserve(kPlottedDays);
     const std::int32_t zoneMinutes = settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
     bool summer = settings.daylightSaving;
+    // The year (and with it the leap rule of monthAndDayOf) stays the same.
+    engine.setDate(1, 1, static_cast<std::int16_t>(year));
     for (int n = 1; n <= kPlottedDays; ++n) {
         std::int16_t day = 0;
         std::int16_t month = 0;
-        engine.setDate(1, 1, static_cast<std::int16_t>(year));
         engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
         engine.setDate(day, month, static_cast<std::int16_t>(year));
         if (settings.useWindowsDaylightSaving) {

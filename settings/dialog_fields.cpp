@@ -208,13 +208,8 @@ std::optional<int> storeOptionMinutes(const FieldReader& read, Settings& setting
 }
 
 bool salaFileNeeded(const Settings& settings) {
-    const auto sameIgnoringCase = [](std::string_view a, std::string_view b) {
-        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-               });
-    };
     return settings.cumaSala || settings.sahurSala ||
-           (settings.salaBeforeEnd && sameIgnoringCase(settings.reminderFile, kSalaFileName));
+           (settings.salaBeforeEnd && equalIgnoringAsciiCase(settings.reminderFile, kSalaFileName));
 }
 
 }  // namespace orvanta::settings

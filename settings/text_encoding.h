@@ -32,4 +32,8 @@ std::size_t utf8Length(std::string_view text);
 // The first maxCharacters characters of valid UTF-8 text.
 std::string_view utf8Prefix(std::string_view text, std::size_t maxCharacters);
 
+// The two texts are equal when ASCII letters are compared without their
+// case ("SALA.WAV" and "sala.wav"); other bytes must match exactly.
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 }  // namespace orvanta::settings

@@ -5,46 +5,24 @@
 #include <QScreen>
 
 #include "graphics/qt/charts.h"
-#include "graphics/sky_pictures.h"
+#include "graphics/pictures.h"
 
 namespace orvanta::graphics {
-
-namespace {
-
-Dib builtIn(std::span<const std::uint8_t> bytes) { return *readDib(bytes); }
-
-}  // namespace
 
 QImage renderChart(int command, ChartMoment moment, QSize size, std::optional<TimeMapPainter>& timeMap) {
     QImage surface = chartSurface(size.width(), size.height());
     engine::Engine& engine = moment.engine;
     const settings::Settings& s = moment.settings;
+    const auto picture = [&](Picture p) { return renderPicture(p, engine, s, timeMap); };
     switch (command) {
         case chart::kAngles: drawAngles(surface, settings::skyValues(engine)); break;
         case chart::kOrbits: drawOrbits(surface, dayPaths(engine), engine.context.timeOfDay); break;
         case chart::kYearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine, s, moment.zone, moment.year)); break;
-        case chart::kMoonView:
-            drawCentred(surface, renderMoon(builtIn(moonResource()), engine.moonNow(), s.latitude < 0),
-                        imageViewSize(size, false));
-            break;
-        case chart::kEarthView:
-            drawCentred(surface, renderFlatEarth(builtIn(earthResource()), sunMoment(engine)), imageViewSize(size, true));
-            break;
-        case chart::kGlobeView:
-            drawCentred(surface, renderGlobe(builtIn(earthResource()), sunMoment(engine)), imageViewSize(size, false));
-            break;
-        case chart::kTimeMap: {
-            const Dib mask = builtIn(earthResource());
-            const SunMoment sun = sunMoment(engine);
-            if (timeMap) {
-                timeMap->restart(sun);
-            } else {
-                timeMap.emplace(mask.width, mask.height, sun, (s.imsakAngle + s.yatsiAngle) / 2.0);
-            }
-            drawStretched(surface, renderTimeMap(mask, *timeMap, s.latitude, s.longitude));
-            break;
-        }
-        case chart::kQiblaMap: drawStretched(surface, renderQiblaMap(builtIn(earthResource()), s.latitude, s.longitude)); break;
+        case chart::kMoonView: drawCentred(surface, picture(Picture::Moon), imageViewSize(size, false)); break;
+        case chart::kEarthView: drawCentred(surface, picture(Picture::FlatEarth), imageViewSize(size, true)); break;
+        case chart::kGlobeView: drawCentred(surface, picture(Picture::Globe), imageViewSize(size, false)); break;
+        case chart::kTimeMap: drawStretched(surface, picture(Picture::TimeMap)); break;
+        case chart::kQiblaMap: drawStretched(surface, picture(Picture::QiblaMap)); break;
         default: break;
     }
     return surface;

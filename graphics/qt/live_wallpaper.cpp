@@ -1,11 +1,10 @@
 #include "graphics/qt/live_wallpaper.h"
 
 #include <array>
-#include <cctype>
 
-#include "graphics/image.h"
-#include "graphics/sky_pictures.h"
+#include "graphics/pictures.h"
 #include "platform/desktop_wallpaper.h"
+#include "settings/text_encoding.h"
 
 namespace orvanta::graphics {
 
@@ -17,19 +16,13 @@ constexpr int kEarthPeriodMinutes = 5;
 // The pictures go under two names in turn: a desktop shows a new address.
 constexpr std::array<const char*, 2> kPictureNames{"wall.bmp", "wall-2.bmp"};
 
-bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 }  // namespace
 
 std::string_view wallpaperModeName(WallpaperMode mode) { return kModeNames[static_cast<std::size_t>(mode)]; }
 
 WallpaperMode wallpaperModeNamed(std::string_view name) {
     for (std::size_t i = 1; i < kModeNames.size(); ++i) {
-        if (sameIgnoringAsciiCase(name, kModeNames[i])) return static_cast<WallpaperMode>(i);
+        if (settings::equalIgnoringAsciiCase(name, kModeNames[i])) return static_cast<WallpaperMode>(i);
     }
     return WallpaperMode::None;
 }
@@ -57,14 +50,14 @@ WallpaperMode LiveWallpaper::select(WallpaperMode mode) {
 
 bool LiveWallpaper::render(engine::Engine engine, const settings::Settings& settings, std::string& failure) {
     if (!available() || mode_ == WallpaperMode::None) return false;
-    const Dib moon = *readDib(moonResource());
-    const Dib earth = *readDib(earthResource());
-    const Image picture = mode_ == WallpaperMode::Moon      ? renderMoon(moon, engine.moonNow(), settings.latitude < 0)
-                          : mode_ == WallpaperMode::FlatEarth ? renderFlatEarth(earth, sunMoment(engine))
-                                                              : renderGlobe(earth, sunMoment(engine));
+    const Picture kind = mode_ == WallpaperMode::Moon        ? Picture::Moon
+                         : mode_ == WallpaperMode::FlatEarth ? Picture::FlatEarth
+                                                             : Picture::Globe;
+    std::optional<TimeMapPainter> noMap;
+    const Image picture = renderPicture(kind, engine, settings, noMap);
     turn_ = 1 - turn_;
     const std::filesystem::path file = pictureFile(turn_);
-    if (const auto reason = writeWallBmp(file, picture, mode_ == WallpaperMode::Moon ? moon : earth)) {
+    if (const auto reason = writeWallBmp(file, picture, pictureSource(kind))) {
         failure = file.string() + ": " + *reason;
         return false;
     }

@@ -211,11 +211,7 @@ void CalculationDialog::fillMoment() {
 }
 
 bool CalculationDialog::check(QWidget* button) {
-    const FieldReader read = [this](int id) {
-        QWidget* field = control(id);
-        field->setFocus(Qt::OtherFocusReason);
-        return static_cast<QLineEdit*>(field)->text().toStdString();
-    };
+    const FieldReader read = focusingFieldReader(this);
     ViewMoment moment = host_.viewMoment();
     const bool realTime = host_.realTimeClock();
     const std::optional<int> failed = storeCalculationFields(read, settings_, placeFile_, realTime, moment);

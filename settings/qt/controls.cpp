@@ -59,6 +59,14 @@ void attachTooltip(QWidget* dialog, int id, const QString& text) {
     control->setToolTip(wrapTooltipText(text, QFontMetrics(QToolTip::font()), kTooltipWidthPixels));
 }
 
+FieldReader focusingFieldReader(const QWidget* dialog) {
+    return [dialog](int id) {
+        auto* field = static_cast<QLineEdit*>(findControl(dialog, id));
+        field->setFocus(Qt::OtherFocusReason);
+        return field->text().toStdString();
+    };
+}
+
 void fitToCharacters(QLineEdit* edit, int characters) {
     constexpr int kInnerMarginPixels = 2 * 2 + 2;
     // The characters, the edit's inner margin (2 pixels a side) and its

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "settings/dialog_fields.h"
+
 class QFontMetrics;
 class QLineEdit;
 class QWidget;
@@ -21,6 +23,10 @@ QWidget* findControl(const QWidget* dialog, int id);
 // words move to the next line, a word wider than the line is cut, "\n"
 // always starts a new line.
 QString wrapTooltipText(const QString& text, const QFontMetrics& metrics, int widthPixels);
+
+// Reads the text of the edit field `id` of `dialog` for a dialog's check,
+// giving it the keyboard focus first (a failing field keeps it).
+FieldReader focusingFieldReader(const QWidget* dialog);
 
 // Makes an edit field just wide enough for `characters` digits in its font.
 void fitToCharacters(QLineEdit* edit, int characters);

@@ -120,11 +120,7 @@ void OptionsDialog::showSabahChoice() {
 }
 
 void OptionsDialog::save() {
-    const FieldReader read = [this](int id) {
-        QWidget* field = control(id);
-        field->setFocus(Qt::OtherFocusReason);
-        return static_cast<QLineEdit*>(field)->text().toStdString();
-    };
+    const FieldReader read = focusingFieldReader(this);
     if (storeOptionMinutes(read, settings_)) {
         signalFailure(ui_->saveButton);
         return;

@@ -356,9 +356,12 @@ void DesktopShell::writeReport(int id) {
 
 void DesktopShell::openDocument(const char* fileName) {
     const auto path = findFile(fileName);
-    if (!path) return;  // its entry is greyed
-    if (!services_.opener.open(path->string())) {
-        showMessageBoxWithoutWaiting(qs(kErrorTitle), QStringLiteral("Belge açılamadı:\n%1").arg(qs(*path)));
+    if (path) openFile(*path);  // else its entry is greyed
+}
+
+void DesktopShell::openFile(const std::filesystem::path& path) {
+    if (!services_.opener.open(path.string())) {
+        showMessageBoxWithoutWaiting(qs(kErrorTitle), QStringLiteral("Belge açılamadı:\n%1").arg(qs(path)));
     }
 }
 
@@ -455,7 +458,8 @@ void DesktopShell::refreshPanel() {
 }
 
 SettingsDialogHost DesktopShell::dialogHost() {
-    return SettingsDialogHost({*scheduler_, settings_, engine_, services_.clock, services_.opener,
+    return SettingsDialogHost({*scheduler_, settings_, engine_, services_.clock,
+                               [this](const std::filesystem::path& file) { openFile(file); },
                                [this] { queryTimeServersSilently(); },
                                [this](const std::filesystem::path& name) { return findFile(name); },
                                folders_.programFolder, QUrl(web_.downloadBase)});

@@ -184,6 +184,8 @@ private:
     void setMessageMode(int mode);
     void writeReport(int id);
     void openDocument(const char* fileName);
+    // Hands a file to the desktop's program for it; says so when it cannot.
+    void openFile(const std::filesystem::path& path);
     void openAbout();
     void chooseEzanFile(int slot);
     void listenEzan(int slot);

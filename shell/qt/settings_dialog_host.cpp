@@ -1,8 +1,5 @@
 #include "shell/qt/settings_dialog_host.h"
 
-#include <QMessageBox>
-
-#include "platform/desktop_opener.h"
 #include "settings/dialog_fields.h"
 
 namespace orvanta::shell {
@@ -34,11 +31,5 @@ void SettingsDialogHost::apply() {
     parts_.scheduler.onCalculationChanged();
 }
 
-void SettingsDialogHost::openFile(const std::filesystem::path& file) {
-    if (!parts_.opener.open(file.string())) {
-        QMessageBox::warning(nullptr, QStringLiteral("Hata"),
-                             QStringLiteral("Belge açılamadı:\n%1").arg(QString::fromStdString(file.string())));
-    }
-}
 
 }  // namespace orvanta::shell

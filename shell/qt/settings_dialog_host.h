@@ -13,10 +13,6 @@
 #include "settings/qt/options_dialog.h"
 #include "shell/scheduler.h"
 
-namespace orvanta::platform {
-class DesktopOpener;
-}
-
 namespace orvanta::shell {
 
 class SettingsDialogHost : public settings::CalculationHost, public settings::OptionsHost {
@@ -26,7 +22,7 @@ public:
         const settings::Settings& settings;
         engine::Engine& engine;
         SchedulerClock& clock;
-        platform::DesktopOpener& opener;
+        std::function<void(const std::filesystem::path&)> openFile;
         std::function<void()> correctClockSilently;
         // A companion file of the program (program folder, then data folders).
         std::function<std::optional<std::filesystem::path>(const std::filesystem::path&)> findFile;
@@ -42,7 +38,7 @@ public:
     void setViewMoment(const settings::ViewMoment& moment) override;
     void recomputeAfterTicks(int ticks) override { parts_.scheduler.triggers.tickCountdown = ticks; }
     void apply() override;
-    void openFile(const std::filesystem::path& file) override;
+    void openFile(const std::filesystem::path& file) override { parts_.openFile(file); }
 
     // ---- OptionsHost ----
     void correctClockSilently() override { parts_.correctClockSilently(); }

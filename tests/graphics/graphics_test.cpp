@@ -26,14 +26,8 @@ SunMoment sunOverGreenwich() { return SunMoment{720, 0, 720.0f, 0.0f, 0.0f}; }
 Rgb sourceColour(const Dib& picture, int x, int storedRow) { return picture.colour(picture.index(x, storedRow)); }
 
 TEST(BuiltInPictures, HaveTheirLayouts) {
-    const Dib m = moon();
-    EXPECT_EQ(m.width, 328);
-    EXPECT_EQ(m.bitsPerPixel, 4);
-    EXPECT_EQ(m.coloursUsed, 16u);
+    EXPECT_EQ(moon().coloursUsed, 16u);
     const Dib e = earth();
-    EXPECT_EQ(e.width, 800);
-    EXPECT_EQ(e.height, 400);
-    EXPECT_EQ(e.bitsPerPixel, 1);
     EXPECT_EQ(e.pixelsPerMetreX, 3937);
     // Land mask sanity: central Anatolia land (33° E, 39° N), the middle of
     // the Atlantic (30° W, 30° N) sea.

@@ -1,6 +1,6 @@
 // The settings dialogs' field rules: how a field's text reads, the order of
 // the checks and what a failing field leaves stored, the wheel's date
-// steps, the texts the fields show.
+// steps.
 #include "settings/dialog_fields.h"
 
 #include <gtest/gtest.h>
@@ -155,15 +155,6 @@ TEST(ViewDate, WheelStepsAcrossYearsAndLeapDaysAndStopsAtTheEnds) {
         EXPECT_EQ(stepViewDate(moment, c.direction), c.moved) << viewDateText(c.from);
         EXPECT_EQ(viewDateText(moment), viewDateText(c.to)) << viewDateText(c.from);
     }
-}
-
-TEST(FieldTexts, FormatsOfTheFields) {
-    EXPECT_EQ(degreesText(500), " 5.00");
-    EXPECT_EQ(degreesText(-3345), "-33.45");
-    EXPECT_EQ(zoneHoursText(-210), "-3.50");
-    EXPECT_EQ(angleText(-18.0f), "-18.0");
-    EXPECT_EQ(viewDateText({2014, 3, 7, 9, 5}), "07/03/2014");
-    EXPECT_EQ(viewTimeText({2014, 3, 7, 9, 5}), "09:05");
 }
 
 TEST(OptionsCheck, TheFourMinuteFieldsLimitsInOrder) {

@@ -59,6 +59,7 @@ const std::array<std::int16_t, 14> monthTable{0,   31,  59,  90,  120, 151, 181,
 bool isLeapYear(std::int32_t year) { return year % 4 == 0; }
 
 std::int16_t wrapMinutes(std::int32_t minutes) {
+    if (minutes >= 0 && minutes < kMinutesPerDay) return static_cast<std::int16_t>(minutes);
     // The remainder lies in -1439..1439 for any minutes, so adding a day
     // cannot overflow.
     return static_cast<std::int16_t>((minutes % kMinutesPerDay + kMinutesPerDay) % kMinutesPerDay);
@@ -110,8 +111,14 @@ std::int16_t Engine::dayOfYear() const {
 }
 
 std::int32_t Engine::dayNumber() const {
-    const std::int32_t year = context.year;
-    return dayOfYear() + 365 * year + (year - 1) / 4 - kDayNumberOf2000;
+    // Asked by every step of the solar solver; the date changes once a day.
+    DayNumberMemo& memo = dayNumber_;
+    if (!memo.valid || memo.year != context.year || memo.month != context.month || memo.day != context.day) {
+        const std::int32_t year = context.year;
+        memo = {true, context.year, context.month, context.day,
+                dayOfYear() + 365 * year + (year - 1) / 4 - kDayNumberOf2000};
+    }
+    return memo.number;
 }
 
 std::int16_t Engine::weekday() const {

@@ -288,6 +288,22 @@ private:
     const SineCosine& declinationSineCosine() const;
     mutable SineCosine latitudeTrig_;
     mutable SineCosine declinationTrig_;
+    // The sine of each time's altitude argument, kept for the argument it
+    // was taken of (most are fixed; İmsak's and Yatsı's follow the angles).
+    std::array<SineCosine, kVakitCount> altitudeSines_{};
+    // Solves for the altitude argument of a time whose sine is kept per time.
+    void hourAngleForVakitAltitude(VakitType type, float argumentRadians);
+    // The hour angle solver from the argument and its sine.
+    void hourAngleForAltitude(float argumentRadians, Real sinArgument);
+
+    struct DayNumberMemo {
+        bool valid = false;
+        std::int16_t year = 0;
+        std::int16_t month = 0;
+        std::int16_t day = 0;
+        std::int32_t number = 0;
+    };
+    mutable DayNumberMemo dayNumber_;
 };
 
 // The one engine of the process.

@@ -143,8 +143,19 @@ Real Engine::sinDeclSinLat() const { return declinationSineCosine().sine * latit
 Real Engine::cosDeclCosLat() const { return declinationSineCosine().cosine * latitudeSineCosine().cosine; }
 
 void Engine::hourAngleForAltitude(float argumentRadians) {
+    hourAngleForAltitude(argumentRadians, std::sin(static_cast<Real>(argumentRadians)));
+}
+
+void Engine::hourAngleForVakitAltitude(VakitType type, float argumentRadians) {
+    SineCosine& kept = altitudeSines_[static_cast<std::size_t>(type)];
+    if (!kept.valid || kept.radians != argumentRadians) {
+        kept = {true, argumentRadians, std::sin(static_cast<Real>(argumentRadians)), 0.0};
+    }
+    hourAngleForAltitude(argumentRadians, kept.sine);
+}
+
+void Engine::hourAngleForAltitude(float argumentRadians, Real sinAltitude) {
     DayContext& c = context;
-    const Real sinAltitude = std::sin(static_cast<Real>(argumentRadians));
     const bool morning = argumentRadians < kHalfPi;
     c.hourAngle = 0.0f;
     // Exactly two passes: the first at the previous transit, the second at

@@ -48,19 +48,19 @@ std::uint16_t Engine::computeVakit(VakitType type) {
     switch (type) {
     case VakitType::Imsak:
         c.limitLevel = kLevelTwilight;
-        hourAngleForAltitude(static_cast<float>(parameters.imsakAngle * kRadiansPerDegree));
+        hourAngleForVakitAltitude(type, static_cast<float>(parameters.imsakAngle * kRadiansPerDegree));
         c.imsakHourAngle = static_cast<std::int16_t>(std::trunc(c.hourAngle));
         break;
     case VakitType::Gunes:
-        hourAngleForAltitude(kSunriseAltitude);
+        hourAngleForVakitAltitude(type, kSunriseAltitude);
         break;
     case VakitType::Israk:
-        hourAngleForAltitude(kIsrakAltitude);
+        hourAngleForVakitAltitude(type, kIsrakAltitude);
         break;
     case VakitType::Istiva: {
         // Midway between İmsak and the sunset mirrored from sunrise about
         // the transit.
-        hourAngleForAltitude(kSunriseAltitude);
+        hourAngleForVakitAltitude(type, kSunriseAltitude);
         const Real sunriseHourAngle = c.hourAngle;
         c.hourAngle = static_cast<float>((c.imsakHourAngle - sunriseHourAngle) * 0.5);
         updateSun();
@@ -77,10 +77,10 @@ std::uint16_t Engine::computeVakit(VakitType type) {
         asrHourAngle(2);
         break;
     case VakitType::Isfirar:
-        hourAngleForAltitude(kIsfirarArgument);
+        hourAngleForVakitAltitude(type, kIsfirarArgument);
         break;
     case VakitType::Aksam:
-        hourAngleForAltitude(kSunsetArgument);
+        hourAngleForVakitAltitude(type, kSunsetArgument);
         c.aksamHourAngle = static_cast<std::int16_t>(std::trunc(c.hourAngle));
         break;
     case VakitType::Yatsi:
@@ -90,7 +90,7 @@ std::uint16_t Engine::computeVakit(VakitType type) {
             break;
         }
         c.limitLevel = kLevelTwilight;
-        hourAngleForAltitude(static_cast<float>((180.0 - parameters.yatsiAngle) * kRadiansPerDegree));
+        hourAngleForVakitAltitude(type, static_cast<float>((180.0 - parameters.yatsiAngle) * kRadiansPerDegree));
         if (mode == 3 || mode == 4) {
             // No later than Akşam plus a half (mode 3) or a third (mode 4)
             // of the night from Akşam to the next İmsak.

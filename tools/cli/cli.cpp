@@ -67,9 +67,6 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"events", runEvents},
         {"report", runReport},
         {"render", runRender},
-#ifdef ORVANTA_HAVE_TIMECHECK
-        {"timecheck", runTimecheck},
-#endif
     };
     return table;
 }
@@ -90,12 +87,18 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         err << "orvanta-cli: unknown command " << echoed(args[0]) << " (try --help)\n";
         return kExitUsage;
     }
+    return runCommand(args, command->second, out, err);
+}
+
+int runCommand(std::span<const std::string> args,
+               const std::function<int(std::span<const std::string>, std::ostream&)>& command, std::ostream& out,
+               std::ostream& err) {
     // Results are collected first so that a bad argument found late still
     // leaves standard output empty.
     std::ostringstream results;
     try {
-        const int status = command->second(args.subspan(1), results);
-        out << results.str();
+        const int status = command(args.subspan(1), results);
+        out << results.view();
         return status;
     } catch (const CommandFailure& failure) {
         err << failure.what();

@@ -1,6 +1,7 @@
 // orvanta-cli: the engine's answers on the command line.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <span>
 #include <stdexcept>
@@ -29,6 +30,11 @@ private:
 // bad argument prints one line on err, nothing on out, and returns
 // kExitUsage.
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+// Runs one subcommand (args[0] is its name) as runCli does: its results,
+// or its error on err with the matching status.
+int runCommand(std::span<const std::string> args,
+               const std::function<int(std::span<const std::string>, std::ostream&)>& command, std::ostream& out,
+               std::ostream& err);
 
 // Subcommands; args are the options after the subcommand's name. They throw
 // UsageError on a bad argument before writing anything to out.
@@ -42,6 +48,8 @@ int runReport(std::span<const std::string> args, std::ostream& out);
 int runRender(std::span<const std::string> args, std::ostream& out);
 // Exit status of timecheck when no server answered.
 inline constexpr int kExitNoAnswer = 3;
+// In the helper program orvanta-timecheck, which orvanta-cli starts for
+// "timecheck" (the time check needs Qt; the other commands do not load it).
 int runTimecheck(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <tuple>
 #include <cstdlib>
 #include <deque>
 
@@ -37,27 +39,17 @@ TEST(WavHeader, MegabyteOfJointStereoAt128Kbps) {
     ASSERT_FALSE(wrapMp3AsWav(folder.write("a.mp3", source), folder / "a.wav"));
     const std::string wav = test::readFile(folder / "a.wav");
     ASSERT_EQ(wav.size(), 1000070u);
-    EXPECT_EQ(wav.substr(0, 4), "RIFF");
-    EXPECT_EQ(u32At(wav, 4), 1000062u);
-    EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
-    EXPECT_EQ(u32At(wav, 16), 30u);
-    EXPECT_EQ(u16At(wav, 20), 0x0055);
-    EXPECT_EQ(u16At(wav, 22), 2);
-    EXPECT_EQ(u32At(wav, 24), 44100u);
-    EXPECT_EQ(u32At(wav, 28), 16000u);
-    EXPECT_EQ(u16At(wav, 32), 1);
-    EXPECT_EQ(u16At(wav, 34), 0);
-    EXPECT_EQ(u16At(wav, 36), 12);
-    EXPECT_EQ(u16At(wav, 38), 1);
-    EXPECT_EQ(u32At(wav, 40), 2u);
-    EXPECT_EQ(u16At(wav, 44), 96);
-    EXPECT_EQ(u16At(wav, 46), 1);
-    EXPECT_EQ(u16At(wav, 48), 1393);
-    EXPECT_EQ(wav.substr(50, 4), "fact");
-    EXPECT_EQ(u32At(wav, 54), 4u);
-    EXPECT_EQ(u32At(wav, 58), 298368u);
-    EXPECT_EQ(wav.substr(62, 4), "data");
-    EXPECT_EQ(u32At(wav, 66), 1000000u);
+    // Chunk names, then each little-endian field: offset, width, value.
+    for (const auto& [offset, name] : {std::pair{0, "RIFF"}, {8, "WAVEfmt "}, {50, "fact"}, {62, "data"}}) {
+        EXPECT_EQ(wav.substr(static_cast<std::size_t>(offset), std::strlen(name)), name);
+    }
+    const std::tuple<std::size_t, int, std::uint32_t> fields[] = {
+        {4, 4, 1000062}, {16, 4, 30}, {20, 2, 0x0055}, {22, 2, 2}, {24, 4, 44100}, {28, 4, 16000}, {32, 2, 1},
+        {34, 2, 0},      {36, 2, 12}, {38, 2, 1},      {40, 4, 2}, {44, 2, 96},    {46, 2, 1},     {48, 2, 1393},
+        {54, 4, 4},      {58, 4, 298368}, {66, 4, 1000000}};
+    for (const auto& [offset, width, value] : fields) {
+        EXPECT_EQ(width == 4 ? u32At(wav, offset) : u16At(wav, offset), value) << "offset " << offset;
+    }
     EXPECT_TRUE(wav.compare(70, std::string::npos, source) == 0) << "the MP3 follows byte for byte";
 }
 

@@ -56,7 +56,7 @@ TEST(DesktopConverter, CancelAtEitherDialogWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder / "ezan.wav"));
 }
 
-TEST(DesktopConverter, SameFileIsWarnedAndAskedAgainAndFailuresAreWarningBoxes) {
+TEST(DesktopConverter, SameFileIsAskedAgainAndFailuresAreWarningBoxes) {
     test::TempFolder folder;
     const auto source = folder.write("ezan.mp3", frames(500)).string();
     test::ScriptedFileChooser files;
@@ -65,10 +65,7 @@ TEST(DesktopConverter, SameFileIsWarnedAndAskedAgainAndFailuresAreWarningBoxes) 
               std::vector<std::string>{"Hedef Dosya Açılamıyor | KAYNAK ve HEDEF dosyaları farklı olmalı... | warning"});
     EXPECT_EQ(std::filesystem::file_size(folder / "ezan.wav"), 570u);
 
-    test::ScriptedFileChooser notMp3;
-    notMp3.answers = {folder.write("notes.mp3", "not a sound").string(), (folder / "notes.wav").string()};
-    EXPECT_EQ(converterBoxes(notMp3), std::vector<std::string>{"MP3toWAV | Geçersiz MP3 formatı | warning"});
-
+    // The wrapper's other failures (pinned with the wrapper) come the same way.
     test::ScriptedFileChooser noFolder;
     noFolder.answers = {source, (folder / "missing" / "ezan.wav").string()};
     const auto boxes = converterBoxes(noFolder);

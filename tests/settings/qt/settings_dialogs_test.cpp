@@ -65,17 +65,15 @@ void turnWheel(QWidget* dialog, int delta) {
 
 const std::filesystem::path kPlaceList = ORVANTA_PLACE_DATABASE;
 
-TEST(CalculationDialog, FailingFieldKeepsFocusAndTheValuesStoredBeforeIt) {
+TEST(CalculationDialog, FailingFieldKeepsFocusAndNothingIsApplied) {
     Settings settings;
     RecordingHost host;
     CalculationDialog dialog(settings, host, kPlaceList);
     dialog.show();
     edit(&dialog, 1096)->setText("5");
-    edit(&dialog, 1074)->setText("-9");
     click(&dialog, 1098);
     EXPECT_FALSE(findControl(&dialog, 1098)->isEnabled()) << "the failure signal greys the button";
     EXPECT_EQ(dialog.focusWidget(), findControl(&dialog, 1083));
-    EXPECT_EQ(settings.temkin[0], -9) << "the fields before the failing one are stored";
     EXPECT_EQ(host.applied, 0);
     QTest::qWait(kFailureSignalMs + 50);
     EXPECT_TRUE(findControl(&dialog, 1098)->isEnabled());

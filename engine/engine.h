@@ -23,6 +23,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string_view>
 
@@ -295,6 +296,53 @@ private:
     void hourAngleForVakitAltitude(VakitType type, float argumentRadians);
     // The hour angle solver from the argument and its sine.
     void hourAngleForAltitude(float argumentRadians, Real sinArgument);
+
+    // The last kSlots results of a function of one single-precision angle,
+    // matched on its exact bits (so −0 and +0 stay apart), the oldest
+    // replaced first. The solver alternates between the transit and an
+    // event time, and its passes at the transit fall within seconds of each
+    // other, where the stored angles often repeat exactly: about two series
+    // evaluations in five become lookups, with results identical to
+    // computing them again.
+    template <typename Value, int kSlots>
+    class RecentValues {
+    public:
+        template <typename Compute>
+        const Value& get(float key, Compute compute) {
+            const auto bits = std::bit_cast<std::uint32_t>(key);
+            for (int i = 0; i < used_; ++i) {
+                if (keys_[i] == bits) return values_[i];
+            }
+            const int slot = next_;
+            next_ = (next_ + 1) % kSlots;
+            if (used_ < kSlots) ++used_;
+            keys_[slot] = bits;
+            values_[slot] = compute(key);
+            return values_[slot];
+        }
+
+    private:
+        std::array<Value, kSlots> values_{};
+        std::array<std::uint32_t, kSlots> keys_{};
+        int used_ = 0;
+        int next_ = 0;
+    };
+    // sin g and sin 2g of the mean anomaly g.
+    struct AnomalyTerms {
+        Real sinG = 0.0;
+        Real sin2G = 0.0;
+    };
+    // What the ecliptic longitude λ alone decides: sin λ, the right
+    // ascension, and the declination with its sine and cosine.
+    struct LongitudeTerms {
+        Real rightAscension = 0.0;
+        Real declination = 0.0;
+        Real sinDeclination = 0.0;
+        Real cosDeclination = 1.0;
+    };
+    // Four of each: the transit's values of a day take two or three.
+    RecentValues<AnomalyTerms, 4> anomalyTerms_;
+    RecentValues<LongitudeTerms, 4> longitudeTerms_;
 
     struct DayNumberMemo {
         bool valid = false;

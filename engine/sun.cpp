@@ -60,27 +60,34 @@ void Engine::updateSun() {
     // The mean longitude is kept in the declination field until the
     // declination itself is known, and so passes through single precision.
     c.declination = static_cast<float>(kMeanLongitudeAtEpoch + kMeanLongitudePerDay * d);
-    const Real g = c.meanAnomaly;
-    const Real sinG = std::sin(g);
-    const Real sin2G = 2.0 * sinG * std::cos(g);  // sin 2g, from the one sincos of g
-    c.eclipticLongitude = static_cast<float>(c.declination + kCentreTerm1 * sinG + kCentreTerm2 * sin2G);
-    const Real lambda = c.eclipticLongitude;
-    const Real sinLambda = std::sin(lambda);
-    const Real rightAscension = std::atan2(kCosObliquity * sinLambda, std::cos(lambda));
+    const AnomalyTerms& anomaly = anomalyTerms_.get(c.meanAnomaly, [](float meanAnomaly) {
+        const Real g = meanAnomaly;
+        const Real sinG = std::sin(g);
+        return AnomalyTerms{sinG, 2.0 * sinG * std::cos(g)};  // sin 2g, from the one sincos of g
+    });
+    c.eclipticLongitude =
+        static_cast<float>(c.declination + kCentreTerm1 * anomaly.sinG + kCentreTerm2 * anomaly.sin2G);
+    const LongitudeTerms& longitude = longitudeTerms_.get(c.eclipticLongitude, [](float eclipticLongitude) {
+        const Real lambda = eclipticLongitude;
+        const Real sinLambda = std::sin(lambda);
+        const Real sinDelta = kSinObliquity * sinLambda;
+        return LongitudeTerms{std::atan2(kCosObliquity * sinLambda, std::cos(lambda)), std::asin(sinDelta), sinDelta,
+                              std::sqrt(1.0 - sinDelta * sinDelta)};
+    });
     const Real meanLongitude = c.declination;
     c.transit = static_cast<float>(
-        kMinutesPerDay *
-        fractionalPart((rightAscension - meanLongitude) / kTwoPi + kNoonPlusHalfMinuteDays + kPositiveShiftDays));
-    const Real sinDelta = kSinObliquity * sinLambda;
-    const Real delta = std::asin(sinDelta);
+        kMinutesPerDay * fractionalPart((longitude.rightAscension - meanLongitude) / kTwoPi +
+                                        kNoonPlusHalfMinuteDays + kPositiveShiftDays));
+    const Real delta = longitude.declination;
     c.declination = static_cast<float>(delta);
     // Sine and cosine of the stored (single-precision) declination, from
     // those of the exact one: the two differ by less than 3e-8 rad, so the
     // first-order step is exact to double precision and saves a sincos in
     // every solver pass.
     const Real roundingStep = static_cast<Real>(c.declination) - delta;
-    const Real cosDelta = std::sqrt(1.0 - sinDelta * sinDelta);
-    declinationTrig_ = {true, c.declination, sinDelta + cosDelta * roundingStep, cosDelta - sinDelta * roundingStep};
+    declinationTrig_ = {true, c.declination,
+                        longitude.sinDeclination + longitude.cosDeclination * roundingStep,
+                        longitude.cosDeclination - longitude.sinDeclination * roundingStep};
 }
 
 void Engine::sunAtLocalTime() {

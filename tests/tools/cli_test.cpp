@@ -3,17 +3,16 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include <fmt/format.h>
 
 #include "engine/engine.h"
 #include "reports/reports.h"
+#include "tests/support/shell_command.h"
 #include "tests/support/temp_folder.h"
 #include "tools/cli/arguments.h"
 #include "tools/cli/cli.h"
@@ -159,23 +158,20 @@ TEST(CliTimes, TheLongestRunFromTheFirstDay) {
 
 // The installed executable: exit status and streams as a shell sees them.
 TEST(CliExecutable, ExitStatusAndStreams) {
-    const std::string cli = ORVANTA_CLI_PATH;
-    auto shell = [&](const std::string& args, std::string& out) {
-        FILE* pipe = ::popen((cli + " " + args + " 2>/dev/null").c_str(), "r");
-        char buffer[256];
-        out.clear();
-        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-        return WEXITSTATUS(::pclose(pipe));
+    const auto shell = [](const std::string& args) {
+        return orvanta::test::runShell(std::string(ORVANTA_CLI_PATH) + " " + args + " 2>/dev/null");
     };
-    std::string out;
-    EXPECT_EQ(shell("times --lat 41.01 --lon 28.97 --offset 120 --date 2014-01-01", out), 0);
-    EXPECT_EQ(out, runInProcess(istanbul("2014-01-01")).out);
-    EXPECT_EQ(shell("times --lat 91 --lon 28.97 --offset 120 --date 2014-01-01", out), 2);
-    EXPECT_EQ(out, "");
-    EXPECT_EQ(shell("", out), 2);
-    EXPECT_EQ(shell("frobnicate", out), 2);
-    EXPECT_EQ(shell("--help", out), 0);
-    EXPECT_NE(out.find("times"), std::string::npos);
+    const auto worked = shell("times --lat 41.01 --lon 28.97 --offset 120 --date 2014-01-01");
+    EXPECT_EQ(worked.status, 0);
+    EXPECT_EQ(worked.out, runInProcess(istanbul("2014-01-01")).out);
+    const auto refused = shell("times --lat 91 --lon 28.97 --offset 120 --date 2014-01-01");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(shell("").status, 2);
+    EXPECT_EQ(shell("frobnicate").status, 2);
+    const auto help = shell("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("times"), std::string::npos);
 }
 
 }  // namespace
@@ -258,15 +254,12 @@ TEST(CliIni, SystemZoneWhenTheFileSaysSo) {
                                 .string();
     // The child process reads the zone from TZ: Berlin is +60, +120 in summer.
     const std::string command = std::string("TZ=Europe/Berlin ") + ORVANTA_CLI_PATH + " times --ini " + ini;
-    auto firstLine = [](const std::string& shell) {
-        FILE* pipe = ::popen(shell.c_str(), "r");
-        char buffer[128] = {};
-        const bool read = std::fgets(buffer, sizeof buffer, pipe) != nullptr;
-        ::pclose(pipe);
-        return read ? std::string(buffer) : std::string();
+    auto firstLine = [&](const std::string& date) {
+        const std::string out = orvanta::test::runShell(command + " --date " + date).out;
+        return out.substr(0, out.find('\n') + 1);
     };
-    EXPECT_EQ(firstLine(command + " --date 2014-01-01"), runInProcess(istanbulAtOffset("2014-01-01", "60")).out);
-    EXPECT_EQ(firstLine(command + " --date 2014-07-01"), runInProcess(istanbulAtOffset("2014-07-01", "120")).out);
+    EXPECT_EQ(firstLine("2014-01-01"), runInProcess(istanbulAtOffset("2014-01-01", "60")).out);
+    EXPECT_EQ(firstLine("2014-07-01"), runInProcess(istanbulAtOffset("2014-07-01", "120")).out);
 }
 
 TEST(CliPlace, RowOfTheDatabase) {

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "settings/qt/controls.h"
+#include "tests/support/shell_command.h"
 
 namespace orvanta::settings {
 namespace {
@@ -26,14 +27,7 @@ struct Moment {
     int year, month, day, hour, minute;
 };
 
-std::string cli(const std::string& arguments) {
-    FILE* pipe = ::popen((std::string(ORVANTA_CLI_PATH) + " " + arguments).c_str(), "r");
-    std::string out;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
-    ::pclose(pipe);
-    return out;
-}
+std::string cli(const std::string& arguments) { return test::runShell(std::string(ORVANTA_CLI_PATH) + " " + arguments).out; }
 
 // An engine set up as orvanta-cli sets up its own (the default calculation).
 engine::Engine engineAt(const Moment& m) {

@@ -25,11 +25,7 @@ settings::Settings everythingOn() {
 void BM_SchedulerPass(benchmark::State& state) {
     engine::Engine engine;
     const settings::Settings settings = everythingOn();
-    shell::ClockTime start;
-    start.year = 2026;
-    start.month = 1;
-    start.day = 1;
-    shell::SimulatedClock clock(start, {180, false});
+    shell::SimulatedClock clock(shell::clockTimeAt(2026, 1, 1), {180, false});
     shell::EventLog log([&clock] { return clock.minuteOfDay(); });
     shell::InMemoryNoticeMemory memory;
     shell::Scheduler scheduler(engine, settings, clock, log, memory);

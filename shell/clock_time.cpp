@@ -27,6 +27,19 @@ std::int64_t daysSince1601(int year, int month, int day) {
     return daysFromMarchEpoch(year, month, day) - daysFromMarchEpoch(1601, 1, 1);
 }
 
+ClockTime clockTimeAt(int year, int month, int day, int hour, int minute, int second) {
+    ClockTime time;
+    time.year = static_cast<std::uint16_t>(year);
+    time.month = static_cast<std::uint16_t>(month);
+    time.day = static_cast<std::uint16_t>(day);
+    // 1601-01-01 was a Monday.
+    time.dayOfWeek = static_cast<std::uint16_t>((daysSince1601(year, month, day) + 1) % 7);
+    time.hour = static_cast<std::uint16_t>(hour);
+    time.minute = static_cast<std::uint16_t>(minute);
+    time.second = static_cast<std::uint16_t>(second);
+    return time;
+}
+
 LocalTicks toLocalTicks(const ClockTime& time) {
     const std::int64_t days = daysSince1601(time.year, time.month, time.day);
     const std::int64_t seconds = time.hour * 3600 + time.minute * 60 + time.second;
@@ -45,15 +58,10 @@ ClockTime fromLocalTicks(LocalTicks ticks) {
     while (daysSince1601(year + 1, 1, 1) <= days) ++year;
     int month = 1;
     while (month < 12 && daysSince1601(year, month + 1, 1) <= days) ++month;
-    ClockTime time;
-    time.year = static_cast<std::uint16_t>(year);
-    time.month = static_cast<std::uint16_t>(month);
-    time.day = static_cast<std::uint16_t>(days - daysSince1601(year, month, 1) + 1);
-    // 1601-01-01 was a Monday.
-    time.dayOfWeek = static_cast<std::uint16_t>((days + 1) % 7);
-    time.hour = static_cast<std::uint16_t>(rest / (3600 * kTicksPerSecond));
-    time.minute = static_cast<std::uint16_t>(rest / (60 * kTicksPerSecond) % 60);
-    time.second = static_cast<std::uint16_t>(rest / kTicksPerSecond % 60);
+    const auto day = static_cast<int>(days - daysSince1601(year, month, 1) + 1);
+    ClockTime time = clockTimeAt(year, month, day, static_cast<int>(rest / (3600 * kTicksPerSecond)),
+                                 static_cast<int>(rest / (60 * kTicksPerSecond) % 60),
+                                 static_cast<int>(rest / kTicksPerSecond % 60));
     time.milliseconds = static_cast<std::uint16_t>(rest / kTicksPerMillisecond % 1000);
     return time;
 }

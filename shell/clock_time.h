@@ -29,6 +29,9 @@ inline constexpr LocalTicks kTicksPerMillisecond = 10'000;
 
 // Days from 1601-01-01 to the given Gregorian date.
 std::int64_t daysSince1601(int year, int month, int day);
+// The record of a local date and time, with its day of the week; no
+// milliseconds. Fields are taken as given (month 1..12, day 1..31).
+ClockTime clockTimeAt(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 LocalTicks toLocalTicks(const ClockTime& time);
 // The date and time of an instant; dayOfWeek is filled in.
 ClockTime fromLocalTicks(LocalTicks ticks);

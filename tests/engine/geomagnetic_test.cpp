@@ -76,7 +76,7 @@ TEST(Geomagnetic, ValidOnlyInsideTheModelSpanAndWhereTheFieldIsStrong) {
     };
     EXPECT_EQ(valid(4101, 2897, 31, 12, 2009), 0);
     EXPECT_EQ(valid(4101, 2897, 2, 1, 2010), 1);
-    for (std::int16_t year : {2015, 2020, 2025}) {
+    for (const std::int16_t year : {std::int16_t{2015}, std::int16_t{2020}, std::int16_t{2025}}) {
         EXPECT_EQ(valid(4101, 2897, 1, 1, year), 1) << "each model from its first day";
     }
     EXPECT_EQ(valid(4101, 2897, 31, 12, 2029), 1);

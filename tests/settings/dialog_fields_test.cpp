@@ -77,7 +77,9 @@ TEST(CalculationCheck, AFailingFieldStopsTheCheckAndKeepsWhatWasStored) {
         Settings settings;
         ViewMoment moment;
         EXPECT_EQ(storeCalculationFields(form.reader(), settings, "", false, moment), c.failsAt) << c.field << " " << c.text;
-        if (c.failsAt) EXPECT_EQ(form.order.back(), *c.failsAt);
+        if (c.failsAt) {
+            EXPECT_EQ(form.order.back(), *c.failsAt);
+        }
     }
     // Mode 5 is stored before Yatsı's temkin fails; the temkins before it too.
     Form form;
@@ -171,7 +173,9 @@ TEST(OptionsCheck, TheFourMinuteFieldsLimitsInOrder) {
         texts[c.field] = c.text;
         Settings settings;
         EXPECT_EQ(storeOptionMinutes([&](int id) { return texts.at(id); }, settings), c.failsAt) << c.field << " " << c.text;
-        if (!c.failsAt) EXPECT_EQ(settings.sahurSalaMinutes, std::atoi(texts[1108].c_str()));
+        if (!c.failsAt) {
+            EXPECT_EQ(settings.sahurSalaMinutes, std::atoi(texts[1108].c_str()));
+        }
     }
 }
 

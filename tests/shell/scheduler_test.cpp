@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fmt/format.h>
 #include <map>
 #include <set>
 #include <unistd.h>
@@ -19,24 +20,13 @@ namespace {
 
 using engine::VakitType;
 
-ClockTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-    ClockTime time;
-    time.year = static_cast<std::uint16_t>(year);
-    time.month = static_cast<std::uint16_t>(month);
-    time.day = static_cast<std::uint16_t>(day);
-    time.hour = static_cast<std::uint16_t>(hour);
-    time.minute = static_cast<std::uint16_t>(minute);
-    time.second = static_cast<std::uint16_t>(second);
-    return time;
-}
-
 constexpr std::int64_t kDay = 86400;
 
 // İstanbul at UTC+2 (the worked day's place and zone); every option at its
 // default unless a test changes it before start().
 class SchedulerRun : public ::testing::Test {
 protected:
-    SchedulerRun() : clock(at(2014, 1, 1), settings::SystemZone{120, false}), log([this] { return clock.minuteOfDay(); }) {
+    SchedulerRun() : clock(clockTimeAt(2014, 1, 1), settings::SystemZone{120, false}), log([this] { return clock.minuteOfDay(); }) {
         settings.latitude = 4101;
         settings.longitude = 2897;
         settings.timeZoneMinutes = 120;
@@ -61,9 +51,7 @@ protected:
         std::vector<std::string> found;
         for (const LoggedEffect& e : log.effects()) {
             if (e.kind != kind) continue;
-            char clockText[16];
-            std::snprintf(clockText, sizeof clockText, "%02d:%02d", e.minute / 60, e.minute % 60);
-            found.push_back(std::string(clockText) + " " + e.detail);
+            found.push_back(fmt::format("{:02}:{:02} {}", e.minute / 60, e.minute % 60, e.detail));
         }
         return found;
     }
@@ -95,7 +83,7 @@ TEST_F(SchedulerRun, WorkedDayFiresEveryEventAtItsMinute) {
         "14:09 reminder ÖĞLE", "14:33 ezan İKİNDİ", "15:49 warning Kerahetin girmesine 20 dk. kaldı...",
         "16:27 sala sala.wav", "16:27 reminder İKİNDİ", "16:55 ezan AKŞAM", "18:00 sala sala.wav",
         "18:00 reminder AKŞAM", "18:22 ezan YATSI", "22:59 warning Geceyarısına 20 dk. kaldı..."};
-    EXPECT_EQ(runDay(at(2014, 1, 1)), expected);
+    EXPECT_EQ(runDay(clockTimeAt(2014, 1, 1)), expected);
     EXPECT_EQ(scheduler->todayTimes[static_cast<std::size_t>(VakitType::Imsak)], 5 * 60 + 48);
     EXPECT_EQ(lastAt("tip", 10, 0), "ÖĞLE vaktine kalan süre =  2:15") << "İstiva, nearer, maps to Öğle";
     EXPECT_EQ(lastAt("tip", 12, 15), "ÖĞLE vaktine kalan süre =  0:00");
@@ -108,11 +96,11 @@ TEST_F(SchedulerRun, WorkedDayFiresEveryEventAtItsMinute) {
 
 TEST_F(SchedulerRun, WakeUpTargetsTodaysNextEventThenTomorrowsFirst) {
     scheduler.reset();
-    runDay(at(2014, 1, 1));  // with the flag off first: nothing armed
+    runDay(clockTimeAt(2014, 1, 1));  // with the flag off first: nothing armed
     EXPECT_TRUE(logged("wake").empty());
 
     log.clear();
-    start(at(2014, 1, 1));
+    start(clockTimeAt(2014, 1, 1));
     scheduler->flags.wakeOn = true;
     runSeconds(*scheduler, clock, kDay);
     // Passes run one second into the minute (a countdown of 60 - second
@@ -126,7 +114,7 @@ TEST_F(SchedulerRun, WakeUpTargetsTodaysNextEventThenTomorrowsFirst) {
 
     log.clear();
     log.wakeResult = WakeResult::NotSupported;
-    clock.set(at(2014, 1, 1, 9, 0));
+    clock.set(clockTimeAt(2014, 1, 1, 9, 0));
     scheduler->onTimeChange();
     scheduler->onTick();
     EXPECT_EQ(lastAt("grey", 9, 0), "1147");
@@ -134,14 +122,13 @@ TEST_F(SchedulerRun, WakeUpTargetsTodaysNextEventThenTomorrowsFirst) {
 
 TEST_F(SchedulerRun, FridaySalaOnlyOnFridays) {
     settings.cumaSala = true;
-    const auto friday = runDay(at(2014, 1, 3));
+    const auto friday = runDay(clockTimeAt(2014, 1, 3));
     const int ogle = scheduler->todayTimes[static_cast<std::size_t>(VakitType::Ogle)];
     const std::set<std::string> fridayLines(friday.begin(), friday.end());
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "%02d:%02d sala sala.wav", (ogle - 60) / 60, (ogle - 60) % 60);
+    const std::string expected = fmt::format("{:02}:{:02} sala sala.wav", (ogle - 60) / 60, (ogle - 60) % 60);
     EXPECT_TRUE(fridayLines.count(expected)) << expected;
     log.clear();
-    const auto thursday = runDay(at(2014, 1, 2));
+    const auto thursday = runDay(clockTimeAt(2014, 1, 2));
     EXPECT_TRUE(std::none_of(thursday.begin(), thursday.end(),
                              [](const std::string& l) { return l.find("sala") != std::string::npos; }));
 }
@@ -149,25 +136,25 @@ TEST_F(SchedulerRun, FridaySalaOnlyOnFridays) {
 TEST_F(SchedulerRun, SahurSalaWrapsToTheEveningBefore) {
     settings.sahurSala = true;
     settings.timeZoneMinutes = 120 - 288;  // İmsak moves from 05:48 to 01:00
-    runDay(at(2014, 1, 1));
+    runDay(clockTimeAt(2014, 1, 1));
     ASSERT_EQ(scheduler->todayTimes[static_cast<std::size_t>(VakitType::Imsak)], 60);
     EXPECT_EQ(logged("sala"), std::vector<std::string>{"23:30 sala.wav"});
 }
 
 TEST_F(SchedulerRun, MorningEzanBeforeGunesOrAtImsak) {
     settings.sabahEzanMinutes = 45;
-    runDay(at(2014, 1, 1));
+    runDay(clockTimeAt(2014, 1, 1));
     EXPECT_EQ(logged("ezan").front(), "06:37 SABAH");
     log.clear();
     settings.sabahEzanAtImsak = true;
-    runDay(at(2014, 1, 1));
+    runDay(clockTimeAt(2014, 1, 1));
     EXPECT_EQ(logged("ezan").front(), "05:48 SABAH");
 }
 
 TEST_F(SchedulerRun, MidnightWarningWrapsPastMidnight) {
     settings.reminderOn = true;
     settings.timeZoneMinutes = 120 + 106;  // İstiva 13:05: midnight 01:05, warned at 00:45
-    runDay(at(2014, 1, 1));
+    runDay(clockTimeAt(2014, 1, 1));
     ASSERT_EQ(scheduler->todayTimes[static_cast<std::size_t>(VakitType::Istiva)], 13 * 60 + 5);
     EXPECT_EQ(logged("warning").front(), "00:45 Geceyarısına 20 dk. kaldı...");
 }
@@ -176,7 +163,7 @@ TEST_F(SchedulerRun, IkindiAtAsrSani) {
     settings.reminderOn = true;
     settings.salaBeforeEnd = true;
     settings.ikindiAtAsrSani = true;
-    const auto lines = runDay(at(2014, 1, 1));
+    const auto lines = runDay(clockTimeAt(2014, 1, 1));
     const std::set<std::string> all(lines.begin(), lines.end());
     EXPECT_TRUE(all.count("15:10 ezan ASR-I SANİ"));
     EXPECT_FALSE(all.count("14:33 ezan İKİNDİ"));
@@ -189,21 +176,21 @@ TEST_F(SchedulerRun, IkindiAtAsrSani) {
 
 TEST_F(SchedulerRun, RemainingToAnyTimeCountsToKerahetToo) {
     settings.remainingToAnyTime = true;
-    runDay(at(2014, 1, 1));
+    runDay(clockTimeAt(2014, 1, 1));
     EXPECT_EQ(lastAt("tip", 10, 0), "İSTİVA vaktine kalan süre =  1:19");
     EXPECT_EQ(lastAt("tip", 16, 0), "İSFİRAR vaktine kalan süre =  0:09");
 }
 
 TEST_F(SchedulerRun, HourlyClockCheckAndWallpaperRefresh) {
     settings.autoCorrectClock = true;
-    start(at(2014, 1, 1, 0, 30));
+    start(clockTimeAt(2014, 1, 1, 0, 30));
     scheduler->wallpaper.periodMinutes = 60;
     runSeconds(*scheduler, clock, 3 * 3600);
     EXPECT_EQ(logged("time-check"), (std::vector<std::string>{"01:00 ", "02:00 ", "03:00 "}));
     EXPECT_EQ(logged("grey"), (std::vector<std::string>{"01:00 1040", "02:00 1040", "03:00 1040"}));
     EXPECT_EQ(logged("wallpaper"), (std::vector<std::string>{"00:30 ", "01:30 ", "02:30 "}));
     // The clock set back by two hours: drawn again at once.
-    clock.set(at(2014, 1, 1, 1, 40));
+    clock.set(clockTimeAt(2014, 1, 1, 1, 40));
     scheduler->onTimeChange();
     scheduler->onTick();
     EXPECT_EQ(logged("wallpaper").back(), "01:40 ");
@@ -216,13 +203,13 @@ TEST_F(SchedulerRun, HourlyClockCheckAndWallpaperRefresh) {
 TEST_F(SchedulerRun, SummerTimeSwitchRecomputesInTheSamePass) {
     settings.timeZoneMinutes = 60;
     settings.useWindowsDaylightSaving = true;
-    start(at(2014, 3, 30, 1, 59, 0));
+    start(clockTimeAt(2014, 3, 30, 1, 59, 0));
     clock.setZone({60, false});
     runSeconds(*scheduler, clock, 60);
     const auto winterImsak = scheduler->todayTimes[static_cast<std::size_t>(VakitType::Imsak)];
     EXPECT_EQ(engine.context.clockOffset, 60);
     // 02:00 becomes 03:00: the clock jumps and the zone reports summer time.
-    clock.set(at(2014, 3, 30, 3, 0, 0));
+    clock.set(clockTimeAt(2014, 3, 30, 3, 0, 0));
     clock.setZone({60, true});
     scheduler->onTimeChange();
     scheduler->onTick();
@@ -232,15 +219,15 @@ TEST_F(SchedulerRun, SummerTimeSwitchRecomputesInTheSamePass) {
 }
 
 TEST_F(SchedulerRun, FrozenClockRunsOnlyAfterATrigger) {
-    start(at(2014, 1, 1, 12, 15));
+    start(clockTimeAt(2014, 1, 1, 12, 15));
     scheduler->realTimeClock = false;
-    scheduler->clockTime = at(2014, 1, 1, 12, 15);
+    scheduler->clockTime = clockTimeAt(2014, 1, 1, 12, 15);
     scheduler->onTick();
     EXPECT_EQ(logged("ezan"), std::vector<std::string>{"12:15 ÖĞLE"}) << "a typed time on an ezan minute plays it";
     runSeconds(*scheduler, clock, 3600);
     EXPECT_EQ(logged("tip").size(), 1u) << "no pass by itself";
     scheduler->triggers.tickCountdown = 2;  // the user stepped the date
-    scheduler->clockTime = at(2014, 1, 2, 12, 0);
+    scheduler->clockTime = clockTimeAt(2014, 1, 2, 12, 0);
     scheduler->onTick();
     scheduler->onTick();
     EXPECT_EQ(logged("tip").size(), 1u);
@@ -250,14 +237,14 @@ TEST_F(SchedulerRun, FrozenClockRunsOnlyAfterATrigger) {
 }
 
 TEST_F(SchedulerRun, ReligiousDayNoticeOncePerDay) {
-    start(at(2014, 7, 27, 0, 0));
+    start(clockTimeAt(2014, 7, 27, 0, 0));
     runSeconds(*scheduler, clock, 2 * kDay);
     EXPECT_EQ(logged("notice"), (std::vector<std::string>{"00:00 Yarın  Ramazan Bayramı 1. gün !",
                                                           "00:00 Yarın  Ramazan Bayramı 2. gün !"}));
     EXPECT_EQ(memory.lastNoticeDate(), "28/07/2014");
     log.clear();
     // A restart on the same day gives no second notice.
-    start(at(2014, 7, 28, 9, 0));
+    start(clockTimeAt(2014, 7, 28, 9, 0));
     runSeconds(*scheduler, clock, 60);
     EXPECT_TRUE(logged("notice").empty());
 }
@@ -294,10 +281,10 @@ TEST_F(SchedulerRun, NestedPassesNeitherLoseNorRepeatEvents) {
     // With R = 60 the SABAH reminder and salâ fall in the minute of the
     // morning ezan (06:22), after its box.
     settings.reminderMinutes = 60;
-    const auto plain = runDay(at(2014, 1, 1));
+    const auto plain = runDay(clockTimeAt(2014, 1, 1));
 
     BoxedEventLog boxed([this] { return clock.minuteOfDay(); });
-    clock.set(at(2014, 1, 1));
+    clock.set(clockTimeAt(2014, 1, 1));
     Scheduler nested(engine, settings, clock, boxed, memory);
     boxed.scheduler = &nested;
     boxed.clock = &clock;
@@ -305,7 +292,7 @@ TEST_F(SchedulerRun, NestedPassesNeitherLoseNorRepeatEvents) {
     nested.onCalculationChanged();
     // Run until the clock has passed the day's end: the boxes take some of
     // the day's seconds inside them.
-    while (clock.now() < toLocalTicks(at(2014, 1, 1, 23, 59, 59))) runSeconds(nested, clock, 1), clock.advanceSeconds(1);
+    while (clock.now() < toLocalTicks(clockTimeAt(2014, 1, 1, 23, 59, 59))) runSeconds(nested, clock, 1), clock.advanceSeconds(1);
     auto lines = boxed.eventLines();
     // Events that come after a box in the same pass are filed under the
     // minute the box closed: compare what fired, in order.
@@ -322,7 +309,7 @@ TEST_F(SchedulerRun, YearSoakEveryEzanOnceAtItsMinute) {
     settings.timeZoneMinutes = 180;
     settings.reminderOn = settings.salaBeforeEnd = settings.cumaSala = settings.sahurSala = true;
     settings.remainingToAnyTime = true;
-    start(at(2025, 1, 1));
+    start(clockTimeAt(2025, 1, 1));
     scheduler->flags.wakeOn = true;
     engine::Engine reference;
     settings::applyCalculationParameters(settings, reference);
@@ -366,7 +353,7 @@ TEST(NoticeMemoryFile, LastNoticeDateLivesInTheSettingsFile) {
 // The wake-up test pins the ticks against a real instant; a leap day and
 // its weekday go through them here.
 TEST(ClockTicks, LeapDayRoundTrip) {
-    const ClockTime leap = fromLocalTicks(toLocalTicks(at(2024, 2, 29, 23, 59, 59)));
+    const ClockTime leap = fromLocalTicks(toLocalTicks(clockTimeAt(2024, 2, 29, 23, 59, 59)));
     EXPECT_EQ(formatClockTime(leap), "2024-02-29 23:59:59.000");
     EXPECT_EQ(leap.dayOfWeek, 4);  // a Thursday
 }

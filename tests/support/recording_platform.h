@@ -32,9 +32,8 @@ struct RecordingWakeAlarm : platform::WakeAlarm {
         armed.push_back(utcSeconds);
         return answer;
     }
-    void cancel() override { ++cancels; }
+    void cancel() override {}
     std::vector<std::time_t> armed;
-    int cancels = 0;
     platform::WakeArmResult answer = platform::WakeArmResult::Armed;
 };
 

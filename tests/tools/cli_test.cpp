@@ -30,14 +30,11 @@ CliRun runInProcess(std::vector<std::string> args) {
     return {status, out.str(), err.str()};
 }
 
-std::vector<std::string> istanbul(std::string date, std::vector<std::string> more = {}) {
-    std::vector<std::string> args{"times", "--lat", "41.01", "--lon", "28.97", "--offset", "120", "--date", date};
+std::vector<std::string> istanbul(std::string date, std::vector<std::string> more = {},
+                                  std::string offsetMinutes = "120") {
+    std::vector<std::string> args{"times", "--lat", "41.01", "--lon", "28.97", "--offset", offsetMinutes, "--date", date};
     args.insert(args.end(), more.begin(), more.end());
     return args;
-}
-
-std::vector<std::string> istanbulAtOffset(std::string date, std::string offsetMinutes) {
-    return {"times", "--lat", "41.01", "--lon", "28.97", "--offset", offsetMinutes, "--date", date};
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -139,7 +136,7 @@ TEST(CliTimes, BadArgumentsNameTheArgumentAndPrintNothing) {
 // summer clock is UTC+13: offsets refused before.
 TEST(CliTimes, ZonesEastOfTwelveHoursAreAccepted) {
     for (const char* offset : {"780", "840", "900"}) {
-        const CliRun run = runInProcess(istanbulAtOffset("2014-01-01", offset));
+        const CliRun run = runInProcess(istanbul("2014-01-01", {}, offset));
         EXPECT_EQ(run.status, 0) << offset << run.err;
     }
 }
@@ -173,10 +170,6 @@ TEST(CliExecutable, ExitStatusAndStreams) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("times"), std::string::npos);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(CliHijri, DaysWithTheirReligiousNames) {
     const CliRun run = runInProcess(
@@ -226,7 +219,7 @@ TEST(CliIni, SettingsFileGivesPlaceOffsetAndCalculation) {
     EXPECT_EQ(runInProcess({"times", "--ini", ini, "--date", "2014-01-01"}).out, runInProcess(istanbul("2014-01-01")).out);
     // Explicit options win over the file.
     EXPECT_EQ(runInProcess({"times", "--ini", ini, "--date", "2014-01-01", "--offset", "180"}).out,
-              runInProcess(istanbulAtOffset("2014-01-01", "180")).out);
+              runInProcess(istanbul("2014-01-01", {}, "180")).out);
 
     const std::string tuned = folder.write("tuned.ini",
                                            "[Hesap Paramatreleri]\nEnlem=6000\nBoylam=2500\nSaat Farkı=120\n"
@@ -258,8 +251,8 @@ TEST(CliIni, SystemZoneWhenTheFileSaysSo) {
         const std::string out = orvanta::test::runShell(command + " --date " + date).out;
         return out.substr(0, out.find('\n') + 1);
     };
-    EXPECT_EQ(firstLine("2014-01-01"), runInProcess(istanbulAtOffset("2014-01-01", "60")).out);
-    EXPECT_EQ(firstLine("2014-07-01"), runInProcess(istanbulAtOffset("2014-07-01", "120")).out);
+    EXPECT_EQ(firstLine("2014-01-01"), runInProcess(istanbul("2014-01-01", {}, "60")).out);
+    EXPECT_EQ(firstLine("2014-07-01"), runInProcess(istanbul("2014-07-01", {}, "120")).out);
 }
 
 TEST(CliPlace, RowOfTheDatabase) {

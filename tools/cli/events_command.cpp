@@ -28,10 +28,7 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
     settings::Settings loaded = withPreset(options, *ini);
     engine::Engine engine = engineFor(loaded);
 
-    shell::ClockTime midnight;
-    midnight.year = static_cast<std::uint16_t>(date.year);
-    midnight.month = static_cast<std::uint16_t>(date.month);
-    midnight.day = static_cast<std::uint16_t>(date.day);
+    const shell::ClockTime midnight = shell::clockTimeAt(date.year, date.month, date.day);
     // The zone of the day's noon holds for the whole day.
     shell::SimulatedClock clock(midnight, platform::systemZoneAt(localNoon(date)));
     shell::EventLog log([&clock] { return clock.minuteOfDay(); });

@@ -49,7 +49,7 @@ private:
         QByteArray reply;
         for (int shift = 24; shift >= 0; shift -= 8) reply.append(static_cast<char>((count >> shift) & 0xFF));
         if (behaviour_ == Behaviour::Sntp) {
-            QByteArray packet(48, '\\0');
+            QByteArray packet(48, '\0');
             packet[0] = 0x24;
             packet[1] = 2;
             packet.replace(40, 4, reply);

@@ -42,16 +42,8 @@ struct RecordingSound : SoundOutput {
     std::function<void()> finished;
 };
 
-ClockTime at(int hour, int minute, int second) {
-    ClockTime time;
-    time.year = 2014;  // Wednesday 1 January 2014: Öğle 12:15, İsfirar 16:09 at İstanbul, UTC+2
-    time.month = 1;
-    time.day = 1;
-    time.hour = static_cast<std::uint16_t>(hour);
-    time.minute = static_cast<std::uint16_t>(minute);
-    time.second = static_cast<std::uint16_t>(second);
-    return time;
-}
+// Wednesday 1 January 2014: Öğle 12:15, İsfirar 16:09 at İstanbul, UTC+2.
+ClockTime at(int hour, int minute, int second) { return clockTimeAt(2014, 1, 1, hour, minute, second); }
 
 constexpr char kPlace[] = "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n";
 

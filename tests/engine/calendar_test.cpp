@@ -76,28 +76,18 @@ TEST(Calendar, DayNumbersAreConsecutiveAcrossTheWholeRange) {
     }
 }
 
+// Month 13 marks a day of year past the year's end.
 TEST(Calendar, MonthAndDayOfWalksTheMonthTable) {
-    Engine e;
-    std::int16_t day = 0, month = 0;
-    e.setDate(1, 1, 2012);
-    EXPECT_EQ(e.monthAndDayOf(60, day, month), 60);
-    EXPECT_EQ(month, 2);
-    EXPECT_EQ(day, 29);
-    e.setDate(1, 1, 2013);
-    e.monthAndDayOf(60, day, month);
-    EXPECT_EQ(month, 3);
-    EXPECT_EQ(day, 1);
-    // One past the year's end: month 13 marks the step into the next year.
-    e.monthAndDayOf(366, day, month);
-    EXPECT_EQ(month, 13);
-    EXPECT_EQ(day, 1);
-    e.setDate(1, 1, 2012);
-    e.monthAndDayOf(367, day, month);
-    EXPECT_EQ(month, 13);
-    EXPECT_EQ(day, 1);
-    e.monthAndDayOf(1, day, month);
-    EXPECT_EQ(month, 1);
-    EXPECT_EQ(day, 1);
+    struct Case {
+        std::int16_t year, dayOfYear, month, day;
+    };
+    for (const Case& c : {Case{2012, 60, 2, 29}, {2013, 60, 3, 1}, {2013, 366, 13, 1}, {2012, 367, 13, 1}, {2012, 1, 1, 1}}) {
+        Engine e;
+        std::int16_t day = 0, month = 0;
+        e.setDate(1, 1, c.year);
+        e.monthAndDayOf(c.dayOfYear, day, month);
+        EXPECT_EQ(month * 100 + day, c.month * 100 + c.day) << c.year << ' ' << c.dayOfYear;
+    }
 }
 
 // wrapMinutes(5000) was negative below -1440 and lost the morning ezan;

@@ -2,6 +2,7 @@
 // date, validity, caching, and the qibla.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 #include "engine/engine.h"
@@ -74,13 +75,12 @@ TEST(Geomagnetic, ValidOnlyInsideTheModelSpanAndWhereTheFieldIsStrong) {
         e.magneticDeclinationTenths(0);
         return e.context.geomagneticModelValid;
     };
-    EXPECT_EQ(valid(4101, 2897, 31, 12, 2009), 0);
-    EXPECT_EQ(valid(4101, 2897, 2, 1, 2010), 1);
-    for (const std::int16_t year : {std::int16_t{2015}, std::int16_t{2020}, std::int16_t{2025}}) {
-        EXPECT_EQ(valid(4101, 2897, 1, 1, year), 1) << "each model from its first day";
+    // Each model from its first day; none before 2010 or from 2030.
+    const std::array<int, 4> dates[] = {{31, 12, 2009, 0}, {2, 1, 2010, 1}, {1, 1, 2015, 1}, {1, 1, 2020, 1},
+                                        {1, 1, 2025, 1},   {31, 12, 2029, 1}, {2, 1, 2030, 0}};
+    for (const auto& [d, m, y, isValid] : dates) {
+        EXPECT_EQ(valid(4101, 2897, static_cast<std::int16_t>(d), static_cast<std::int16_t>(m), static_cast<std::int16_t>(y)), isValid) << y;
     }
-    EXPECT_EQ(valid(4101, 2897, 31, 12, 2029), 1);
-    EXPECT_EQ(valid(4101, 2897, 2, 1, 2030), 0);
     // Near the north magnetic pole (about 85° N, 130° W in 2012) H is weak.
     EXPECT_EQ(valid(8500, -13000, 1, 1, 2012), 0);
     // The geographic pole takes the special branch and stays finite.

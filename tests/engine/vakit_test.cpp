@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fmt/format.h>
 #include <string>
 
 #include "engine/engine.h"
@@ -17,11 +18,7 @@ constexpr std::uint16_t hm(int hours, int minutes) { return static_cast<std::uin
 
 std::string clockText(const Day& day) {
     std::string text;
-    for (auto m : day) {
-        char buffer[16];
-        std::snprintf(buffer, sizeof buffer, " %02d:%02d", m / 60, m % 60);
-        text += buffer;
-    }
+    for (auto m : day) text += fmt::format(" {:02}:{:02}", m / 60, m % 60);
     return text;
 }
 

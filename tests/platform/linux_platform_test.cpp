@@ -17,7 +17,7 @@
 namespace orvanta::platform {
 namespace {
 
-TEST(XdgAutostart, EntryIsWrittenAndRemoved) {
+TEST(XdgAutostart, EntryIsWrittenAndRemovedAndAnUnwritableFolderReported) {
     test::TempFolder folder;
     XdgAutostart autostart(folder / "config" / "autostart", "/opt/Orvanta Saat/orvanta");
     EXPECT_FALSE(autostart.enabled());
@@ -33,13 +33,9 @@ TEST(XdgAutostart, EntryIsWrittenAndRemoved) {
     EXPECT_TRUE(autostart.setEnabled(false));
     EXPECT_FALSE(autostart.enabled());
     EXPECT_TRUE(autostart.setEnabled(false));
-}
-
-TEST(XdgAutostart, UnwritableFolderIsReported) {
-    test::TempFolder folder;
+    // A folder that cannot be made is reported.
     folder.write("file", "x");
-    XdgAutostart autostart(folder / "file" / "autostart", "/usr/bin/orvanta");
-    EXPECT_FALSE(autostart.setEnabled(true));
+    EXPECT_FALSE(XdgAutostart(folder / "file" / "autostart", "/usr/bin/orvanta").setEnabled(true));
 }
 
 TEST(ProgramEnvironment, ReadsTheEnvironmentAndTheExecutable) {

@@ -51,10 +51,7 @@ TEST(Hijri, ConsecutiveDaysFormAConsistentCalendar) {
     int previousDay = 0, previousMonth = 0, previousYear = 0;
     for (std::int16_t year = 1998; year <= 2030; ++year) {
         for (std::int16_t n = 1; n <= (year % 4 == 0 ? 366 : 365); ++n) {
-            std::int16_t day = 0, month = 0;
-            e.context.year = year;
-            e.monthAndDayOf(n, day, month);
-            e.setDate(day, month, year);
+            e.setDate(n, 1, year);  // day n of January counts on into the later months
             const int d = e.computeHijri();
             const int m = e.hijriMonth();
             const int y = e.hijriYear();
@@ -65,7 +62,7 @@ TEST(Hijri, ConsecutiveDaysFormAConsistentCalendar) {
                 const bool nextMonth = d == 1 && previousDay >= 29 &&
                                        ((m == previousMonth + 1 && y == previousYear) ||
                                         (m == 1 && previousMonth == 12 && y == previousYear + 1));
-                ASSERT_TRUE(sameMonth || nextMonth) << year << '-' << month << '-' << day << ": " << previousDay << '/'
+                ASSERT_TRUE(sameMonth || nextMonth) << year << " day " << n << ": " << previousDay << '/'
                                                     << previousMonth << '/' << previousYear << " -> " << d << '/' << m
                                                     << '/' << y;
             }
@@ -83,10 +80,7 @@ std::string religiousDayOfFirst(int hijriDay, int hijriMonth, int weekday) {
     e.setPlace(4101, 2897, 180);
     for (std::int16_t year = 2000; year <= 2090; ++year) {
         for (std::int16_t n = 1; n <= 365; ++n) {
-            std::int16_t day = 0, month = 0;
-            e.context.year = year;
-            e.monthAndDayOf(n, day, month);
-            e.setDate(day, month, year);
+            e.setDate(n, 1, year);
             if (e.weekday() != weekday) continue;
             const std::string_view name = e.religiousDay();
             if (e.computeHijri() == hijriDay && e.hijriMonth() == hijriMonth) return std::string(name);

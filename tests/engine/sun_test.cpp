@@ -141,10 +141,7 @@ TEST(AltitudeSolver, EveryLevelHoldsItsDistancesAtEveryLatitude) {
     for (std::int16_t level = 1; level <= 3; ++level) {
         for (std::int16_t latitude = -8900; latitude <= 8900; latitude += 100) {
             for (float altitudeDegrees : {-18.0f, -1.0f, 5.0f, 40.0f}) {
-                Engine e;
-                e.setAnglesAndMode(-1800, -1700, 2);
-                e.setPlace(latitude, 0, 0);
-                e.setDate(21, 6, 2014);
+                Engine e = solverAt(latitude, 21, 6, 2);
                 e.context.limitLevel = level;
                 e.hourAngleForAltitude(static_cast<float>(altitudeDegrees * kRadiansPerDegree));
                 const double minutes = -e.context.hourAngle;
@@ -160,10 +157,7 @@ TEST(AltitudeSolver, ShadowAltitudeWhenLatitudeEqualsDeclination) {
     // 45° − 0.015°, of two lengths atan(1/2) − 0.030° ≈ 26.535°. Place the
     // observer at the sun's declination and check the altitude reached.
     for (int lengths : {1, 2}) {
-        Engine e;
-        e.setAnglesAndMode(-1800, -1700, 0);
-        e.setDate(21, 6, 2014);
-        e.setPlace(2344, 0, 0);
+        Engine e = solverAt(2344, 21, 6, 0);
         e.asrHourAngle(static_cast<std::uint8_t>(lengths));
         const double h = e.context.hourAngle * kPi / 720.0;
         const double phi = e.context.latitudeRadians;

@@ -79,10 +79,7 @@ TEST(VakitReference, SolvedTimesAgreeWithMeeusToTheMinute) {
         e.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offset);
         for (const std::int16_t year : std::array<std::int16_t, 5>{1905, 2000, 2014, 2026, 2095}) {
             for (std::int16_t n = 1; n <= 365; n += 9) {
-                std::int16_t day = 0, month = 0;
-                e.setDate(1, 1, year);
-                e.monthAndDayOf(n, day, month);
-                e.setDate(day, month, year);
+                e.setDate(n, 1, year);  // day n of January counts on into the later months
                 const auto times = e.computeDay();
                 for (const Rule& rule : rules) {
                     const double reference = meeusEvent(e.dayNumber(), place.latitudeHundredths / 100.0,
@@ -94,7 +91,7 @@ TEST(VakitReference, SolvedTimesAgreeWithMeeusToTheMinute) {
                     if (diff > 720) diff -= 1440;
                     if (diff < -720) diff += 1440;
                     ++compared;
-                    ASSERT_LE(std::fabs(diff), 1.0) << place.name << ' ' << year << '-' << month << '-' << day
+                    ASSERT_LE(std::fabs(diff), 1.0) << place.name << ' ' << year << " day " << n
                                                     << ' ' << orvanta::engine::vakitNames[rule.index + 1];
                 }
                 // Öğle: the transit plus two minutes.

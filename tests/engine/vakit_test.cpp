@@ -107,13 +107,10 @@ TEST(Vakit, TimesOfADayAreInOrderAllYearAtIstanbul) {
     Engine e;
     e.setPlace(4101, 2897, 180);
     for (std::int16_t n = 1; n <= 365; ++n) {
-        std::int16_t day = 0, month = 0;
-        e.setDate(1, 1, 2015);
-        e.monthAndDayOf(n, day, month);
-        e.setDate(day, month, 2015);
+        e.setDate(n, 1, 2015);  // day n of January counts on into the later months
         const Day times = e.computeDay();
         for (std::size_t i = 1; i < times.size(); ++i) {
-            ASSERT_LT(times[i - 1], times[i]) << month << '/' << day << ": " << clockText(times);
+            ASSERT_LT(times[i - 1], times[i]) << "day " << n << ": " << clockText(times);
         }
     }
 }

@@ -34,7 +34,12 @@ std::unique_ptr<Loaded> loadAll(const IniFile& file, const TempFolder& folder) {
     return loaded;
 }
 
-void saveAll(IniFile& file, const Settings& settings, const TempFolder& folder);
+void saveAll(IniFile& file, const Settings& settings, const TempFolder& folder) {
+    engine::Engine engine;
+    platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
+    ASSERT_TRUE(saveCalculationParameters(file, settings, engine));
+    ASSERT_TRUE(saveOptions(file, settings, autostart));
+}
 
 // The defaults of the key tables are the record's own: a file without keys
 // loads as a fresh record, which the engine receives.
@@ -119,13 +124,6 @@ Settings everyKeyChanged() {
     return s;
 }
 
-void saveAll(IniFile& file, const Settings& settings, const TempFolder& folder) {
-    engine::Engine engine;
-    platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
-    ASSERT_TRUE(saveCalculationParameters(file, settings, engine));
-    ASSERT_TRUE(saveOptions(file, settings, autostart));
-}
-
 // Saving what was loaded writes the same file again: no key is lost or
 // changed on the way through the record.
 TEST(SettingsSave, EveryKeyRoundTrips) {
@@ -205,8 +203,7 @@ TEST(SettingsSave, RelayDeviceNamedByPathSurvivesASaveAndMediaPausingIsOffOnlyBy
     EXPECT_EQ(loaded->settings.relayComPort, 0);
     EXPECT_TRUE(hasRelay(loaded->settings));
     EXPECT_TRUE(loaded->settings.pauseMediaPlayers);  // only the exact word turns it off
-    platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
-    ASSERT_TRUE(saveOptions(file, loaded->settings, autostart));
+    saveAll(file, loaded->settings, folder);
     EXPECT_EQ(file.readString(keys::kOptionsSection, keys::kRelayComPort, "", 64), "/dev/ttyUSB0");
 
     file.writeString(keys::kOptionsSection, keys::kPauseMedia, "Hayır");
@@ -228,16 +225,10 @@ TEST(SettingsSave, KilledMidSaveLeavesTheOldOrTheNewFile) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (int i = 0;; ++i) {
-                engine::Engine engine;
-                platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
-                const Settings& next = i % 2 == 0 ? second : first;
-                // Both groups in one replacement each: a file between the
-                // two saves holds one group of each setting, which is why
-                // the check below compares per group.
-                (void)saveCalculationParameters(file, next, engine);
-                (void)saveOptions(file, next, autostart);
-            }
+            // Both groups in one replacement each: a file between the two
+            // saves holds one group of each setting, which is why the check
+            // below compares per group.
+            for (int i = 0;; ++i) saveAll(file, i % 2 == 0 ? second : first, folder);
         }
         usleep(static_cast<useconds_t>(std::uniform_int_distribution<int>(200, 20000)(random)));
         kill(child, SIGKILL);

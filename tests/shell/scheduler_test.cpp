@@ -9,11 +9,11 @@
 #include <fmt/format.h>
 #include <map>
 #include <set>
-#include <unistd.h>
 
 #include "shell/event_log.h"
 #include "shell/notice_memory.h"
 #include "shell/simulated_clock.h"
+#include "tests/support/temp_folder.h"
 
 namespace orvanta::shell {
 namespace {
@@ -340,14 +340,13 @@ TEST_F(SchedulerRun, YearSoakEveryEzanOnceAtItsMinute) {
 }
 
 TEST(NoticeMemoryFile, LastNoticeDateLivesInTheSettingsFile) {
-    const auto path = std::filesystem::temp_directory_path() / ("orvanta-notice-" + std::to_string(::getpid()) + ".ini");
-    settings::IniFile file(path);
+    const test::TempFolder folder;
+    settings::IniFile file(folder / "orvanta.ini");
     IniNoticeMemory memory(file);
     EXPECT_EQ(memory.lastNoticeDate(), "");
     memory.rememberNoticeDate("27/07/2014");
     EXPECT_EQ(file.readString("Seçenekler", "Son Dini Gün", "", 64), "27/07/2014");
     EXPECT_EQ(IniNoticeMemory(file).lastNoticeDate(), "27/07/2014");
-    std::filesystem::remove(path);
 }
 
 // The wake-up test pins the ticks against a real instant; a leap day and

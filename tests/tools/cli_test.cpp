@@ -95,9 +95,15 @@ TEST(CliTimes, ConsecutiveDaysAcrossMonthAndYearEnds) {
     EXPECT_EQ(days[63].substr(0, 10), "2016-03-02");
     // The same day asked alone comes out the same as within the run.
     EXPECT_EQ(runInProcess(istanbul("2016-02-29")).out, days[61] + "\n");
+    // The longest run from the first day.
+    EXPECT_EQ(lines(runInProcess(istanbul("1901-01-01", {"--days", "36600"})).out).size(), 36600u);
 }
 
 TEST(CliTimes, BadArgumentsNameTheArgumentAndPrintNothing) {
+    const auto sky = [](const char* time) {
+        return std::vector<std::string>{"sky", "--lat", "41", "--lon", "29", "--offset", "180", "--date", "2014-04-29",
+                                        "--time", time};
+    };
     struct Case {
         std::vector<std::string> args;
         const char* named;
@@ -122,6 +128,9 @@ TEST(CliTimes, BadArgumentsNameTheArgumentAndPrintNothing) {
         {istanbul("2014-01-01", {"--imsak-angle", "-18,5"}), "--imsak-angle"},
         {istanbul("2014-01-01", {"--colour", "red"}), "--colour"},
         {istanbul("2014-01-01", {"--mode", "1", "--mode", "2"}), "--mode"},
+        {{"hijri", "--lat", "41", "--lon", "29", "--offset", "120", "--date", "2014-10-02", "--mode", "2"}, "--mode"},
+        {sky("24:00"), "--time"}, {sky("9:03"), "--time"}, {sky("09:60"), "--time"}, {sky("0903"), "--time"},
+        {sky("ab:cd"), "--time"},
     };
     for (const auto& c : cases) {
         const CliRun run = runInProcess(c.args);
@@ -145,12 +154,6 @@ TEST(CliErrors, EchoedValueIsEscapedAndCut) {
     EXPECT_EQ(orvanta::cli::echoed("a\nb\x01"), "'a\\nb\\x01'");
     const std::string echo = orvanta::cli::echoed(std::string(1 << 20, 'x'));
     EXPECT_EQ(echo, "'" + std::string(60, 'x') + "'...");
-}
-
-TEST(CliTimes, TheLongestRunFromTheFirstDay) {
-    const CliRun longest = runInProcess(istanbul("1901-01-01", {"--days", "36600"}));
-    ASSERT_EQ(longest.status, 0);
-    EXPECT_EQ(lines(longest.out).size(), 36600u);
 }
 
 // The installed executable: exit status and streams as a shell sees them.
@@ -179,10 +182,6 @@ TEST(CliHijri, DaysWithTheirReligiousNames) {
               "2014-10-02 8 Zilhicce 1435\n"
               "2014-10-03 9 Zilhicce 1435 | Arefe\n"
               "2014-10-04 10 Zilhicce 1435 | Kurban Bayramı 1. gün\n");
-    const CliRun bad = runInProcess({"hijri", "--lat", "41", "--lon", "29", "--offset", "120", "--date", "2014-10-02",
-                                     "--mode", "2"});
-    EXPECT_EQ(bad.status, 2);
-    EXPECT_NE(bad.err.find("--mode"), std::string::npos);
 }
 
 // The values are the engine's (pinned in its tests); here the keys, their
@@ -199,16 +198,6 @@ TEST(CliSky, KeysInOrderAtTheMomentGiven) {
     ASSERT_EQ(got.size(), keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(got[i].substr(0, got[i].find('=')), keys[i]);
     EXPECT_EQ(got[15], "sky_message=>>>  GÜNEŞ tutulması  <<<");
-}
-
-TEST(CliSky, TimeOfDayIsChecked) {
-    for (const char* time : {"24:00", "9:03", "09:60", "0903", "ab:cd"}) {
-        const CliRun run = runInProcess(
-            {"sky", "--lat", "41.01", "--lon", "28.97", "--offset", "180", "--date", "2014-04-29", "--time", time});
-        EXPECT_EQ(run.status, 2) << time;
-        EXPECT_EQ(run.out, "") << time;
-        EXPECT_NE(run.err.find("--time"), std::string::npos) << time;
-    }
 }
 
 TEST(CliIni, SettingsFileGivesPlaceOffsetAndCalculation) {
@@ -228,9 +217,6 @@ TEST(CliIni, SettingsFileGivesPlaceOffsetAndCalculation) {
     EXPECT_EQ(runInProcess({"times", "--ini", tuned, "--date", "2014-06-21"}).out,
               runInProcess({"times", "--lat", "60", "--lon", "25", "--offset", "180", "--date", "2014-06-21",
                             "--mode", "0", "--imsak-angle", "-16", "--temkin", "9,-6,10,0,5,4,4,0,8,2"})
-                  .out);
-    EXPECT_EQ(runInProcess({"hijri", "--ini", ini, "--date", "2014-07-28"}).out,
-              runInProcess({"hijri", "--lat", "41.01", "--lon", "28.97", "--offset", "120", "--date", "2014-07-28"})
                   .out);
 
     const CliRun missing = runInProcess({"sky", "--ini", (folder / "none.ini").string(), "--date", "2014-01-01",

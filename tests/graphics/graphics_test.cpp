@@ -97,10 +97,12 @@ TEST(WallBmp, HeaderAsWrittenForTheMoon) {
 }
 
 TEST(WorldMaps, PlaceMarkCorners) {
-    EXPECT_EQ(placeMark(0, 0, 800, 400).x, 399);
-    EXPECT_EQ(placeMark(0, 0, 800, 400).y, 199);
-    EXPECT_EQ(placeMark(9000, 18000, 800, 400).x, 799);
-    EXPECT_EQ(placeMark(9000, 18000, 800, 400).y, 0);
+    const auto mark = [](std::int32_t lat, std::int32_t lon) {
+        const MapPoint point = placeMark(lat, lon, 800, 400);
+        return std::pair{point.x, point.y};
+    };
+    EXPECT_EQ(mark(0, 0), std::pair(399, 199));
+    EXPECT_EQ(mark(9000, 18000), std::pair(799, 0));
     const Image map = renderQiblaMap(earth(), 0, 0);
     EXPECT_EQ(map.at(399, 199), (Rgb{255, 0, 0}));
 }

@@ -30,28 +30,6 @@ TEST(Sun, IstanbulEquinoxNoon) {
     EXPECT_NEAR(e.sunAltitudeNow(), -490, 10);
 }
 
-TEST(Sun, SeriesHoldsTheSeasons) {
-    // Declination at the solstices and equinoxes of 2014 (±23.44°, ~0°),
-    // and the equation of time's extremes: transit near 12:14 UT in mid
-    // February and 11:44 UT in early November (plus the carried half minute).
-    struct Case {
-        std::int16_t day, month;
-        double declinationDegrees, transitMinutes;
-    } cases[] = {
-        {21, 6, 23.44, 722.3}, {21, 12, -23.44, 718.6}, {20, 3, 0.0, 727.9}, {11, 2, -14.2, 734.7}, {3, 11, -15.1, 704.1},
-    };
-    for (const auto& c : cases) {
-        Engine e;
-        e.setPlace(0, 0, 0);
-        e.setDate(c.day, c.month, 2014);
-        e.context.targetTime = 720;
-        e.sunAtLocalTime();
-        SCOPED_TRACE(testing::Message() << c.day << '.' << c.month);
-        EXPECT_NEAR(e.context.declination / kRadiansPerDegree, c.declinationDegrees, 0.3);
-        EXPECT_NEAR(e.context.transit, c.transitMinutes, 0.6);
-    }
-}
-
 TEST(Sun, AzimuthOfABodyDueEast) {
     // A body on the celestial equator six hours before transit rises due
     // east at every latitude. The hour angle is held as a float, whose −π/2
@@ -102,19 +80,6 @@ void solveDegrees(Engine& e, double degrees) { e.hourAngleForAltitude(static_cas
 
 TEST(AltitudeSolver, PolarTwilightFallsOnSolarMidnightWithoutLimits) {
     Engine e = solverAt(6500, 21, 6, 0);
-    solveDegrees(e, -18);
-    EXPECT_EQ(e.context.limitLevel, 0);
-    EXPECT_FLOAT_EQ(e.context.hourAngle, -720.0f);
-}
-
-TEST(AltitudeSolver, LevelOneHoldsTwilightHalfAnHourFromMidnight) {
-    Engine e = solverAt(6500, 21, 6, 2);
-    e.context.limitLevel = 1;
-    solveDegrees(e, -18);
-    EXPECT_NEAR(e.context.hourAngle, -690.0f, 0.01f);
-    // Mode 1 forces the level back to 0 inside the solver.
-    e.setAnglesAndMode(-1800, -1700, 1);
-    e.context.limitLevel = 1;
     solveDegrees(e, -18);
     EXPECT_EQ(e.context.limitLevel, 0);
     EXPECT_FLOAT_EQ(e.context.hourAngle, -720.0f);

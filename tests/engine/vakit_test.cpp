@@ -115,40 +115,6 @@ TEST(Vakit, TimesOfADayAreInOrderAllYearAtIstanbul) {
     }
 }
 
-TEST(Vakit, ModeFiveTiesYatsiToAksam) {
-    const Day times = computeFresh(4101, 2897, 120, 1, 1, 2014, 5, {-2, -6, 10, 0, 5, 4, 4, 0, 8, 90});
-    // Akşam already holds its 8 minutes; Yatsı adds 8 + 90 to the raw
-    // sunset hour angle: 90 minutes after the Akşam time, give or take the
-    // truncation of Akşam's fractional hour angle.
-    EXPECT_NEAR(times[9] - times[8], 90, 1);
-}
-
-TEST(Vakit, NightBoundsAreOnlyUpperLimits) {
-    // In winter at İstanbul the −17° Yatsı comes well before a third of the
-    // night: modes 2, 3 and 4 agree.
-    const Day mode2 = computeFresh(4101, 2897, 120, 1, 1, 2014, 2);
-    EXPECT_EQ(computeFresh(4101, 2897, 120, 1, 1, 2014, 3)[9], mode2[9]);
-    EXPECT_EQ(computeFresh(4101, 2897, 120, 1, 1, 2014, 4)[9], mode2[9]);
-}
-
-TEST(Vakit, PolarNightAtSeventyNorthKeepsThreeHoursOfDay) {
-    Engine e = engineFor(7000, 2500, 120, 21, 12, 2014, 2, kNoTemkin);
-    const Day limited = e.computeDay();
-    // Sunrise and sunset held 1 h 30 min either side of the transit.
-    EXPECT_NEAR(limited[8] - limited[1], 180, 1);
-    // Without limits the sun that never reaches −1° rises and sets at the
-    // transit: Güneş, Öğle − 2 and Akşam coincide.
-    e.setAnglesAndMode(-1800, -1700, 0);
-    const Day raw = e.computeDay();
-    EXPECT_NEAR(raw[1], raw[8], 1);
-    EXPECT_NEAR(raw[4] - 2, raw[1], 1);
-}
-
-TEST(Vakit, WithoutLimitsImsakAndYatsiMeetAtSolarMidnight) {
-    const Day times = computeFresh(6500, 2500, 180, 21, 6, 2014, 0);
-    EXPECT_EQ(times[0], times[9]);
-}
-
 // A caller must compute a day in ascending order: İstiva and Yatsı read the
 // İmsak and Akşam hour angles kept from the last computation.
 TEST(Vakit, LaterTimesReadTheKeptHourAnglesOfTheLastDayComputed) {

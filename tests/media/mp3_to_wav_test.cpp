@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <tuple>
 
 #include "tests/support/temp_folder.h"
@@ -135,53 +134,6 @@ TEST(WrapFailures, DestinationThatCannotBeOpenedWrittenOrClosed) {
     const auto whileCopying = wrapMp3AsWav(large, "/dev/full");
     ASSERT_TRUE(whileCopying);
     EXPECT_EQ(whileCopying->caption, "Okuma/Yazma Hatası");
-}
-
-// Plays the user: the first source, then the destinations in turn; records
-// every warning and every proposal.
-class ScriptedDialogs : public ConverterDialogs {
-public:
-    std::optional<std::filesystem::path> source;
-    std::deque<std::filesystem::path> destinations;
-    std::vector<Warning> warnings;
-    std::vector<std::string> proposedNames;
-    std::vector<std::filesystem::path> proposedFolders;
-
-    std::optional<std::filesystem::path> chooseSource() override { return source; }
-    std::optional<std::filesystem::path> chooseDestination(const std::filesystem::path& folder,
-                                                           const std::string& name) override {
-        proposedFolders.push_back(folder);
-        proposedNames.push_back(name);
-        if (destinations.empty()) return std::nullopt;
-        auto next = destinations.front();
-        destinations.pop_front();
-        return next;
-    }
-    void warn(const Warning& warning) override { warnings.push_back(warning); }
-};
-
-TEST(ConverterDialogue, SameFileUnderAnySpellingIsAskedAgain) {
-    TempFolder folder;
-    const auto source = folder.write("ezan.mp3", mp3Bytes("\xFF\xFB\x90\x44", 500));
-    std::filesystem::create_symlink(source, folder / "link.mp3");
-    std::filesystem::create_hard_link(source, folder / "hard.mp3");
-
-    ScriptedDialogs dialogs;
-    dialogs.source = source;
-    dialogs.destinations = {folder.path() / "." / "ezan.mp3", folder / "link.mp3", folder / "hard.mp3",
-                            folder / "sub" / ".." / "ezan.mp3", folder / "EZAN.MP3"};
-    std::filesystem::create_directory(folder / "sub");
-    EXPECT_TRUE(convertMp3ToWav(dialogs));
-    ASSERT_EQ(dialogs.warnings.size(), 4u);
-    for (const Warning& warning : dialogs.warnings) {
-        EXPECT_EQ(warning.caption, "Hedef Dosya Açılamıyor");
-        EXPECT_EQ(warning.body, "KAYNAK ve HEDEF dosyaları farklı olmalı...");
-    }
-    // This file system keeps case: EZAN.MP3 is another file and was written.
-    EXPECT_EQ(std::filesystem::file_size(folder / "EZAN.MP3"), 570u);
-    EXPECT_EQ(std::filesystem::file_size(source), 500u);
-    EXPECT_EQ(dialogs.proposedNames.front(), "ezan.wav");
-    EXPECT_EQ(dialogs.proposedFolders.front(), folder.path());
 }
 
 // A recording (the shipped ezan signal, 22050 Hz mono) encoded by a real

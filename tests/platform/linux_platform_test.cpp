@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "platform/linux/program_environment.h"
 #include "platform/linux/rtc_wake_alarm.h"
@@ -47,23 +48,9 @@ TEST(ProgramEnvironment, ReadsTheEnvironmentAndTheExecutable) {
     EXPECT_EQ(settings::programFolder(environment), "/tmp/orvanta-home");
 }
 
-class ZoneTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* tz = std::getenv("TZ");
-        saved_ = tz != nullptr ? std::optional<std::string>(tz) : std::nullopt;
-    }
-    void TearDown() override {
-        if (saved_) {
-            setenv("TZ", saved_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-    }
-    std::optional<std::string> saved_;
-};
-
-TEST_F(ZoneTest, StandardOffsetAndSummerTime) {
+TEST(SystemZone, StandardOffsetAndSummerTime) {
+    const char* const userZone = std::getenv("TZ");
+    const std::optional<std::string> saved = userZone ? std::optional<std::string>(userZone) : std::nullopt;
     // 2026-07-01 12:00 UTC and 2026-01-01 12:00 UTC.
     constexpr std::time_t kJuly = 1782907200;
     constexpr std::time_t kJanuary = 1767268800;
@@ -78,6 +65,7 @@ TEST_F(ZoneTest, StandardOffsetAndSummerTime) {
     setenv("TZ", "Europe/Istanbul", 1);
     EXPECT_EQ(systemZoneAt(kJuly).standardOffsetMinutes, 180);
     EXPECT_FALSE(systemZoneAt(kJuly).daylightInForce);
+    saved ? setenv("TZ", saved->c_str(), 1) : unsetenv("TZ");
 }
 
 TEST(RtcWakeAlarm, WritesTheInstantOnceAndAMissingAlarmIsNotSupportedForGood) {

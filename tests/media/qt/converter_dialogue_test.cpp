@@ -56,14 +56,22 @@ TEST(DesktopConverter, CancelAtEitherDialogWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder / "ezan.wav"));
 }
 
+// The source under any spelling (dot, link, hard link, "..") is refused and
+// asked again; this file system keeps case, so EZAN.MP3 is another file.
 TEST(DesktopConverter, SameFileIsAskedAgainAndFailuresAreWarningBoxes) {
     test::TempFolder folder;
     const auto source = folder.write("ezan.mp3", frames(500)).string();
+    std::filesystem::create_symlink(source, folder / "link.mp3");
+    std::filesystem::create_hard_link(source, folder / "hard.mp3");
+    std::filesystem::create_directory(folder / "sub");
     test::ScriptedFileChooser files;
-    files.answers = {source, source, (folder / "ezan.wav").string()};
+    files.answers = {source, (folder.path() / "." / "ezan.mp3").string(), (folder / "link.mp3").string(),
+                     (folder / "hard.mp3").string(), (folder / "sub" / ".." / "ezan.mp3").string(),
+                     (folder / "EZAN.MP3").string()};
     EXPECT_EQ(converterBoxes(files),
-              std::vector<std::string>{"Hedef Dosya Açılamıyor | KAYNAK ve HEDEF dosyaları farklı olmalı... | warning"});
-    EXPECT_EQ(std::filesystem::file_size(folder / "ezan.wav"), 570u);
+              std::vector<std::string>(4, "Hedef Dosya Açılamıyor | KAYNAK ve HEDEF dosyaları farklı olmalı... | warning"));
+    EXPECT_EQ(std::filesystem::file_size(folder / "EZAN.MP3"), 570u);
+    EXPECT_EQ(std::filesystem::file_size(source), 500u);
 
     // The wrapper's other failures (pinned with the wrapper) come the same way.
     test::ScriptedFileChooser noFolder;

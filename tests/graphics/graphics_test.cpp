@@ -11,6 +11,7 @@
 #include "graphics/image.h"
 #include "graphics/sky_pictures.h"
 #include "graphics/world_maps.h"
+#include "tests/support/little_endian.h"
 
 namespace orvanta::graphics {
 namespace {
@@ -85,14 +86,10 @@ TEST(EarthPictures, DaylightColoursAndTheGlobesRows) {
 TEST(WallBmp, HeaderAsWrittenForTheMoon) {
     const Dib source = moon();
     const std::string bytes = wallBmpBytes(renderMoon(source, 0, false), source);
-    const auto le32 = [&](std::size_t at) {
-        return static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
-                                          static_cast<std::uint8_t>(bytes[at + 2]) << 16 | static_cast<std::uint8_t>(bytes[at + 3]) << 24);
-    };
     EXPECT_EQ(bytes.substr(0, 2), "BM");
     const std::pair<std::size_t, std::uint32_t> fields[] = {{2, 0},   {6, 0},    {10, 54}, {14, 40}, {18, 328}, {22, 328},
                                                             {26, 0x180001}, {30, 0}, {34, 0}, {38, 0}, {42, 0}, {46, 16}, {50, 0}};
-    for (const auto& [offset, value] : fields) EXPECT_EQ(le32(offset), value) << "offset " << offset;
+    for (const auto& [offset, value] : fields) EXPECT_EQ(test::littleEndianAt(bytes, offset), value) << "offset " << offset;
     EXPECT_EQ(bytes.size(), 54u + 984u * 328u);
 }
 

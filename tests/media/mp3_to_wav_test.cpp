@@ -8,24 +8,19 @@
 #include <cstring>
 #include <tuple>
 
+#include "tests/support/little_endian.h"
 #include "tests/support/temp_folder.h"
 
 namespace orvanta::media {
 namespace {
 
+using test::littleEndianAt;
 using test::TempFolder;
 
 std::string mp3Bytes(std::string_view firstFour, std::size_t totalBytes) {
     std::string bytes(firstFour);
     bytes.resize(totalBytes, '\0');
     return bytes;
-}
-
-// The little-endian field of width bytes at offset.
-std::uint32_t fieldAt(const std::string& bytes, std::size_t offset, int width = 4) {
-    std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[offset + static_cast<std::size_t>(i)]);
-    return value;
 }
 
 TEST(WavHeader, MegabyteOfJointStereoAt128Kbps) {
@@ -43,7 +38,7 @@ TEST(WavHeader, MegabyteOfJointStereoAt128Kbps) {
         {34, 2, 0},      {36, 2, 12}, {38, 2, 1},      {40, 4, 2}, {44, 2, 96},    {46, 2, 1},     {48, 2, 1393},
         {54, 4, 4},      {58, 4, 298368}, {66, 4, 1000000}};
     for (const auto& [offset, width, value] : fields) {
-        EXPECT_EQ(fieldAt(wav, offset, width), value) << "offset " << offset;
+        EXPECT_EQ(littleEndianAt(wav, offset, width), value) << "offset " << offset;
     }
     EXPECT_TRUE(wav.compare(70, std::string::npos, source) == 0) << "the MP3 follows byte for byte";
 }
@@ -83,9 +78,9 @@ TEST(Id3v2Tag, IsLeftOutAndTheSizesCountWhatIsWritten) {
         ASSERT_FALSE(wrapMp3AsWav(folder.write("t.mp3", taggedMp3(c.tagSize, c.flags)), folder / "t.wav")) << c.name;
         const std::string wav = test::readFile(folder / "t.wav");
         EXPECT_EQ(wav.size(), 1070u) << c.name;
-        EXPECT_EQ(fieldAt(wav, 4), 1062u) << c.name;
-        EXPECT_EQ(fieldAt(wav, 66), 1000u) << c.name;
-        EXPECT_EQ(fieldAt(wav, 22, 2), 1u) << c.name;  // from the frame after the tag: single channel
+        EXPECT_EQ(littleEndianAt(wav, 4), 1062u) << c.name;
+        EXPECT_EQ(littleEndianAt(wav, 66), 1000u) << c.name;
+        EXPECT_EQ(littleEndianAt(wav, 22, 2), 1u) << c.name;  // from the frame after the tag: single channel
         EXPECT_EQ(wav.substr(70, 4), "\xFF\xFB\x90\xC4") << c.name;
     }
 }

@@ -2,18 +2,6 @@
 
 namespace orvanta::graphics {
 
-namespace {
-
-constexpr int kSunday = 7;
-constexpr int kSummerFromMonth = 4;
-constexpr int kSummerToMonth = 10;
-// Summer time starts and ends on the last Sunday of these months.
-constexpr int kSpringMonth = 3;
-constexpr int kAutumnMonth = 10;
-constexpr int kLastWeekFrom = 25;
-
-}  // namespace
-
 DayPaths dayPaths(engine::Engine engine) {
     DayPaths paths;
     paths.moon.reserve(kMinutesPerDay);
@@ -32,8 +20,6 @@ std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Setting
                                   const settings::SystemZone& zone, int year) {
     std::vector<DayTimes> days;
     days.reserve(kPlottedDays);
-    const std::int32_t zoneMinutes = settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
-    bool summer = settings.daylightSaving;
     // The year (and with it the leap rule of monthAndDayOf) stays the same.
     engine.setDate(1, 1, static_cast<std::int16_t>(year));
     for (int n = 1; n <= kPlottedDays; ++n) {
@@ -41,14 +27,9 @@ std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Setting
         std::int16_t month = 0;
         engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
         engine.setDate(day, month, static_cast<std::int16_t>(year));
-        if (settings.useWindowsDaylightSaving) {
-            if (day == 1) summer = (month >= kSummerFromMonth && month <= kSummerToMonth) != (settings.latitude < 0);
-            if (engine.weekday() == kSunday && day >= kLastWeekFrom && (month == kSpringMonth || month == kAutumnMonth)) {
-                summer = !summer;
-            }
-        }
+        const std::int32_t offset = settings::clockOffsetFor(settings, {year, month, day}, zone).minutes();
         engine.setPlace(static_cast<std::int16_t>(settings.latitude), static_cast<std::int16_t>(settings.longitude),
-                        static_cast<std::int16_t>(zoneMinutes + (summer ? settings::kSummerTimeMinutes : 0)));
+                        static_cast<std::int16_t>(offset));
         days.push_back(engine.computeDay());
     }
     return days;

@@ -2,8 +2,8 @@
 // on an engine of their own (the program's engine is left as it was).
 //
 // Time scales: minutes are local clock minutes after midnight of the
-// engine's date; the yearly chart's days take the clock offset each would
-// have (zone plus summer time as the settings say).
+// engine's date; each of the yearly chart's days takes its own clock offset
+// (settings::clockOffsetFor).
 #pragma once
 
 #include <array>
@@ -33,12 +33,6 @@ DayPaths dayPaths(engine::Engine engine);
 
 // The ten times of each of the first 365 days of `year` (a leap year's
 // 366th day is not plotted), minutes after local midnight, İmsak .. Yatsı.
-// Each day's clock offset is the zone (the system's standard offset when
-// the settings follow the system zone) plus an hour while the summer-time
-// flag is on: the settings' flag, or, when they follow the system's summer
-// time, a flag set on each month's first day for April to October
-// (reversed south of the equator) and toggled on a Sunday after the 24th
-// of March and of October.
 using DayTimes = std::array<std::uint16_t, engine::kComputedVakits>;
 std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Settings& settings,
                                   const settings::SystemZone& zone, int year);

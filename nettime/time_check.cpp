@@ -4,6 +4,7 @@
 #include <fmt/printf.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <ctime>
 
@@ -24,6 +25,13 @@ constexpr int kLongestHostTimeoutMs = 32767;
 constexpr std::uint16_t kTimeProtocolPort = 37;
 constexpr std::uint16_t kSntpPort = 123;
 constexpr std::string_view kSntpPrefix = "ntp:";
+
+// Asked when the file has no "Time Servers" section of its own: the public
+// NTP pool's servers, Türkiye's first (the pool answers from elsewhere when
+// a country has too few), over SNTP.
+constexpr std::array<std::string_view, 5> kDefaultServerEntries{
+    "ntp:0.tr.pool.ntp.org", "ntp:1.tr.pool.ntp.org", "ntp:2.tr.pool.ntp.org", "ntp:3.tr.pool.ntp.org",
+    "ntp:pool.ntp.org"};
 
 }  // namespace
 
@@ -54,6 +62,12 @@ std::optional<TimeServer> parseServerEntry(int index, std::string_view entry) {
 TimeServerList readTimeServers(const settings::IniDocument& document) {
     const std::string_view section = keys::kTimeServersSection;
     TimeServerList list;
+    if (!document.sectionHasKeys(section)) {
+        for (std::size_t index = 0; index < kDefaultServerEntries.size(); ++index) {
+            list.servers.push_back(*parseServerEntry(static_cast<int>(index), kDefaultServerEntries[index]));
+        }
+        return list;
+    }
     list.hostTimeoutMs =
         std::clamp(document.readInt(section, keys::kHostTimeout, kDefaultHostTimeoutMs), 0, kLongestHostTimeoutMs);
     const int maxHost = std::clamp(document.readInt(section, keys::kMaxHost, kDefaultMaxHost), 0, kMostHosts);

@@ -32,7 +32,10 @@ struct TimeServerList {
 
 // "MaxHost" (default 99; the entries Host0 .. Host{MaxHost-1} are read,
 // at most 1000 of them) and "HostTimeout" (default 2000 ms, held to
-// 0..32767) of "Time Servers"; empty or missing entries are skipped.
+// 0..32767) of "Time Servers"; empty or missing entries are skipped. A file
+// without the section asks the public NTP pool (ntp:0.tr.pool.ntp.org ..
+// ntp:3.tr.pool.ntp.org, ntp:pool.ntp.org), so a fresh install can check
+// its clock.
 TimeServerList readTimeServers(const settings::IniDocument& document);
 // Nothing for an empty entry or a port that is not 1..65535.
 std::optional<TimeServer> parseServerEntry(int index, std::string_view entry);
@@ -54,6 +57,11 @@ CivilTime localCivilTime(std::int64_t unixSeconds);
 inline constexpr std::string_view kCaption = "Internet Saati";
 inline constexpr std::string_view kNoAnswerText = "Hiçbir sunucudan yanıt alınamadı !";
 inline constexpr std::string_view kSocketErrorText = "WINSOCK Hatası";
+// The section is there but names no usable server.
+inline constexpr std::string_view kNoServersText =
+    "Ayarlar dosyasının [Time Servers] bölümünde kullanılabilir bir sunucu yok (HostN satırları boş, MaxHost 0 "
+    "ya da adresler bozuk). \"Host0=ntp:pool.ntp.org\" gibi bir satır ekleyin ya da bölümü silin: Orvanta o zaman "
+    "pool.ntp.org sunucularını sorar.";
 
 // The two clock lines, then the question (drift not 0) or that nothing
 // needs correcting (drift 0).

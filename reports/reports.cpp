@@ -13,9 +13,6 @@ namespace orvanta::reports {
 namespace {
 
 using engine::VakitType;
-constexpr std::int16_t kSunday = 7;
-constexpr int kSwitchAfterDay = 24;  // the switching Sunday is the last, after the 24th
-constexpr int kSummerShiftMinutes = 60;
 constexpr std::size_t kReligiousNameCharacters = 35;
 constexpr std::string_view kPageBreak = "\f";
 
@@ -28,27 +25,18 @@ void appendf(std::string& out, const char* format, const Args&... args) {
     out += fmt::sprintf(format, args...);
 }
 
-// A month's walk through its days, keeping the summer-time state as the
-// timetables reckon it.
+// A month's walk through its days, each with its own clock offset.
 class MonthWalk {
 public:
-    MonthWalk(engine::Engine& engine, const settings::Settings& settings, std::int32_t baseOffsetMinutes, int year,
+    MonthWalk(engine::Engine& engine, const settings::Settings& settings, const settings::SystemZone& zone, int year,
               int month)
-        : engine_(engine), settings_(settings), base_(baseOffsetMinutes), year_(year), month_(month) {
-        summer_ = settings.useWindowsDaylightSaving ? europeanSummerTime(month, false, settings.latitude < 0)
-                                                    : settings.daylightSaving;
-    }
+        : engine_(engine), settings_(settings), zone_(zone), year_(year), month_(month) {}
 
     // Sets the engine to the current day with its clock offset.
     void enterDay() {
         engine_.setDate(static_cast<std::int16_t>(day_), static_cast<std::int16_t>(month_),
                         static_cast<std::int16_t>(year_));
-        const bool switchingSunday = (month_ == 3 || month_ == 10) && day_ > kSwitchAfterDay &&
-                                     engine_.weekday() == kSunday;
-        if (settings_.useWindowsDaylightSaving && switchingSunday) {
-            summer_ = europeanSummerTime(month_, true, settings_.latitude < 0);
-        }
-        const std::int32_t offset = base_ + (summer_ ? kSummerShiftMinutes : 0);
+        const std::int32_t offset = settings::clockOffsetFor(settings_, {year_, month_, day_}, zone_).minutes();
         engine_.setPlace(static_cast<std::int16_t>(settings_.latitude), static_cast<std::int16_t>(settings_.longitude),
                          static_cast<std::int16_t>(offset));
     }
@@ -67,15 +55,23 @@ public:
 private:
     engine::Engine& engine_;
     const settings::Settings& settings_;
-    std::int32_t base_;
+    const settings::SystemZone& zone_;
     int year_;
     int day_ = 1;
     int month_;
-    bool summer_ = false;
 };
 
+// Where the summer time of the timetable comes from: the system's zone,
+// the place's zone (by name), or the fixed choice.
+std::string summerTimeRule(const settings::Settings& settings) {
+    if (settings.useWindowsDaylightSaving) return "Sistem";
+    if (!settings.timeZoneName.empty() && timezone::isKnownZone(settings.timeZoneName)) return settings.timeZoneName;
+    return settings.daylightSaving ? "Var" : "Yok";
+}
+
 void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::Settings& settings,
-                      std::int32_t baseOffsetMinutes, int year, int month) {
+                      const settings::SystemZone& zone, int year, int month) {
+    const std::int32_t baseOffsetMinutes = settings::clockOffsetFor(settings, {year, month, 1}, zone).standardMinutes;
     out += "\n\n";
     appendf(out, "\n\n\n\t\t\tŞEHİR\t\t: %s / %s", settings.placeName.c_str(), settings.countryName.c_str());
     appendf(out, "\n\n\t\t\tPARALEL\t\t: %5.02f° ", std::abs(settings.latitude) * 0.01);
@@ -84,8 +80,7 @@ void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::
     out += settings.longitude >= 0 ? "DOĞU" : "BATI";
     appendf(out, "\n\t\t\tSAAT FARKI\t: %+5.2f", baseOffsetMinutes / 60.0);
     appendf(out, "\n\t\t\tTARİH\t\t: %s %d", std::string(engine::monthName(month)).c_str(), year);
-    const char* summerRule = settings.useWindowsDaylightSaving ? "Avrupa" : settings.daylightSaving ? "Var" : "Yok";
-    appendf(out, "\n\t\t\tYAZ SAATİ\t: %s", summerRule);
+    appendf(out, "\n\t\t\tYAZ SAATİ\t: %s", summerTimeRule(settings).c_str());
     appendf(out, "\n\n\t\t\tKIBLE AÇISI\t: %5.1f°", engine.qiblaTenths() * 0.1);
     appendf(out, "\n\t\t\tPUSULA SAPMASI\t: %5.1f°", engine.magneticDeclinationTenths(0) * 0.1);
     if (engine.context.geomagneticModelValid == 0) out += " (yaklaşık)";
@@ -113,12 +108,12 @@ void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
 // the sun or the moon at the given hours, in whole degrees.
 template <typename Azimuth>
 void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings::Settings& settings,
-                       std::int32_t baseOffsetMinutes, int year, int month, const char* title, const char* header,
+                       const settings::SystemZone& zone, int year, int month, const char* title, const char* header,
                        std::initializer_list<int> hours, Azimuth azimuthTenths) {
     out += title;
     out += header;
     out += " ---     -----   -----   -----   -----   -----   -----   -----   -----   -----\n";
-    MonthWalk walk(engine, settings, baseOffsetMinutes, year, month);
+    MonthWalk walk(engine, settings, zone, year, month);
     do {
         walk.enterDay();
         appendf(out, "\n %2d. ", walk.day());
@@ -130,10 +125,6 @@ void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings:
     out += kPageBreak;
 }
 
-std::int32_t baseOffsetMinutes(const settings::Settings& settings, const settings::SystemZone& zone) {
-    return settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
-}
-
 std::optional<std::string> deliver(const std::string& text, const std::filesystem::path& file, ReportViewer& viewer) {
     if (settings::replaceFileContents(file, text)) return std::string(kNotWritten) + file.string();
     viewer.open(file);
@@ -141,13 +132,6 @@ std::optional<std::string> deliver(const std::string& text, const std::filesyste
 }
 
 }  // namespace
-
-bool europeanSummerTime(int month, bool reachedSunday, bool southern) {
-    bool summer = month >= 4 && month <= 10;
-    if (month == 3) summer = reachedSunday;
-    if (month == 10) summer = !reachedSunday;
-    return southern ? !summer : summer;
-}
 
 std::string padRight(std::string_view text, std::size_t width) {
     std::string padded(text);
@@ -158,24 +142,23 @@ std::string padRight(std::string_view text, std::size_t width) {
 
 std::string timetableReport(engine::Engine engine, const settings::Settings& settings,
                             const settings::SystemZone& zone, int year, int month, TimetableSpan span) {
-    const std::int32_t base = baseOffsetMinutes(settings, zone);
     std::string out;
     int m = span == TimetableSpan::Year ? 1 : month;
     int blockMonth = m;
     do {
         blockMonth = m;
-        writeMonthHeader(out, engine, settings, base, year, blockMonth);
-        MonthWalk walk(engine, settings, base, year, blockMonth);
+        writeMonthHeader(out, engine, settings, zone, year, blockMonth);
+        MonthWalk walk(engine, settings, zone, year, blockMonth);
         writeTimeRows(out, engine, walk);
         out += kPageBreak;
         m = walk.month();
     } while (span == TimetableSpan::Year && m <= 12);
 
     if (span == TimetableSpan::Month) {
-        writeAzimuthTable(out, engine, settings, base, year, blockMonth, "\n\n\n\t\t\t\tGÜNEŞ YATAY AÇISI",
+        writeAzimuthTable(out, engine, settings, zone, year, blockMonth, "\n\n\n\t\t\t\tGÜNEŞ YATAY AÇISI",
                           "\n\n\n GÜN     04:00   06:00   08:00   10:00   12:00   14:00   16:00   18:00   20:00\n",
                           {4, 6, 8, 10, 12, 14, 16, 18, 20}, [&] { return engine.sunAzimuthNow(); });
-        writeAzimuthTable(out, engine, settings, base, year, blockMonth, "\n\n\n\t\t\t\tAY YATAY AÇISI",
+        writeAzimuthTable(out, engine, settings, zone, year, blockMonth, "\n\n\n\t\t\t\tAY YATAY AÇISI",
                           "\n\n\n GÜN     00:00   02:00   04:00   06:00   08:00   16:00   18:00   20:00   22:00\n",
                           {0, 2, 4, 6, 8, 16, 18, 20, 22}, [&] { return engine.moonAzimuthTenths(); });
     }

@@ -1,16 +1,9 @@
 // The timetables ("İmsakiye") of a month or a year and the religious days of
 // a year, written as text for a person to read.
 //
-// The reports borrow the engine's day context: they set dates, the place
-// and times of day for every row. While they do, the scheduler is held off
-// (tickCountdown at least 9) and afterwards asked to put today back
-// (tickCountdown 0).
-//
-// Summer time in the timetables: with "Windows Yaz Saati" on, the European
-// rule is reckoned for each day (April to September, and March from, and
-// October until, the Sunday after the 24th), inverted south of the equator;
-// otherwise the fixed "Yaz Saati" state holds for every day. The rule is a
-// fixed approximation of the real zones, not the system's zone database.
+// Each day of a timetable has its own clock offset (settings::clockOffsetFor):
+// the system's zone on that day with "Sistem" on, else the place's zone,
+// else the fixed offset and "Yaz Saati" state.
 //
 // Text is UTF-8 with line feeds; columns padded to a width are padded by
 // characters, so names with Turkish letters stay aligned.
@@ -57,11 +50,6 @@ std::optional<std::string> writeTimetableReport(const engine::Engine& engine, co
                                                 ReportViewer& viewer);
 std::optional<std::string> writeReligiousDaysReport(const engine::Engine& engine, int year,
                                                     const std::filesystem::path& file, ReportViewer& viewer);
-
-// Whether European summer time holds on a day: `reachedSunday` tells
-// whether the month's switching Sunday (the first after the 24th) has been
-// reached; south of the equator the answer is inverted.
-bool europeanSummerTime(int month, bool reachedSunday, bool southern);
 
 // The text padded with blanks to `width` characters (as "%-*s" pads bytes).
 std::string padRight(std::string_view text, std::size_t width);

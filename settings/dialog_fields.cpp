@@ -153,6 +153,8 @@ std::optional<int> storeCalculationFields(const FieldReader& read, Settings& set
     if (settings.usePlaceList) {
         if (loadPlaceRow(placeFile, settings).status == PlaceRowStatus::Bad) return control::kPlaceRow;
     } else {
+        // A place entered by hand keeps the fixed offset and summer time.
+        settings.timeZoneName.clear();
         settings.placeName = std::string(utf8Prefix(read(control::kPlaceName), kNameBuffer - 1));
         settings.countryName = std::string(utf8Prefix(read(control::kCountryName), kNameBuffer - 1));
         const auto latitude = scaledIn(read, control::kLatitude, kDegreesFactor, {-kLatitudeLimit, kLatitudeLimit});

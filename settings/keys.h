@@ -23,6 +23,7 @@ inline constexpr std::string_view kUsePlaceList = "Liste Kullan";
 inline constexpr std::string_view kPlaceRow = "Şehir No.";
 inline constexpr std::string_view kPlaceName = "Şehir Adı";
 inline constexpr std::string_view kCountryName = "Ülke Adı";
+inline constexpr std::string_view kZoneName = "Saat Dilimi";  // IANA name, "Europe/Berlin"
 inline constexpr std::string_view kImsakAngle = "İmsak Açısı";
 inline constexpr std::string_view kYatsiAngle = "Yatsı Açısı";
 inline constexpr std::string_view kCalcMode = "Hesap Modu";

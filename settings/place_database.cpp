@@ -119,6 +119,7 @@ PlaceRecord parsePlaceLine(std::string_view line) {
     record.timeZoneMinutes = scaledPlaceValue(leadingDecimal(field(2)), kHoursFactor);
     record.latitude = scaledPlaceValue(leadingDecimal(field(3)), kDegreesFactor);
     record.longitude = scaledPlaceValue(leadingDecimal(field(4)), kDegreesFactor);
+    record.ianaZone = std::string(field(5));
     return record;
 }
 
@@ -134,6 +135,7 @@ PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& setting
     settings.timeZoneMinutes = record.timeZoneMinutes;
     settings.latitude = record.latitude;
     settings.longitude = record.longitude;
+    settings.timeZoneName = std::move(record.ianaZone);
     return {PlaceRowStatus::Loaded, row};
 }
 

@@ -1,5 +1,5 @@
 // The place database: a text file with one place a line,
-//   name;country;zone offset in hours;latitude;longitude
+//   name;country;zone offset in hours;latitude;longitude[;IANA zone]
 // with "," or "." as the decimal separator. Line N is place N (no header);
 // the first 81 lines are the provinces of Türkiye in plate order.
 #pragma once
@@ -23,6 +23,7 @@ struct PlaceRecord {
     std::int32_t timeZoneMinutes = 0;  // minutes east of UTC
     std::int32_t latitude = 0;         // hundredths of a degree, north positive
     std::int32_t longitude = 0;        // hundredths of a degree, east positive
+    std::string ianaZone;              // the place's zone ("Europe/Berlin"), empty when the row has none
 };
 
 // Converts one line of the database. Every "," becomes "." (names too); a

@@ -7,6 +7,8 @@
 
 #include "settings/keys.h"
 
+#include <fmt/format.h>
+
 namespace orvanta::settings {
 
 namespace {
@@ -169,6 +171,8 @@ void readCalculationParameters(const IniDocument& document, Settings& settings) 
     settings.imsakAngle = angleFromHundredths(document.readInt(section, keys::kImsakAngle, -1800));
     settings.yatsiAngle = angleFromHundredths(document.readInt(section, keys::kYatsiAngle, -1700));
     settings.calcMode = document.readInt(section, keys::kCalcMode, 4);
+    settings.timeZoneName = document.readString(section, keys::kZoneName, "", kPathBuffer);
+    settings.placeChosen = document.sectionHasKeys(section);
     keepCalculationWithinLimits(settings);
 }
 
@@ -187,6 +191,10 @@ SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, en
         document.set(section, keys::kImsakAngle, std::to_string(angleHundredths(settings.imsakAngle)));
         document.set(section, keys::kYatsiAngle, std::to_string(angleHundredths(settings.yatsiAngle)));
         document.set(section, keys::kCalcMode, std::to_string(settings.calcMode));
+        // A file that never had a zone keeps its lines as they were.
+        if (!settings.timeZoneName.empty() || document.value(section, keys::kZoneName)) {
+            document.set(section, keys::kZoneName, settings.timeZoneName);
+        }
     });
     applyCalculationParameters(settings, engine);
     return result;
@@ -269,10 +277,33 @@ SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string
     return file.writeString(keys::kOptionsSection, ezanSlotName(slot, settings.ikindiAtAsrSani), path);
 }
 
-std::int32_t clockOffsetMinutes(const Settings& settings, const SystemZone& zone) {
-    const std::int32_t offset = settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
-    const bool summer = settings.useWindowsDaylightSaving ? zone.daylightInForce : settings.daylightSaving;
-    return offset + (summer ? kSummerTimeMinutes : 0);
+bool followsSystemZone(const Settings& settings) {
+    return settings.useWindowsTimeZone || settings.useWindowsDaylightSaving;
+}
+
+std::string zoneNote(const Settings& settings, const SystemZone& system) {
+    const std::string& zone = settings.timeZoneName;
+    if (zone.empty() || settings.useWindowsTimeZone) return {};
+    if (!timezone::isKnownZone(zone)) {
+        return fmt::format("Saat dilimi \"{}\" tanınmıyor: sabit saat farkı ve yaz saati kullanılıyor.", zone);
+    }
+    if (system.ianaName.empty() || system.ianaName == zone) return {};
+    return fmt::format("Yerin saat dilimi ({}) bilgisayarınkinden ({}) farklı: vakitler yerin saatiyle gösterilir.",
+                       zone, system.ianaName);
+}
+
+ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const SystemZone& system) {
+    auto fixed = [](std::int32_t standardMinutes, bool summer) {
+        const std::int32_t summerMinutes = summer ? kSummerTimeMinutes : 0;
+        return timezone::ZoneOffset{standardMinutes + summerMinutes, summerMinutes};
+    };
+    const std::string_view systemName = followsSystemZone(settings) ? std::string_view(system.ianaName) : std::string_view();
+    const timezone::ZoneOffset systemOn = timezone::offsetOnLocalDate(systemName, date)
+                                              .value_or(fixed(system.standardOffsetMinutes, system.daylightInForce));
+    const timezone::ZoneOffset placeOn = timezone::offsetOnLocalDate(settings.timeZoneName, date)
+                                             .value_or(fixed(settings.timeZoneMinutes, settings.daylightSaving));
+    return ClockOffset{(settings.useWindowsTimeZone ? systemOn : placeOn).standardMinutes(),
+                       (settings.useWindowsDaylightSaving ? systemOn : placeOn).summerMinutes};
 }
 
 }  // namespace orvanta::settings

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "timezone/zone_offsets.h"
 #include "settings/autostart.h"
 #include "settings/ini_file.h"
 
@@ -57,6 +58,13 @@ struct Settings {
     std::int32_t placeRow = 34;        // 1-based line of the place database
     std::string placeName = "???";     // at most 15 characters
     std::string countryName = "???";   // at most 15 characters
+    // The place's IANA zone ("Europe/Berlin"), set when the place is taken
+    // from the list: each date's offset, summer time included, then comes
+    // from the zone's rules. Empty: timeZoneMinutes and daylightSaving.
+    std::string timeZoneName;
+    // False when the settings file read holds no place group (a first run
+    // not finished): nothing is then counted and no ezan rings.
+    bool placeChosen = true;
 
     // ---- calculation ----
     // Minutes added to İmsak, Güneş, İşrak, İstiva, Öğle, İkindi, Asr-ı Sani,
@@ -140,16 +148,36 @@ void loadEzanFiles(const IniFile& file, Settings& settings);
 void readEzanFiles(const IniDocument& document, Settings& settings);
 SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string_view path);
 
-// The operating system's zone: its standard offset and whether summer time
-// is in force now.
+// The operating system's zone: its name in the zone database when it is
+// known, and its standard offset and whether summer time is in force now.
 struct SystemZone {
     std::int32_t standardOffsetMinutes = 0;
     bool daylightInForce = false;
+    std::string ianaName;  // "Europe/Berlin"; empty when the system does not say
+    bool operator==(const SystemZone&) const = default;
 };
 
-// The clock's lead on UT that the day's times are computed for: the offset
-// in use (the system's or timeZoneMinutes) plus 60 while summer time (the
-// system's or daylightSaving) is in force.
-std::int32_t clockOffsetMinutes(const Settings& settings, const SystemZone& zone);
+// The clock's lead on UT on one day: the zone's standard offset and the
+// summer time added to it.
+struct ClockOffset {
+    std::int32_t standardMinutes = 0;
+    std::int32_t summerMinutes = 0;
+    std::int32_t minutes() const { return standardMinutes + summerMinutes; }
+};
+
+// The clock offset the times of a local date are computed for. Each part
+// comes, in this order, from the system's zone on that date ("Sistem Saat
+// Dilimi" for the standard offset, "Sistem" for summer time), from the
+// place's zone (timeZoneName), or from the fixed timeZoneMinutes and the
+// daylightSaving flag (60 minutes). A system zone without a name gives its
+// values of now for every date.
+ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const SystemZone& system);
+// Whether either part of the offset follows the system's zone.
+bool followsSystemZone(const Settings& settings);
+
+// One line for the calculation dialog when the place's zone needs a word:
+// it differs from the computer's (the times are then the place's clock
+// times), or the zone database does not know it; else empty.
+std::string zoneNote(const Settings& settings, const SystemZone& system);
 
 }  // namespace orvanta::settings

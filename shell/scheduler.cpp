@@ -115,7 +115,9 @@ void Scheduler::onResume() {
 }
 
 void Scheduler::alignZone() {
-    const std::int32_t offset = settings::clockOffsetMinutes(settings_, clock_.systemZone());
+    const ClockTime today = realTimeClock ? clock_.localTime() : clockTime;
+    const timezone::LocalDate date{today.year, today.month, today.day};
+    const std::int32_t offset = settings::clockOffsetFor(settings_, date, clock_.systemZone()).minutes();
     if (offset != engine_.context.clockOffset || triggers.pendingUpdate == kPendingRecompute) {
         engine_.setPlace(static_cast<std::int16_t>(settings_.latitude), static_cast<std::int16_t>(settings_.longitude),
                          static_cast<std::int16_t>(offset));
@@ -204,6 +206,12 @@ void Scheduler::runPass() {
     refreshWallpaper();
     correctClockHourly();
 
+    // Without a place there is nothing to count to and nothing to ring.
+    if (!settings_.placeChosen) {
+        effects_.cancelWake();
+        effects_.setTip(kNoPlaceTip);
+        return;
+    }
     pass.nowMinute = engine_.context.timeOfDay;
     pass.times = todayTimes;
     pass.weekday = engine_.weekday();

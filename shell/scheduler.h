@@ -166,5 +166,7 @@ std::string ikindiWarning(std::int32_t reminderMinutes);
 std::string religiousDayNotice(std::string_view dayName);
 inline constexpr std::string_view kReligiousDayTitle = "Dini Günler Uyarısı";
 std::string tipText(engine::VakitType type, std::int32_t minutesLeft);
+// The tip and the strip until a place is chosen.
+inline constexpr std::string_view kNoPlaceTip = "Yer seçilmedi";
 
 }  // namespace orvanta::shell

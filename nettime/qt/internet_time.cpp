@@ -56,6 +56,10 @@ InternetTime::~InternetTime() = default;
 
 bool InternetTime::run(const TimeServerList& servers, bool silent) {
     if (client_.busy()) return false;
+    if (servers.servers.empty()) {
+        if (!silent) QMessageBox::warning(nullptr, qs(kCaption), qs(kNoServersText));
+        return false;
+    }
     if (!udpAvailable()) {
         if (!silent) QMessageBox::critical(nullptr, qs(kCaption), qs(kSocketErrorText));
         return false;

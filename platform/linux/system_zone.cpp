@@ -1,8 +1,13 @@
 #include "platform/linux/system_zone.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
+
+#include "timezone/zone_offsets.h"
 
 namespace orvanta::platform {
 
@@ -30,6 +35,38 @@ void reloadChangedLocaltime() {
     unsetenv("TZ");
 }
 
+// "Europe/Berlin" from ":Europe/Berlin" or a path into the zone files
+// ("/usr/share/zoneinfo/Europe/Berlin"); anything else as it is.
+std::string zoneNameFrom(std::string text) {
+    if (text.starts_with(':')) text.erase(0, 1);
+    constexpr std::string_view kZoneFolder = "zoneinfo/";
+    if (const std::size_t folder = text.rfind(kZoneFolder); folder != std::string::npos) {
+        text.erase(0, folder + kZoneFolder.size());
+    }
+    return text;
+}
+
+// The zone's database name: TZ when set, else the target of the link
+// /etc/localtime, else /etc/timezone. Empty when none of them names a zone
+// of the database (a TZ rule such as "UTC-3").
+std::string systemZoneName() {
+    std::string name;
+    if (const char* tz = std::getenv("TZ"); tz != nullptr) {
+        name = zoneNameFrom(tz);
+    } else {
+        std::string target(4096, '\0');
+        const ssize_t length = ::readlink("/etc/localtime", target.data(), target.size());
+        if (length > 0) {
+            target.resize(static_cast<std::size_t>(length));
+            name = zoneNameFrom(target);
+        } else {
+            std::ifstream file("/etc/timezone");
+            std::getline(file, name);
+        }
+    }
+    return timezone::isKnownZone(name) ? name : std::string();
+}
+
 }  // namespace
 
 settings::SystemZone systemZoneAt(std::time_t when) {
@@ -53,6 +90,7 @@ settings::SystemZone systemZoneAt(std::time_t when) {
         standardSeconds = other.tm_isdst > 0 ? offsetSeconds - 3600 : other.tm_gmtoff;
     }
     zone.standardOffsetMinutes = static_cast<std::int32_t>(standardSeconds / 60);
+    zone.ianaName = systemZoneName();
     return zone;
 }
 

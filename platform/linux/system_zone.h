@@ -7,8 +7,8 @@
 
 namespace orvanta::platform {
 
-// The zone's standard offset east of UTC in minutes, and whether summer
-// time is in force at `when`.
+// The zone's standard offset east of UTC in minutes and whether summer
+// time is in force at `when`, and the zone's database name.
 settings::SystemZone systemZoneAt(std::time_t when);
 settings::SystemZone currentSystemZone();
 

@@ -188,6 +188,13 @@ void CalculationDialog::fillPlace() {
     setText(control::kLongitude, degreesText(settings_.longitude));
     setText(control::kTimeZone, zoneHoursText(settings_.timeZoneMinutes));
     setChecked(control::kSystemTimeZone, settings_.useWindowsTimeZone);
+    fillZoneNote();
+}
+
+void CalculationDialog::fillZoneNote() {
+    const std::string note = zoneNote(settings_, host_.systemZone());
+    ui_->zoneNote->setText(QString::fromStdString(note));
+    ui_->zoneNote->setVisible(!note.empty());
 }
 
 void CalculationDialog::fillAngles() {

@@ -40,6 +40,8 @@ public:
     virtual void apply() = 0;
     // Hands a file to the desktop's program for it.
     virtual void openFile(const std::filesystem::path& file) = 0;
+    // The computer's zone, which the place's zone is compared with.
+    virtual SystemZone systemZone() const { return {}; }
 };
 
 class CalculationDialog : public QDialog {
@@ -63,6 +65,7 @@ private:
     void fillTemkins();
     void enableTemkins();
     void fillPlace();
+    void fillZoneNote();
     void fillAngles();
     void fillMoment();
     void placeRowLoaded();

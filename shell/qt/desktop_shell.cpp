@@ -57,10 +57,6 @@ std::time_t localTicksToUtcSeconds(LocalTicks ticks) {
     return std::mktime(&broken);
 }
 
-bool sameZone(const settings::SystemZone& a, const settings::SystemZone& b) {
-    return a.standardOffsetMinutes == b.standardOffsetMinutes && a.daylightInForce == b.daylightInForce;
-}
-
 platform::NoticeKind noticeKind(int iconKind) {
     switch (iconKind) {
         case 2: return platform::NoticeKind::Warning;
@@ -146,9 +142,13 @@ void DesktopShell::start() {
     if (services_.hotKey && !services_.hotKey->grabSuperA([this] { toggleTimeStrip(); })) {
         qInfo("Super+A could not be grabbed; bind 'orvanta --toggle-strip' to a desktop shortcut instead");
     }
-    // A first run: the dialogs of the groups the file did not hold, in turn.
-    if (calculationMissing_) dispatch(command::kCalculationParameters);
-    if (optionsMissing_ && !shutDown_) dispatch(command::kOptions);
+    // A first run: the welcome, which writes both groups; a file that
+    // lacks only the options opens their dialog.
+    if (calculationMissing_) {
+        dispatch(command::kCalculationParameters);
+    } else if (optionsMissing_) {
+        dispatch(command::kOptions);
+    }
 }
 
 void DesktopShell::checkProgramFolder() {
@@ -204,7 +204,6 @@ void DesktopShell::replaySavedChoices() {
     }
     menu_.setChecked(command::kEzanSound, scheduler_->flags.ezanSoundOn);
     const std::string ezanSound = ini_.readString(keys::kOptionsSection, keys::kEzanSala, "", settings::kPathBuffer);
-    if (ezanSound.empty()) dispatch(command::kManual);  // a first run
     if (ezanSound == keys::kNo) dispatch(command::kEzanSound);
 
     settings::loadCalculationParameters(ini_, settings_, engine_);
@@ -252,7 +251,7 @@ void DesktopShell::announceMissingTray() {
 void DesktopShell::tick() {
     if (shutDown_) return;
     const settings::SystemZone zone = services_.clock.systemZone();
-    if (!sameZone(zone, lastZone_)) {
+    if (zone != lastZone_) {
         lastZone_ = zone;
         scheduler_->onTimeChange();
     }
@@ -300,7 +299,7 @@ void DesktopShell::dispatch(int id) {
             case command::kAbout: runGreyed(id, [this] { openAbout(); }); break;
             case command::kInternetTime: checkInternetTime(false); break;
             case command::kVakitPanel: runGreyed(id, [this] { openVakitPanel(); }); break;
-            case command::kCalculationParameters: runGreyed(id, [this] { openCalculationParameters(); }); break;
+            case command::kCalculationParameters: runGreyed(id, [this] { openCalculationOrWelcome(); }); break;
             case command::kOptions: runGreyed(id, [this] { openOptions(); }); break;
             case command::kMp3Converter: runGreyed(id, [this] { media::runMp3Converter(services_.files); }); break;
             case command::kExit: shutdown(); break;
@@ -469,9 +468,7 @@ SettingsDialogHost DesktopShell::dialogHost() {
 // other end reloads it from the file (the views' moment stays as set).
 void DesktopShell::openCalculationParameters() {
     SettingsDialogHost host = dialogHost();
-    const std::filesystem::path placeFile = findFile(settings::companionPath({}, "csv").filename())
-                                                .value_or(settings::companionPath(folders_.programFolder, "csv"));
-    settings::CalculationDialog dialog(settings_, host, placeFile);
+    settings::CalculationDialog dialog(settings_, host, placeListFile());
     const bool save = dialog.exec() == QDialog::Accepted;
     if (shutDown_) return;
     if (save) {
@@ -630,7 +627,10 @@ WakeResult DesktopShell::armWake(LocalTicks when) {
 
 void DesktopShell::cancelWake() { services_.wakeAlarm.cancel(); }
 
-void DesktopShell::setMenuEntryEnabled(int id, bool enabled) { menu_.setEnabled(id, enabled); }
+void DesktopShell::setMenuEntryEnabled(int id, bool enabled) {
+    menu_.setEnabled(id, enabled);
+    if (id == command::kWake && !enabled) explainWakeUnavailable();
+}
 
 // Balloons show only in message mode 1: through the desktop's
 // notifications, or the tray's own balloon where there is no service.

@@ -197,6 +197,13 @@ private:
     void greyWallpaperWithoutBackend();
     void openCalculationParameters();
     void openOptions();
+    // ---- the first run and the entries that cannot be used (desktop_shell_first_run.cpp) ----
+    // The welcome while the settings hold no place; the full dialog after.
+    void openCalculationOrWelcome();
+    void openWelcome();
+    std::filesystem::path placeListFile() const;
+    // "Bilgisayarı Uyandır" greyed: why, in its tip and once in a notice.
+    void explainWakeUnavailable();
     SettingsDialogHost dialogHost();
 
     std::optional<std::filesystem::path> findFile(const std::filesystem::path& name) const;
@@ -229,6 +236,7 @@ private:
     // first run).
     bool calculationMissing_ = false;
     bool optionsMissing_ = false;
+    bool wakeExplained_ = false;
     bool shutDown_ = false;
 };
 

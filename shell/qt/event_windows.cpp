@@ -1,7 +1,10 @@
 #include "shell/qt/event_windows.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <memory>
 
 #include "shell/messages.h"
@@ -94,10 +97,54 @@ void showMessageBox(const QString& title, const QString& text, bool warningIcon)
     box->exec();
 }
 
+namespace {
+
+// Moves a box onto a modal dialog, where the dialog does not block it, and
+// back to the desktop when the dialog ends.
+void moveOnto(QWidget* box, QWidget* modal) {
+    box->setParent(modal, box->windowFlags());
+    box->show();
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        QObject::connect(dialog, &QDialog::finished, box, [box] {
+            const bool open = box->isVisible();
+            box->setParent(nullptr, box->windowFlags());
+            if (open) box->show();
+        });
+    }
+}
+
+// A box that does not wait must never end up behind a modal dialog, where
+// its "Tamam" does nothing and Enter reaches the dialog instead: when a
+// dialog opened after it blocks it, it moves onto that dialog.
+class KeepAboveModal : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked) {
+            QPointer<QWidget> box = static_cast<QWidget*>(watched);
+            QPointer<QWidget> modal = QApplication::activeModalWidget();
+            // Not while Qt is still showing the dialog.
+            QTimer::singleShot(0, this, [box, modal] {
+                if (box && box->isVisible() && modal && modal != box && box->parentWidget() != modal) {
+                    moveOnto(box, modal);
+                }
+            });
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
 void showMessageBoxWithoutWaiting(const QString& title, const QString& text) {
     QMessageBox* box = programBox(title, text, true);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->show();
+    box->installEventFilter(new KeepAboveModal(box));
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        moveOnto(box, modal);
+    } else {
+        box->show();
+    }
 }
 
 }  // namespace orvanta::shell

@@ -79,46 +79,49 @@ TEST(Timetable, MonthTablesHaveARowADayAndDecemberEndsTheBlock) {
     EXPECT_EQ(dayRows(december[0])[30], expectedTimeRow(31, 12, 2014, istanbul(), 120));
 }
 
-TEST(Timetable, EuropeanSummerTimeSwitchesOnTheLastSundayInEveryTable) {
+// The place's zone switches on its own day in every table: İstanbul began
+// summer time on Monday 31 March 2014 (an election moved it from Sunday).
+TEST(Timetable, PlacesZoneSwitchesOnItsOwnDayInEveryTable) {
     settings::Settings s = istanbul();
-    s.useWindowsDaylightSaving = true;
-    // March 2014: the last Sunday is the 30th; October 2014: the 26th.
-    for (const auto& [month, sunday, before, after] :
-         {std::tuple{3, 30, 120, 180}, std::tuple{10, 26, 180, 120}}) {
+    s.timeZoneName = "Europe/Istanbul";
+    for (const auto& [month, switchDay, before, after] :
+         {std::tuple{3, 31, 120, 180}, std::tuple{10, 26, 180, 120}}) {
         const auto parts = pages(monthly(s, 2014, month));
         const auto rows = dayRows(parts[0]);
-        EXPECT_EQ(rows[static_cast<std::size_t>(sunday - 2)], expectedTimeRow(sunday - 1, month, 2014, s, before));
-        EXPECT_EQ(rows[static_cast<std::size_t>(sunday - 1)], expectedTimeRow(sunday, month, 2014, s, after));
+        EXPECT_EQ(rows[static_cast<std::size_t>(switchDay - 2)], expectedTimeRow(switchDay - 1, month, 2014, s, before));
+        EXPECT_EQ(rows[static_cast<std::size_t>(switchDay - 1)], expectedTimeRow(switchDay, month, 2014, s, after));
         // The angle tables switch on the same day: at a fixed clock hour the
         // sun stands an hour's worth further on once the clock is an hour ahead.
         const auto sun = dayRows(parts[1]);
-        const int noonBefore = std::stoi(sun[static_cast<std::size_t>(sunday - 2)].substr(38, 8));
-        const int noonAfter = std::stoi(sun[static_cast<std::size_t>(sunday - 1)].substr(38, 8));
+        const int noonBefore = std::stoi(sun[static_cast<std::size_t>(switchDay - 2)].substr(38, 8));
+        const int noonAfter = std::stoi(sun[static_cast<std::size_t>(switchDay - 1)].substr(38, 8));
         EXPECT_GT(std::abs(noonAfter - noonBefore), 8) << "month " << month;
     }
-    EXPECT_NE(monthly(s, 2014, 3).find("YAZ SAATİ\t: Avrupa"), std::string::npos);
+    EXPECT_NE(monthly(s, 2014, 3).find("YAZ SAATİ\t: Europe/Istanbul"), std::string::npos);
 }
 
-TEST(Timetable, SouthernPlaceInvertsTheRule) {
+// With "Sistem" on, each day has the system zone's offset of that day,
+// whatever the zone says now; a zone without a name gives its values of now.
+TEST(Timetable, SystemZoneOnEachDaySouthOfTheEquator) {
     settings::Settings s = istanbul();
-    s.latitude = -3350;
-    s.longitude = 0;
-    s.timeZoneMinutes = -210;
-    s.useWindowsDaylightSaving = true;
-    EXPECT_EQ(dayRows(pages(monthly(s, 2014, 1))[0])[9], expectedTimeRow(10, 1, 2014, s, -210 + 60));
-    EXPECT_EQ(dayRows(pages(monthly(s, 2014, 7))[0])[9], expectedTimeRow(10, 7, 2014, s, -210));
-    const std::string header = monthly(s, 2014, 7);
-    EXPECT_NE(header.find("PARALEL\t\t: 33.50° GÜNEY"), std::string::npos);
-    EXPECT_NE(header.find("MERİDYEN\t:  0.00° DOĞU"), std::string::npos);
-    EXPECT_NE(header.find("SAAT FARKI\t: -3.50"), std::string::npos);
-    s.timeZoneMinutes = 180;
+    s.latitude = -3387;
+    s.longitude = 15121;
     s.useWindowsTimeZone = true;
+    s.useWindowsDaylightSaving = true;
+    const settings::SystemZone sydneyInJuly{600, false, "Australia/Sydney"};
     engine::Engine engine;
-    const std::string fromSystem = timetableReport(engine, s, settings::SystemZone{60, true}, 2014, 7,
-                                                   TimetableSpan::Month);
-    EXPECT_NE(fromSystem.find("SAAT FARKI\t: +1.00"), std::string::npos) << "the system's standard offset";
-    EXPECT_EQ(europeanSummerTime(3, false, false), false);
-    EXPECT_EQ(europeanSummerTime(10, true, true), true);
+    const std::string january = timetableReport(engine, s, sydneyInJuly, 2014, 1, TimetableSpan::Month);
+    EXPECT_EQ(dayRows(pages(january)[0])[9], expectedTimeRow(10, 1, 2014, s, 660));
+    EXPECT_NE(january.find("PARALEL\t\t: 33.87° GÜNEY"), std::string::npos);
+    EXPECT_NE(january.find("SAAT FARKI\t: +10.00"), std::string::npos);
+    EXPECT_NE(january.find("YAZ SAATİ\t: Sistem"), std::string::npos);
+    const std::string july = timetableReport(engine, s, sydneyInJuly, 2014, 7, TimetableSpan::Month);
+    EXPECT_EQ(dayRows(pages(july)[0])[9], expectedTimeRow(10, 7, 2014, s, 600));
+
+    const std::string nameless = timetableReport(engine, s, settings::SystemZone{60, true, {}}, 2014, 1,
+                                                 TimetableSpan::Month);
+    EXPECT_NE(nameless.find("SAAT FARKI\t: +1.00"), std::string::npos) << "the system's standard offset";
+    EXPECT_EQ(dayRows(pages(nameless)[0])[9], expectedTimeRow(10, 1, 2014, s, 120));
 }
 
 TEST(Timetable, YearHasEveryDayOnce) {

@@ -96,6 +96,7 @@ TEST(CalculationCheck, StoresEveryFieldInTheDialogsOrder) {
     form.texts[1090] = "41,5";  // the comma ends the number
     form.texts[1088] = "Çok uzun bir yerleşim adı";
     Settings settings;
+    settings.timeZoneName = "Europe/Berlin";  // a hand-entered place keeps the fixed offset
     ViewMoment moment;
     ASSERT_EQ(storeCalculationFields(form.reader(), settings, "", false, moment), std::nullopt);
     EXPECT_EQ(form.order, (std::vector<int>{1096, 1074, 1075, 1076, 1077, 1078, 1079, 1080, 1081, 1082, 1083, 1087,
@@ -103,6 +104,7 @@ TEST(CalculationCheck, StoresEveryFieldInTheDialogsOrder) {
     EXPECT_EQ(settings.latitude, 4100);
     EXPECT_EQ(settings.longitude, 2896);  // truncated as the list's rows are
     EXPECT_EQ(settings.timeZoneMinutes, 180);
+    EXPECT_EQ(settings.timeZoneName, "");
     EXPECT_EQ(settings.placeName, "Çok uzun bir ye");
     EXPECT_EQ(settings.imsakAngle, -18.0f);
     EXPECT_EQ(viewDateText(moment) + " " + viewTimeText(moment), "31/02/2014 12:30");
@@ -115,7 +117,7 @@ TEST(CalculationCheck, StoresEveryFieldInTheDialogsOrder) {
 
 TEST(CalculationCheck, WithThePlaceListTheRowsPlaceIsTakenAndTheHandFieldsAreNotRead) {
     const std::filesystem::path file = std::filesystem::path(::testing::TempDir()) / "dialog_places.csv";
-    std::ofstream(file) << "Adana;Türkiye;2;37,00;35,32\n\nBozuk;Yer;99;200;0\n";
+    std::ofstream(file) << "Adana;Türkiye;2;37,00;35,32;Europe/Istanbul\n\nBozuk;Yer;99;200;0\n";
     Form form;
     Settings settings;
     settings.usePlaceList = true;
@@ -124,6 +126,7 @@ TEST(CalculationCheck, WithThePlaceListTheRowsPlaceIsTakenAndTheHandFieldsAreNot
     ASSERT_EQ(storeCalculationFields(form.reader(), settings, file, true, moment), std::nullopt);
     EXPECT_EQ(settings.placeName, "Adana");
     EXPECT_EQ(settings.timeZoneMinutes, 120);
+    EXPECT_EQ(settings.timeZoneName, "Europe/Istanbul");  // the row's zone follows the place
     EXPECT_EQ(std::count(form.order.begin(), form.order.end(), 1090), 0);
     for (const char* badRow : {"2", "3"}) {  // blank, and a latitude of 200°
         form.texts[1087] = badRow;

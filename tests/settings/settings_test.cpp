@@ -247,17 +247,81 @@ TEST(SettingsSave, KilledMidSaveLeavesTheOldOrTheNewFile) {
     }
 }
 
-TEST(ClockOffset, FollowsTheSystemOrTheSettings) {
+// Each part of the offset from the system's zone on the date, the place's
+// zone, or the fixed values; a system zone without a name gives its values
+// of now; an unknown zone name leaves the fixed values.
+TEST(ClockOffset, EachDateFromTheSystemThePlaceOrTheFixedValues) {
+    struct Case {
+        const char* what;
+        std::string zoneName;
+        bool systemZone, systemSummer, fixedSummer;
+        SystemZone system;
+        timezone::LocalDate date;
+        std::int32_t minutes;
+    };
+    const SystemZone berlinNowInDecember{60, false, "Europe/Berlin"};
+    const SystemZone namelessSummer{60, true, ""};
+    const Case cases[] = {
+        {"fixed", "", false, false, false, berlinNowInDecember, {2026, 7, 1}, 120},
+        {"fixed summer", "", false, false, true, berlinNowInDecember, {2026, 1, 1}, 180},
+        {"place zone, July", "Europe/Berlin", false, false, true, berlinNowInDecember, {2026, 7, 1}, 120},
+        {"place zone, January", "Europe/Berlin", false, false, true, berlinNowInDecember, {2026, 1, 1}, 60},
+        {"Sydney, January", "Australia/Sydney", false, false, false, berlinNowInDecember, {2026, 1, 1}, 660},
+        {"unknown zone", "Europe/Koeln", false, false, false, berlinNowInDecember, {2026, 7, 1}, 120},
+        {"Sistem on, July asked in December", "", true, true, false, berlinNowInDecember, {2026, 7, 1}, 120},
+        {"Sistem on, January", "", true, true, true, berlinNowInDecember, {2026, 1, 1}, 60},
+        {"Sistem summer only", "", false, true, false, berlinNowInDecember, {2026, 7, 1}, 180},
+        {"Sistem zone over the place's", "Asia/Tokyo", true, false, false, berlinNowInDecember, {2026, 7, 1}, 60},
+        {"nameless system zone", "", true, true, false, namelessSummer, {2026, 1, 1}, 120},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        settings.timeZoneMinutes = 120;
+        settings.timeZoneName = c.zoneName;
+        settings.useWindowsTimeZone = c.systemZone;
+        settings.useWindowsDaylightSaving = c.systemSummer;
+        settings.daylightSaving = c.fixedSummer;
+        EXPECT_EQ(clockOffsetFor(settings, c.date, c.system).minutes(), c.minutes) << c.what;
+    }
+}
+
+// "Saat Dilimi" is read and written with the place; a file that never had
+// it gets no such line; a file without the place group holds no place.
+TEST(ZoneKey, RoundTripAndFilesWithoutIt) {
+    TempFolder folder;
+    IniFile file(folder.write("orvanta.ini", "[Hesap Paramatreleri]\nEnlem=5094\n"));
+    Settings settings = loadAll(file, folder)->settings;
+    EXPECT_TRUE(settings.placeChosen);
+    EXPECT_EQ(settings.timeZoneName, "");
+    saveAll(file, settings, folder);
+    EXPECT_EQ(test::readFile(file.path()).find("\nSaat Dilimi="), std::string::npos);
+    settings.timeZoneName = "Europe/Berlin";
+    saveAll(file, settings, folder);
+    EXPECT_EQ(loadAll(file, folder)->settings.timeZoneName, "Europe/Berlin");
+    settings.timeZoneName.clear();
+    saveAll(file, settings, folder);
+    EXPECT_EQ(loadAll(file, folder)->settings.timeZoneName, "");
+
+    IniFile empty(folder / "none.ini");
+    EXPECT_FALSE(loadAll(empty, folder)->settings.placeChosen);
+}
+
+TEST(ZoneNote, OnlyWhenThePlacesZoneNeedsAWord) {
     Settings settings;
-    settings.timeZoneMinutes = 120;
-    const SystemZone berlinSummer{60, true};
-    EXPECT_EQ(clockOffsetMinutes(settings, berlinSummer), 120);
-    settings.daylightSaving = true;
-    EXPECT_EQ(clockOffsetMinutes(settings, berlinSummer), 180);
+    const SystemZone istanbul{180, false, "Europe/Istanbul"};
+    EXPECT_EQ(zoneNote(settings, istanbul), "");
+    settings.timeZoneName = "Europe/Istanbul";
+    EXPECT_EQ(zoneNote(settings, istanbul), "");
+    EXPECT_EQ(zoneNote(settings, SystemZone{}), "");
+    settings.timeZoneName = "Europe/Berlin";
+    EXPECT_EQ(zoneNote(settings, istanbul),
+              "Yerin saat dilimi (Europe/Berlin) bilgisayarınkinden (Europe/Istanbul) farklı: vakitler yerin "
+              "saatiyle gösterilir.");
     settings.useWindowsTimeZone = true;
-    EXPECT_EQ(clockOffsetMinutes(settings, berlinSummer), 120);
-    settings.useWindowsDaylightSaving = true;
-    EXPECT_EQ(clockOffsetMinutes(settings, SystemZone{60, false}), 60);
+    EXPECT_EQ(zoneNote(settings, istanbul), "");
+    settings.useWindowsTimeZone = false;
+    settings.timeZoneName = "Europe/Koeln";
+    EXPECT_NE(zoneNote(settings, istanbul).find("tanınmıyor"), std::string::npos);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ constexpr std::int64_t kDay = 86400;
 // default unless a test changes it before start().
 class SchedulerRun : public ::testing::Test {
 protected:
-    SchedulerRun() : clock(clockTimeAt(2014, 1, 1), settings::SystemZone{120, false}), log([this] { return clock.minuteOfDay(); }) {
+    SchedulerRun() : clock(clockTimeAt(2014, 1, 1), settings::SystemZone{120, false, {}}), log([this] { return clock.minuteOfDay(); }) {
         settings.latitude = 4101;
         settings.longitude = 2897;
         settings.timeZoneMinutes = 120;
@@ -204,18 +204,38 @@ TEST_F(SchedulerRun, SummerTimeSwitchRecomputesInTheSamePass) {
     settings.timeZoneMinutes = 60;
     settings.useWindowsDaylightSaving = true;
     start(clockTimeAt(2014, 3, 30, 1, 59, 0));
-    clock.setZone({60, false});
+    clock.setZone({60, false, {}});
     runSeconds(*scheduler, clock, 60);
     const auto winterImsak = scheduler->todayTimes[static_cast<std::size_t>(VakitType::Imsak)];
     EXPECT_EQ(engine.context.clockOffset, 60);
     // 02:00 becomes 03:00: the clock jumps and the zone reports summer time.
     clock.set(clockTimeAt(2014, 3, 30, 3, 0, 0));
-    clock.setZone({60, true});
+    clock.setZone({60, true, {}});
     scheduler->onTimeChange();
     scheduler->onTick();
     EXPECT_EQ(engine.context.clockOffset, 120);
     EXPECT_EQ(engine.context.timeOfDay, 180);
     EXPECT_EQ(scheduler->todayTimes[static_cast<std::size_t>(VakitType::Imsak)], winterImsak + 60);
+}
+
+// The place's zone gives the day's offset: İstanbul kept summer time in 2014.
+TEST_F(SchedulerRun, PlacesZoneGivesTheDaysOffset) {
+    settings.timeZoneName = "Europe/Istanbul";
+    start(clockTimeAt(2014, 7, 1, 12, 0));
+    scheduler->onTick();
+    EXPECT_EQ(engine.context.clockOffset, 180);
+}
+
+// Until a place is chosen nothing rings, nothing wakes the computer, and
+// the tip says why.
+TEST_F(SchedulerRun, WithoutAPlaceNothingRingsAndTheTipSaysSo) {
+    settings.placeChosen = false;
+    start(clockTimeAt(2014, 1, 1));
+    scheduler->flags.wakeOn = true;
+    runSeconds(*scheduler, clock, kDay);
+    EXPECT_TRUE(log.eventLines().empty());
+    EXPECT_EQ(lastAt("tip", 12, 15), "Yer seçilmedi");
+    EXPECT_TRUE(logged("wake").empty());
 }
 
 TEST_F(SchedulerRun, FrozenClockRunsOnlyAfterATrigger) {

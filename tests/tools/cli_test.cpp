@@ -221,20 +221,82 @@ TEST(CliIni, SettingsFileGivesPlaceOffsetAndCalculation) {
     EXPECT_NE(missing.err.find("--ini"), std::string::npos);
 }
 
-TEST(CliIni, SystemZoneWhenTheFileSaysSo) {
+// The offset the C library's reading of the zone files gives a zone at
+// local noon of a day: the zone database's answer, found another way.
+std::string zoneFilesOffset(const std::string& zone, const std::string& date) {
+    return orvanta::test::runShell("TZ=" + zone + " date -d '" + date + " 12:00' +%z | awk '{h=substr($0,2,2); " +
+                                   "m=substr($0,4,2); s=substr($0,1,1)==\"-\"?-1:1; printf \"%d\", s*(h*60+m)}'")
+        .out;
+}
+
+TEST(CliZone, EachDayHasTheZonesOffset) {
+    struct Case {
+        const char* place;
+        const char* lat;
+        const char* lon;
+        const char* zone;
+    };
+    const Case places[] = {{"Köln", "50.94", "6.96", "Europe/Berlin"},
+                           {"Amsterdam", "52.37", "4.90", "Europe/Amsterdam"},
+                           {"Sydney", "-33.87", "151.21", "Australia/Sydney"}};
+    for (const Case& c : places) {
+        for (const std::string date : {"2026-01-15", "2026-07-15"}) {
+            const std::string offset = zoneFilesOffset(c.zone, date);
+            ASSERT_FALSE(offset.empty()) << c.zone;
+            const CliRun zoned =
+                runInProcess({"times", "--lat", c.lat, "--lon", c.lon, "--zone", c.zone, "--date", date});
+            EXPECT_EQ(zoned.out, runInProcess({"times", "--lat", c.lat, "--lon", c.lon, "--offset", offset, "--date", date}).out)
+                << c.place << " " << date << " " << zoned.err;
+        }
+    }
+    // A range crossing the spring switch: each day its own offset.
+    const auto spring = lines(
+        runInProcess({"times", "--lat", "50.94", "--lon", "6.96", "--zone", "Europe/Berlin", "--date", "2026-03-28",
+                      "--days", "2"})
+            .out);
+    ASSERT_EQ(spring.size(), 2u);
+    EXPECT_EQ(spring[1] + "\n", runInProcess({"times", "--lat", "50.94", "--lon", "6.96", "--offset", "120", "--date",
+                                              "2026-03-29"})
+                                    .out);
+    for (const auto& bad : std::vector<std::vector<std::string>>{
+             {"--zone", "Europe/Köln"}, {"--zone", "UTC+3"}, {"--zone", "Europe/Berlin", "--offset", "60"}}) {
+        std::vector<std::string> args{"times", "--lat", "50", "--lon", "7", "--date", "2026-01-01"};
+        args.insert(args.end(), bad.begin(), bad.end());
+        const CliRun run = runInProcess(args);
+        EXPECT_EQ(run.status, 2) << bad[1];
+        EXPECT_NE(run.err.find("--zone"), std::string::npos) << run.err;
+    }
+}
+
+// With "Sistem" on, a date's offset is the system zone's on that date,
+// whatever day the command runs: July is summer time even in December.
+TEST(CliIni, SystemZoneOfTheDateNotOfToday) {
     orvanta::test::TempFolder folder;
     const std::string ini = folder.write("orvanta.ini",
                                          "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=-300\n"
                                          "Windows Saat Dilimi=1\nWindows Yaz Saati=1\n")
                                 .string();
-    // The child process reads the zone from TZ: Berlin is +60, +120 in summer.
-    const std::string command = std::string("TZ=Europe/Berlin ") + ORVANTA_CLI_PATH + " times --ini " + ini;
-    auto firstLine = [&](const std::string& date) {
-        const std::string out = orvanta::test::runShell(command + " --date " + date).out;
-        return out.substr(0, out.find('\n') + 1);
-    };
-    EXPECT_EQ(firstLine("2014-01-01"), runInProcess(istanbul("2014-01-01", {}, "60")).out);
-    EXPECT_EQ(firstLine("2014-07-01"), runInProcess(istanbul("2014-07-01", {}, "120")).out);
+    const std::string december = std::string("TZ=Europe/Berlin faketime '2026-12-07 12:00:00' ") + ORVANTA_CLI_PATH;
+    if (orvanta::test::runShell(december + " --help >/dev/null 2>&1; echo $?").out != "0\n") {
+        GTEST_SKIP() << "faketime is not installed";
+    }
+    EXPECT_EQ(orvanta::test::runShell(december + " times --ini " + ini + " --date 2026-07-01").out,
+              runInProcess(istanbul("2026-07-01", {}, "120")).out);
+    EXPECT_EQ(orvanta::test::runShell(december + " times --ini " + ini + " --date 2026-01-01").out,
+              runInProcess(istanbul("2026-01-01", {}, "60")).out);
+    // The yearly timetable's July, printed in December.
+    const std::string year = orvanta::test::runShell(december + " report yearly --year 2026 --ini " + ini).out;
+    const std::size_t july = year.find("TARİH\t\t: Temmuz 2026");
+    ASSERT_NE(july, std::string::npos);
+    // "2026-07-01 03:27 05:30 ..." as the report writes its row: " 1.   03:27  05:30   ...".
+    const std::string firstJuly = runInProcess(istanbul("2026-07-01", {}, "120")).out;
+    std::string row = "\n  1. ";
+    for (std::size_t i = 0; i < 10; ++i) {
+        row += "  " + firstJuly.substr(11 + i * 6, 5);
+        if (i % 2 == 1 && i < 9) row += ' ';
+    }
+    EXPECT_NE(year.find(row, july), std::string::npos) << row;
+    EXPECT_NE(year.find("YAZ SAATİ\t: Sistem", july), std::string::npos);
 }
 
 TEST(CliPlace, RowOfTheDatabase) {

@@ -12,6 +12,7 @@
 #include "engine/engine.h"
 #include "platform/linux/system_zone.h"
 #include "settings/ini_file.h"
+#include "timezone/zone_offsets.h"
 
 namespace orvanta::cli {
 
@@ -218,6 +219,40 @@ engine::Engine engineFor(const settings::Settings& settings) {
     return engine;
 }
 
+namespace {
+
+std::function<std::int16_t(const CivilDate&)> offsetOptions(const Options& options,
+                                                           const std::optional<settings::Settings>& ini,
+                                                           const CivilDate& firstDay) {
+    if (options.has("offset") && options.has("zone")) fail("zone", "give either --offset or --zone");
+    if (options.has("offset")) {
+        const auto offset = static_cast<std::int16_t>(
+            options.integer("offset", settings::kWestmostZoneMinutes, settings::kEastmostClockOffsetMinutes));
+        return [offset](const CivilDate&) { return offset; };
+    }
+    if (options.has("zone")) {
+        const std::string& zone = options.text("zone");
+        if (!timezone::isKnownZone(zone)) {
+            fail("zone", echoed(zone) + " is not a zone of the time-zone database (AREA/CITY, e.g. Europe/Berlin)");
+        }
+        return [zone](const CivilDate& date) {
+            return static_cast<std::int16_t>(
+                timezone::offsetOnLocalDate(zone, {date.year, date.month, date.day})->utcOffsetMinutes);
+        };
+    }
+    if (!ini) fail("offset", "missing option (or give --zone AREA/CITY or --ini FILE)");
+    // The system's zone is asked only when the file follows it; its name
+    // then gives every day's offset.
+    const settings::SystemZone system =
+        settings::followsSystemZone(*ini) ? platform::systemZoneAt(localNoon(firstDay)) : settings::SystemZone{};
+    return [fileSettings = *ini, system](const CivilDate& date) {
+        return static_cast<std::int16_t>(
+            settings::clockOffsetFor(fileSettings, {date.year, date.month, date.day}, system).minutes());
+    };
+}
+
+}  // namespace
+
 PlaceOptions placeOptions(const Options& options, const std::optional<settings::Settings>& ini,
                           const CivilDate& firstDay) {
     auto fromFile = [&](std::string_view name, auto value) {
@@ -229,13 +264,8 @@ PlaceOptions placeOptions(const Options& options, const std::optional<settings::
                                                   : fromFile("lat", [](const auto& s) { return s.latitude; });
     place.longitudeHundredths = options.has("lon") ? options.hundredths("lon", 180.0)
                                                    : fromFile("lon", [](const auto& s) { return s.longitude; });
-    place.offsetMinutes =
-        options.has("offset")
-            ? static_cast<std::int16_t>(options.integer("offset", settings::kWestmostZoneMinutes,
-                                                             settings::kEastmostClockOffsetMinutes))
-            : fromFile("offset", [&](const auto& s) {
-                  return settings::clockOffsetMinutes(s, platform::systemZoneAt(localNoon(firstDay)));
-              });
+    place.offsetOn = offsetOptions(options, ini, firstDay);
+    place.offsetMinutes = place.offsetOn(firstDay);
     return place;
 }
 

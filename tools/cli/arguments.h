@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -80,14 +81,15 @@ settings::Settings withPreset(const Options& options, settings::Settings setting
 // (temkins, angles, mode); each command computes on its own engine.
 engine::Engine engineFor(const settings::Settings& settings);
 
-// The place and clock offset of --lat, --lon and --offset; each one absent
-// is taken from the settings file of --ini (the offset as the scheduler
-// forms it, with the system zone of the first day when the file says to
-// follow it), and is a UsageError without one.
+// The place and clock offset of --lat, --lon and --offset (or --zone
+// AREA/CITY, whose rules give each day's offset); each one absent is taken
+// from the settings file of --ini (each day's offset as the scheduler forms
+// it, settings::clockOffsetFor), and is a UsageError without one.
 struct PlaceOptions {
     std::int16_t latitudeHundredths = 0;
     std::int16_t longitudeHundredths = 0;
-    std::int16_t offsetMinutes = 0;
+    std::int16_t offsetMinutes = 0;  // of the first day
+    std::function<std::int16_t(const CivilDate&)> offsetOn;  // of any day
 };
 PlaceOptions placeOptions(const Options& options, const std::optional<settings::Settings>& ini,
                           const CivilDate& firstDay);

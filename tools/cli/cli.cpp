@@ -19,6 +19,8 @@ constexpr const char* kUsage =
     "      the ten daily times Imsak .. Yatsi as HH:MM, one line per day.\n"
     "      --offset is the clock's lead on UT in minutes, summer time included\n"
     "      (-720..900: zones run from UTC-12 to UTC+14, plus an hour of summer time).\n"
+    "      --zone AREA/CITY (e.g. Europe/Berlin) instead gives each day the offset\n"
+    "      of that zone of the time-zone database, summer time included.\n"
     "  hijri --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N]\n"
     "      the Hijri date found from the moon, and the religious day after ' | '.\n"
     "  sky --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD --time HH:MM\n"
@@ -50,8 +52,8 @@ constexpr const char* kUsage =
     "\n"
     "times, hijri, sky and render also take --ini FILE: the place, the clock offset and\n"
     "(times) the temkins, angles and mode come from that settings file; options\n"
-    "given on the command line win. Without --ini, --lat, --lon and --offset are\n"
-    "required. --preset diyanet takes the values that follow the Turkish\n"
+    "given on the command line win; each day has its own offset. Without --ini,\n"
+    "--lat, --lon and --offset (or --zone) are required. --preset diyanet takes the values that follow the Turkish\n"
     "Presidency of Religious Affairs' timetables (mode 4, -18/-17 degrees,\n"
     "temkins 0 -6 10 0 3 4 4 0 6 0); options given beside it still win.\n";
 

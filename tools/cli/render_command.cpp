@@ -29,7 +29,7 @@ int runRender(std::span<const std::string> args, std::ostream& out) {
     if (args.empty()) throw UsageError("expects " + std::string(kKinds));
     const std::optional<graphics::Picture> picture = pictureNamed(args[0]);
     if (!picture) throw UsageError(echoed(args[0]) + " is not " + std::string(kKinds));
-    const Options options(args.subspan(1), {"ini", "lat", "lon", "offset", "date", "time", "out"});
+    const Options options(args.subspan(1), {"ini", "lat", "lon", "offset", "zone", "date", "time", "out"});
     const auto ini = iniSettings(options);
     const CivilDate date = options.date("date");
     const auto [hour, minute] = options.timeOfDay("time");

@@ -31,7 +31,7 @@ int runReport(std::span<const std::string> args, std::ostream& out) {
     engine::Engine engine = engineFor(*ini);
     engine.setDate(1, static_cast<std::int16_t>(month), static_cast<std::int16_t>(year));
     engine.setPlace(static_cast<std::int16_t>(ini->latitude), static_cast<std::int16_t>(ini->longitude),
-                    static_cast<std::int16_t>(settings::clockOffsetMinutes(*ini, zone)));
+                    static_cast<std::int16_t>(settings::clockOffsetFor(*ini, {year, month, 1}, zone).minutes()));
 
     if (kind == "religious") {
         out << reports::religiousDaysReport(engine, year);

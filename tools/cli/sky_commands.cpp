@@ -22,7 +22,7 @@ engine::Engine engineAtPlace(const PlaceOptions& place, const std::optional<sett
 }  // namespace
 
 int runHijri(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"ini", "lat", "lon", "offset", "date", "days"});
+    const Options options(args, {"ini", "lat", "lon", "offset", "zone", "date", "days"});
     const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
     const PlaceOptions place = placeOptions(options, ini, range.first);
@@ -39,7 +39,7 @@ int runHijri(std::span<const std::string> args, std::ostream& out) {
 }
 
 int runSky(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"ini", "lat", "lon", "offset", "date", "time"});
+    const Options options(args, {"ini", "lat", "lon", "offset", "zone", "date", "time"});
     const auto ini = iniSettings(options);
     const CivilDate date = options.date("date");
     const PlaceOptions place = placeOptions(options, ini, date);

@@ -51,7 +51,7 @@ char* putDayLine(char* at, const CivilDate& date, const std::array<std::uint16_t
 }  // namespace
 
 int runTimes(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"ini", "lat", "lon", "offset", "date", "days", "mode", "imsak-angle",
+    const Options options(args, {"ini", "lat", "lon", "offset", "zone", "date", "days", "mode", "imsak-angle",
                                  "yatsi-angle", "temkin", "preset"});
     const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
@@ -76,7 +76,8 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
     engine::Engine engine;
     engine.setTemkin(temkin);
     engine.setAnglesAndMode(imsak, yatsi, mode);
-    engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);
+    std::int16_t offsetMinutes = place.offsetMinutes;
+    engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, offsetMinutes);
     std::array<char, kChunkBytes> chunk;
     std::size_t used = 0;
     auto writeChunk = [&] {
@@ -84,6 +85,11 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
         used = 0;
     };
     forEachDay(engine, range, [&](const CivilDate& date) {
+        // A summer-time switch moves the clock: that day on, the new offset.
+        if (const std::int16_t dayOffset = place.offsetOn(date); dayOffset != offsetMinutes) {
+            offsetMinutes = dayOffset;
+            engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, offsetMinutes);
+        }
         if (chunk.size() - used < kLineBytes) writeChunk();
         used = static_cast<std::size_t>(putDayLine(chunk.data() + used, date, engine.computeDay()) - chunk.data());
     });

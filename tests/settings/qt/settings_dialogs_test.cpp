@@ -23,6 +23,7 @@
 #include "settings/qt/file_download.h"
 #include "settings/qt/options_dialog.h"
 #include "settings/qt/place_finder.h"
+#include "settings/qt/welcome_dialog.h"
 #include "tests/support/modal_answer.h"
 #include "tests/support/temp_folder.h"
 
@@ -286,37 +287,70 @@ TEST(OptionsDialog, SalaDownloadOnlyAWholeWaveBecomesTheFile) {
     }
 }
 
+// Writes the dialog's screenshot to the test output folder and checks that
+// every label is as wide as its text and every field holds what it shows.
+void shootAndCheck(QDialog* dialog, const std::string& name) {
+    dialog->show();
+    QTest::qWait(50);
+    const std::string variant = "-" + QGuiApplication::platformName().toStdString() + "-scale" +
+                                qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toStdString();
+    const std::filesystem::path shot = std::filesystem::path(ORVANTA_TEST_OUTPUT) / (name + variant + ".png");
+    std::filesystem::create_directories(shot.parent_path());
+    EXPECT_TRUE(dialog->grab().save(QString::fromStdString(shot.string())));
+    for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        if ((label || button) && control->isVisible() && !(label && label->wordWrap())) {
+            EXPECT_GE(control->width(), control->minimumSizeHint().width()) << name << " " << control->objectName().toStdString();
+        }
+    }
+    for (const QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+        if (!field->isVisible()) continue;
+        EXPECT_GE(field->width() - 6, field->fontMetrics().horizontalAdvance(field->text()))
+            << field->objectName().toStdString() << " " << field->text().toStdString();
+    }
+}
+
 // Every label of each dialog is as wide as its text, in each dialog's
-// screenshot (written to the test output folder); the suite runs again at
-// 150 % scale.
+// screenshot; the suite runs again at 150 % scale.
 TEST(SettingsDialogs, ScreenshotsShowNoCutLabel) {
     Settings settings;
     RecordingHost host;
     CalculationDialog calculation(settings, host, kPlaceList);
     OptionsDialog options(settings, host);
     PlaceFinder finder(readPlaceList(kPlaceList));
-    const std::string variant = "-" + QGuiApplication::platformName().toStdString() + "-scale" +
-                                qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toStdString();
     for (QDialog* dialog : std::initializer_list<QDialog*>{&calculation, &options, &finder}) {
-        dialog->show();
-        QTest::qWait(50);
-        const std::filesystem::path shot = std::filesystem::path(ORVANTA_TEST_OUTPUT) /
-                                           (dialog->objectName().toStdString() + variant + ".png");
-        std::filesystem::create_directories(shot.parent_path());
-        EXPECT_TRUE(dialog->grab().save(QString::fromStdString(shot.string())));
-        for (const QWidget* control : dialog->findChildren<QWidget*>()) {
-            const auto* label = qobject_cast<const QLabel*>(control);
-            const auto* button = qobject_cast<const QAbstractButton*>(control);
-            if ((label || button) && control->isVisible()) {
-                EXPECT_GE(control->width(), control->minimumSizeHint().width()) << control->objectName().toStdString();
-            }
-        }
-        // The edit fields hold what they show.
-        for (const QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
-            EXPECT_GE(field->width() - 6, field->fontMetrics().horizontalAdvance(field->text()))
-                << field->objectName().toStdString() << " " << field->text().toStdString();
-        }
+        shootAndCheck(dialog, dialog->objectName().toStdString());
     }
+}
+
+// The welcome's two steps, reached with the keyboard: the place guessed
+// from the zone (Berlin, best first), Enter, the calculation with Diyanet
+// chosen, Enter.
+TEST(SettingsDialogs, WelcomeStepsWithTheKeyboard) {
+    int listened = 0;
+    WelcomeDialog welcome(readPlaceList(kPlaceList), "Europe/Berlin", [&] { ++listened; });
+    shootAndCheck(&welcome, "WelcomeDialog-1-place");
+    EXPECT_EQ(welcome.findChild<QLineEdit*>("placeSearch")->text(), QStringLiteral("Berlin"));
+    EXPECT_EQ(welcome.choice().place.place.placeName, "Berlin");
+    QTest::keyClick(welcome.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(welcome.step(), 1);
+    shootAndCheck(&welcome, "WelcomeDialog-2-calculation");
+    welcome.findChild<QPushButton*>("listenButton")->click();
+    EXPECT_EQ(listened, 1);
+    const WelcomeChoice choice = welcome.choice();
+    EXPECT_EQ(choice.calculation, CalculationChoice::Diyanet);
+    EXPECT_TRUE(choice.autostart);
+    QTest::keyClick(welcome.focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(welcome.result(), QDialog::Accepted);
+
+    // Nothing found: how to go on is said; Enter does not go on.
+    WelcomeDialog nowhere(readPlaceList(kPlaceList), "", [] {});
+    nowhere.show();
+    nowhere.search(QStringLiteral("xyzzy"));
+    EXPECT_NE(nowhere.findChild<QLabel*>("placeHint")->text().indexOf(QStringLiteral("bulunamadı")), -1);
+    QTest::keyClick(nowhere.findChild<QLineEdit*>("placeSearch"), Qt::Key_Return);
+    EXPECT_EQ(nowhere.step(), 0);
 }
 
 }  // namespace

@@ -26,15 +26,9 @@ std::vector<const PlaceEntry*> rankedPlaces(const std::vector<PlaceEntry>& place
 }
 
 void applyWelcomeChoice(const WelcomeChoice& choice, Settings& settings) {
-    const PlaceRecord& place = choice.place.place;
     settings.usePlaceList = true;
     settings.placeRow = choice.place.row;
-    settings.placeName = place.placeName;
-    settings.countryName = place.countryName;
-    settings.timeZoneMinutes = place.timeZoneMinutes;
-    settings.latitude = place.latitude;
-    settings.longitude = place.longitude;
-    settings.timeZoneName = place.ianaZone;
+    takePlace(choice.place.place, settings);
     settings.useWindowsTimeZone = false;
     settings.useWindowsDaylightSaving = false;
     settings.daylightSaving = false;

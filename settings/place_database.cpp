@@ -123,19 +123,23 @@ PlaceRecord parsePlaceLine(std::string_view line) {
     return record;
 }
 
+void takePlace(const PlaceRecord& record, Settings& settings) {
+    settings.placeName = record.placeName;
+    settings.countryName = record.countryName;
+    settings.timeZoneMinutes = record.timeZoneMinutes;
+    settings.latitude = record.latitude;
+    settings.longitude = record.longitude;
+    settings.timeZoneName = record.ianaZone;
+}
+
 PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings) {
     const std::optional<std::string> text = readTextFile(file);
     if (!text) return {};
     const auto [line, row] = lineAtRow(*text, std::max(settings.placeRow, 1));
     if (!line) return {};
-    PlaceRecord record = parsePlaceLine(*line);
+    const PlaceRecord record = parsePlaceLine(*line);
     if (!isUsablePlace(record)) return {PlaceRowStatus::Bad, row};
-    settings.placeName = std::move(record.placeName);
-    settings.countryName = std::move(record.countryName);
-    settings.timeZoneMinutes = record.timeZoneMinutes;
-    settings.latitude = record.latitude;
-    settings.longitude = record.longitude;
-    settings.timeZoneName = std::move(record.ianaZone);
+    takePlace(record, settings);
     return {PlaceRowStatus::Loaded, row};
 }
 

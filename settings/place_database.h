@@ -59,6 +59,10 @@ struct PlaceRowResult {
     std::int32_t row = 0;  // the row read (the last when the file is shorter)
 };
 
+// The place fields of the settings from a record: names, offset,
+// coordinates and zone.
+void takePlace(const PlaceRecord& record, Settings& settings);
+
 // Copies line settings.placeRow of the file into the place fields of
 // settings: the last line when the file is shorter. Nothing changes unless
 // the row is Loaded. Lines are taken as the Windows program read them

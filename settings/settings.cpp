@@ -288,8 +288,7 @@ std::string zoneNote(const Settings& settings, const SystemZone& system) {
         return fmt::format("Saat dilimi \"{}\" tanınmıyor: sabit saat farkı ve yaz saati kullanılıyor.", zone);
     }
     if (system.ianaName.empty() || system.ianaName == zone) return {};
-    return fmt::format("Yerin saat dilimi ({}) bilgisayarınkinden ({}) farklı: vakitler yerin saatiyle gösterilir.",
-                       zone, system.ianaName);
+    return fmt::format("Yerin saat dilimi {}, bilgisayarınki {}: vakitler yerin saatiyle.", zone, system.ianaName);
 }
 
 ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const SystemZone& system) {

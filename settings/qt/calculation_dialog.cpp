@@ -214,7 +214,9 @@ void CalculationDialog::fillMoment() {
     control(control::kViewTime)->setEnabled(!realTime);
     setChecked(control::kSystemDaylightSaving, settings_.useWindowsDaylightSaving);
     setChecked(control::kDaylightSaving, settings_.daylightSaving);
-    control(control::kDaylightSaving)->setEnabled(!settings_.useWindowsDaylightSaving);
+    // The place's zone brings its own summer time.
+    const bool zoneGivesSummer = timezone::isKnownZone(settings_.timeZoneName);
+    control(control::kDaylightSaving)->setEnabled(!settings_.useWindowsDaylightSaving && !zoneGivesSummer);
 }
 
 bool CalculationDialog::check(QWidget* button) {

@@ -38,6 +38,7 @@ WelcomeDialog::WelcomeDialog(std::vector<PlaceEntry> places, std::string systemZ
     connect(ui_->nextButton, &QPushButton::clicked, this, &WelcomeDialog::goOn);
     connect(ui_->backButton, &QPushButton::clicked, this, [this] { showStep(kPlaceStep); });
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->handEntryButton, &QPushButton::clicked, this, [this] { done(kEnterByHand); });
     connect(ui_->listenButton, &QPushButton::clicked, this, [this] { listen_(); });
 
     const std::string guess = placeGuess(systemZoneName_);
@@ -66,8 +67,8 @@ void WelcomeDialog::search(const QString& query) {
     ui_->nextButton->setEnabled(count > 0);
     if (shown_.empty()) {
         ui_->placeHint->setText(QStringLiteral(
-            "Bu adla bir yer bulunamadı. Başka bir yazımı deneyin (ör. Koln ya da Cologne) veya yakındaki büyük "
-            "bir şehri seçin; enlem ve boylam sonradan \"Hesap Parametreleri\"nde elle de girilebilir."));
+            "Bu adla bir yer bulunamadı. Başka bir yazımı deneyin (ör. Koln ya da Cologne), yakındaki büyük bir "
+            "şehri seçin ya da \"Elle gir\" ile enlem ve boylamı kendiniz girin."));
     } else if (shown_.size() > count) {
         ui_->placeHint->setText(QStringLiteral("%1 yer bulundu, ilk %2 tanesi gösteriliyor: aramayı daraltın.")
                                     .arg(static_cast<qulonglong>(shown_.size()))

@@ -23,6 +23,9 @@ namespace orvanta::settings {
 class WelcomeDialog : public QDialog {
     Q_OBJECT
 public:
+    // The result of "Elle gir": the place is to be typed in the full dialog.
+    static constexpr int kEnterByHand = 2;
+
     // `listen` plays the ezan sound.
     WelcomeDialog(std::vector<PlaceEntry> places, std::string systemZoneName, std::function<void()> listen,
                   QWidget* parent = nullptr);

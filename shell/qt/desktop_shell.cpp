@@ -472,6 +472,7 @@ void DesktopShell::openCalculationParameters() {
     const bool save = dialog.exec() == QDialog::Accepted;
     if (shutDown_) return;
     if (save) {
+        settings_.placeChosen = true;
         const settings::SaveResult saved = settings::saveCalculationParameters(ini_, settings_, engine_);
         if (!saved) showError(qs(saved.message));
     } else {

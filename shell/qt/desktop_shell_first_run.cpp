@@ -35,14 +35,19 @@ void DesktopShell::openCalculationOrWelcome() {
 
 // The welcome leaves a place from the list, the calculation chosen and the
 // autostart entry; the options are written with it, so the next start is
-// no first run. Cancelled, nothing is written and the tip keeps saying
-// that no place is chosen.
+// no first run. "Elle gir" goes on to the full dialog. Cancelled, nothing
+// is written and the tip keeps saying that no place is chosen.
 void DesktopShell::openWelcome() {
     settings::WelcomeDialog dialog(settings::readPlaceList(placeListFile()), services_.clock.systemZone().ianaName,
                                    [this] { listenEzan(0); });
-    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const int result = dialog.exec();
     soundPlayer_.stop();
-    if (shutDown_ || !accepted) return;
+    if (shutDown_) return;
+    if (result == settings::WelcomeDialog::kEnterByHand) {
+        openCalculationParameters();
+        return;
+    }
+    if (result != QDialog::Accepted) return;
     settings::applyWelcomeChoice(dialog.choice(), settings_);
     settings::SaveResult saved = settings::saveCalculationParameters(ini_, settings_, engine_);
     saved &= settings::saveOptions(ini_, settings_, services_.autostart);

@@ -10,10 +10,7 @@ orvanta=$1
 
 . "$(dirname "$0")/x_session.sh"
 require_tools Xvfb trayer xdotool xwininfo
-# libfaketime preloaded into orvanta itself (the faketime command would
-# stand between the test and the program's signals).
-libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
+require_libfaketime
 
 start_xvfb
 start_tray_host_and_settle

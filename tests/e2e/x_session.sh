@@ -11,6 +11,13 @@ require_tools() {
   done
 }
 
+# libfaketime, preloaded into orvanta itself (the faketime command would
+# stand between the test and the program's signals).
+require_libfaketime() {
+  libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+  [ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
+}
+
 work=$(mktemp -d)
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }

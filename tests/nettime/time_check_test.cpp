@@ -69,6 +69,13 @@ TEST(TimeServers, GapsLimitsProtocolsAndPorts) {
     EXPECT_EQ(defaults.hostTimeoutMs, 2000);
     ASSERT_EQ(defaults.servers.size(), 1u);
     EXPECT_EQ(defaults.servers[0].index, 98);
+
+    // A file without the section asks the public NTP pool over SNTP.
+    const auto fresh = readTimeServers(settings::IniDocument::parse("[Seçenekler]\nHatırlat=Evet\n"));
+    ASSERT_EQ(fresh.servers.size(), 5u);
+    EXPECT_EQ(fresh.servers[0].host, "0.tr.pool.ntp.org");
+    EXPECT_EQ(fresh.servers[4].host, "pool.ntp.org");
+    for (const TimeServer& server : fresh.servers) EXPECT_EQ(server.port, 123) << server.entry;
 }
 
 TEST(TimeCheckTexts, SignedDriftsAndNothingToCorrect) {

@@ -315,8 +315,7 @@ TEST(ZoneNote, OnlyWhenThePlacesZoneNeedsAWord) {
     EXPECT_EQ(zoneNote(settings, SystemZone{}), "");
     settings.timeZoneName = "Europe/Berlin";
     EXPECT_EQ(zoneNote(settings, istanbul),
-              "Yerin saat dilimi (Europe/Berlin) bilgisayarınkinden (Europe/Istanbul) farklı: vakitler yerin "
-              "saatiyle gösterilir.");
+              "Yerin saat dilimi Europe/Berlin, bilgisayarınki Europe/Istanbul: vakitler yerin saatiyle.");
     settings.useWindowsTimeZone = true;
     EXPECT_EQ(zoneNote(settings, istanbul), "");
     settings.useWindowsTimeZone = false;

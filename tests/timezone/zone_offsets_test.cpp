@@ -18,12 +18,9 @@ std::int32_t libcOffsetAtNoon(const char* zone, LocalDate date) {
     const std::optional<std::string> saved = before ? std::optional<std::string>(before) : std::nullopt;
     setenv("TZ", zone, 1);
     tzset();
-    std::tm noon{};
-    noon.tm_year = date.year - 1900;
-    noon.tm_mon = date.month - 1;
-    noon.tm_mday = date.day;
-    noon.tm_hour = 12;
-    noon.tm_isdst = -1;
+    std::tm noon{.tm_sec = 0, .tm_min = 0, .tm_hour = 12, .tm_mday = date.day, .tm_mon = date.month - 1,
+                 .tm_year = date.year - 1900, .tm_wday = 0, .tm_yday = 0, .tm_isdst = -1, .tm_gmtoff = 0,
+                 .tm_zone = nullptr};
     const std::time_t when = std::mktime(&noon);
     std::tm local{};
     localtime_r(&when, &local);

@@ -42,8 +42,10 @@ struct RecordingHost : CalculationHost, OptionsHost {
     bool salaFilePresent() override { return std::filesystem::exists(target); }
     std::filesystem::path salaDownloadTarget() override { return target; }
     QUrl salaDownloadAddress() override { return address; }
+    SystemZone systemZone() const override { return zone; }
 
     bool realTime = true;
+    SystemZone zone;
     ViewMoment moment{2014, 1, 1, 12, 0};
     int recomputeTicks = -1;
     int applied = 0;
@@ -322,6 +324,22 @@ TEST(SettingsDialogs, ScreenshotsShowNoCutLabel) {
     for (QDialog* dialog : std::initializer_list<QDialog*>{&calculation, &options, &finder}) {
         shootAndCheck(dialog, dialog->objectName().toStdString());
     }
+}
+
+// The place's zone differs from the computer's: one line says so.
+TEST(SettingsDialogs, ZoneNoteWhenThePlacesZoneIsNotTheComputers) {
+    Settings settings;
+    settings.timeZoneName = "Europe/Berlin";
+    RecordingHost host;
+    host.zone = {180, false, "Europe/Istanbul"};
+    CalculationDialog dialog(settings, host, kPlaceList);
+    shootAndCheck(&dialog, "AstroDlg-zone-note");
+    const auto* note = dialog.findChild<QLabel*>("zoneNote");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("Europe/Berlin,")));
+    host.zone.ianaName = "Europe/Berlin";
+    dialog.fill();
+    EXPECT_FALSE(note->isVisible());
 }
 
 // The welcome's two steps, reached with the keyboard: the place guessed

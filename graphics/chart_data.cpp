@@ -32,7 +32,7 @@ std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Setting
                                   const settings::SystemZone& zone, int year) {
     std::vector<DayTimes> days;
     days.reserve(kPlottedDays);
-    const std::int32_t zoneMinutes = settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
+    const std::int32_t zoneMinutes = settings.useSystemTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
     bool summer = settings.daylightSaving;
     // The year (and with it the leap rule of monthAndDayOf) stays the same.
     engine.setDate(1, 1, static_cast<std::int16_t>(year));
@@ -41,7 +41,7 @@ std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Setting
         std::int16_t month = 0;
         engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
         engine.setDate(day, month, static_cast<std::int16_t>(year));
-        if (settings.useWindowsDaylightSaving) {
+        if (settings.useSystemDaylightSaving) {
             if (day == 1) summer = (month >= kSummerFromMonth && month <= kSummerToMonth) != (settings.latitude < 0);
             if (engine.weekday() == kSunday && day >= kLastWeekFrom && (month == kSpringMonth || month == kAutumnMonth)) {
                 summer = !summer;

@@ -19,7 +19,8 @@ namespace {
 constexpr int kDefaultMaxHost = 99;
 constexpr int kMostHosts = 1000;
 constexpr int kDefaultHostTimeoutMs = 2000;
-// The Windows program kept the wait in a signed 16-bit field.
+// The longest wait for one server: about half a minute (a signed 16-bit count
+// of milliseconds), past which a server is as good as silent.
 constexpr int kLongestHostTimeoutMs = 32767;
 constexpr std::uint16_t kTimeProtocolPort = 37;
 constexpr std::uint16_t kSntpPort = 123;

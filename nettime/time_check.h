@@ -15,7 +15,7 @@ namespace orvanta::nettime {
 enum class TimeProtocol { Rfc868, Sntp };
 
 // One "Host%d" entry: a dotted IPv4 address or a host name, asked with the
-// Time Protocol on port 37. Beyond the Windows program: "ntp:HOST" asks
+// Time Protocol on port 37. Besides, "ntp:HOST" asks
 // with SNTP on port 123, and ":PORT" after the host names another port.
 struct TimeServer {
     int index = 0;       // the N of "HostN"

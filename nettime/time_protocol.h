@@ -24,8 +24,7 @@ inline constexpr std::int64_t kSecondsFrom1900To1970 = 2208988800;
 // Example: E7 9A 68 00 -> 1676667264 (2023-02-17 20:54:24 UTC).
 std::optional<std::int64_t> timeReplyToUnix(std::span<const std::uint8_t> reply);
 
-// The RFC 868 request: one byte, "H", as the Windows program sent it; the
-// servers ignore the content.
+// The RFC 868 request: one byte, "H"; the servers ignore the content.
 inline constexpr std::array<std::uint8_t, 1> kTimeRequest{'H'};
 
 // The SNTP client request: version 4, mode 3 (client), everything else 0.

@@ -35,7 +35,7 @@ public:
     MonthWalk(engine::Engine& engine, const settings::Settings& settings, std::int32_t baseOffsetMinutes, int year,
               int month)
         : engine_(engine), settings_(settings), base_(baseOffsetMinutes), year_(year), month_(month) {
-        summer_ = settings.useWindowsDaylightSaving ? europeanSummerTime(month, false, settings.latitude < 0)
+        summer_ = settings.useSystemDaylightSaving ? europeanSummerTime(month, false, settings.latitude < 0)
                                                     : settings.daylightSaving;
     }
 
@@ -45,7 +45,7 @@ public:
                         static_cast<std::int16_t>(year_));
         const bool switchingSunday = (month_ == 3 || month_ == 10) && day_ > kSwitchAfterDay &&
                                      engine_.weekday() == kSunday;
-        if (settings_.useWindowsDaylightSaving && switchingSunday) {
+        if (settings_.useSystemDaylightSaving && switchingSunday) {
             summer_ = europeanSummerTime(month_, true, settings_.latitude < 0);
         }
         const std::int32_t offset = base_ + (summer_ ? kSummerShiftMinutes : 0);
@@ -84,7 +84,7 @@ void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::
     out += settings.longitude >= 0 ? "DOĞU" : "BATI";
     appendf(out, "\n\t\t\tSAAT FARKI\t: %+5.2f", baseOffsetMinutes / 60.0);
     appendf(out, "\n\t\t\tTARİH\t\t: %s %d", std::string(engine::monthName(month)).c_str(), year);
-    const char* summerRule = settings.useWindowsDaylightSaving ? "Avrupa" : settings.daylightSaving ? "Var" : "Yok";
+    const char* summerRule = settings.useSystemDaylightSaving ? "Avrupa" : settings.daylightSaving ? "Var" : "Yok";
     appendf(out, "\n\t\t\tYAZ SAATİ\t: %s", summerRule);
     appendf(out, "\n\n\t\t\tKIBLE AÇISI\t: %5.1f°", engine.qiblaTenths() * 0.1);
     appendf(out, "\n\t\t\tPUSULA SAPMASI\t: %5.1f°", engine.magneticDeclinationTenths(0) * 0.1);
@@ -131,7 +131,7 @@ void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings:
 }
 
 std::int32_t baseOffsetMinutes(const settings::Settings& settings, const settings::SystemZone& zone) {
-    return settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
+    return settings.useSystemTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
 }
 
 std::optional<std::string> deliver(const std::string& text, const std::filesystem::path& file, ReportViewer& viewer) {

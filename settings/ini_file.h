@@ -1,6 +1,6 @@
 // The settings file: a Windows-style INI file read and written key by key.
 //
-// Reading behaves as the Windows private-profile functions do: an absent
+// Reading is forgiving, as INI readers are: an absent
 // file, section or key gives the caller's default; section and key names
 // compare without regard to ASCII letter case; an integer is a signed
 // decimal prefix of the value (a value that is not a number reads 0); a
@@ -12,7 +12,8 @@
 // failed write is reported to the caller.
 //
 // Files are read as UTF-8, or as Windows-1254 when they are not valid UTF-8
-// (files of the Windows program); they are written as UTF-8 with line feeds.
+// (settings files in Windows-1254 are read as they are); they are written
+// as UTF-8 with line feeds.
 #pragma once
 
 #include <cstddef>

@@ -14,7 +14,8 @@ namespace orvanta::settings {
 
 namespace {
 
-// Characters one read of the Windows program's 255-byte line buffer holds.
+// Characters one piece of a place-list line holds: rows are counted in
+// 254-character pieces so that existing place lists keep their numbering.
 constexpr std::size_t kLineBufferCharacters = 254;
 
 // Factors of the place list's scaling: hours to tenths of minutes, degrees

@@ -60,9 +60,9 @@ struct PlaceRowResult {
 
 // Copies line settings.placeRow of the file into the place fields of
 // settings: the last line when the file is shorter. Nothing changes unless
-// the row is Loaded. Lines are taken as the Windows program read them
-// through a 255-byte buffer: a line of more than 254 characters (its line
-// feed counted) is read as several lines.
+// the row is Loaded. Lines are counted in pieces of 254 characters so that
+// existing place lists keep their numbering: a line of more than 254
+// characters (its line feed counted) is read as several lines.
 PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings);
 
 // ---- finding a place by name ----

@@ -53,9 +53,9 @@ const std::array<KeyEntry, 10> kPlaceKeys{
     IntegerKey{keys::kLatitude, &Settings::latitude, 0, -kLatitudeLimit, kLatitudeLimit},
     IntegerKey{keys::kLongitude, &Settings::longitude, 0, -kLongitudeLimit, kLongitudeLimit},
     IntegerKey{keys::kTimeZone, &Settings::timeZoneMinutes, 0, kWestmostZoneMinutes, kEastmostZoneMinutes},
-    NumericFlagKey{keys::kUseWindowsTimeZone, &Settings::useWindowsTimeZone},
+    NumericFlagKey{keys::kUseSystemTimeZone, &Settings::useSystemTimeZone},
     NumericFlagKey{keys::kDaylightSaving, &Settings::daylightSaving},
-    NumericFlagKey{keys::kUseWindowsDaylightSaving, &Settings::useWindowsDaylightSaving},
+    NumericFlagKey{keys::kUseSystemDaylightSaving, &Settings::useSystemDaylightSaving},
     NumericFlagKey{keys::kUsePlaceList, &Settings::usePlaceList},
     IntegerKey{keys::kPlaceRow, &Settings::placeRow, 34, 1, kLastPlaceRow},
     TextKey{keys::kPlaceName, &Settings::placeName, "???", kNameBuffer},
@@ -270,8 +270,8 @@ SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string
 }
 
 std::int32_t clockOffsetMinutes(const Settings& settings, const SystemZone& zone) {
-    const std::int32_t offset = settings.useWindowsTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
-    const bool summer = settings.useWindowsDaylightSaving ? zone.daylightInForce : settings.daylightSaving;
+    const std::int32_t offset = settings.useSystemTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
+    const bool summer = settings.useSystemDaylightSaving ? zone.daylightInForce : settings.daylightSaving;
     return offset + (summer ? kSummerTimeMinutes : 0);
 }
 

@@ -1,5 +1,5 @@
-// Text encodings of the files the program shares with its Windows
-// predecessor: UTF-8 and Windows-1254 (Turkish).
+// Text encodings of the settings and place files the program reads:
+// UTF-8 and Windows-1254 (Turkish).
 #pragma once
 
 #include <cstddef>

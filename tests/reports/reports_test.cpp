@@ -81,7 +81,7 @@ TEST(Timetable, MonthTablesHaveARowADayAndDecemberEndsTheBlock) {
 
 TEST(Timetable, EuropeanSummerTimeSwitchesOnTheLastSundayInEveryTable) {
     settings::Settings s = istanbul();
-    s.useWindowsDaylightSaving = true;
+    s.useSystemDaylightSaving = true;
     // March 2014: the last Sunday is the 30th; October 2014: the 26th.
     for (const auto& [month, sunday, before, after] :
          {std::tuple{3, 30, 120, 180}, std::tuple{10, 26, 180, 120}}) {
@@ -104,7 +104,7 @@ TEST(Timetable, SouthernPlaceInvertsTheRule) {
     s.latitude = -3350;
     s.longitude = 0;
     s.timeZoneMinutes = -210;
-    s.useWindowsDaylightSaving = true;
+    s.useSystemDaylightSaving = true;
     EXPECT_EQ(dayRows(pages(monthly(s, 2014, 1))[0])[9], expectedTimeRow(10, 1, 2014, s, -210 + 60));
     EXPECT_EQ(dayRows(pages(monthly(s, 2014, 7))[0])[9], expectedTimeRow(10, 7, 2014, s, -210));
     const std::string header = monthly(s, 2014, 7);
@@ -112,7 +112,7 @@ TEST(Timetable, SouthernPlaceInvertsTheRule) {
     EXPECT_NE(header.find("MERİDYEN\t:  0.00° DOĞU"), std::string::npos);
     EXPECT_NE(header.find("SAAT FARKI\t: -3.50"), std::string::npos);
     s.timeZoneMinutes = 180;
-    s.useWindowsTimeZone = true;
+    s.useSystemTimeZone = true;
     engine::Engine engine;
     const std::string fromSystem = timetableReport(engine, s, settings::SystemZone{60, true}, 2014, 7,
                                                    TimetableSpan::Month);

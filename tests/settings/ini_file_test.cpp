@@ -84,8 +84,8 @@ TEST(IniWrite, CreatesTheFileAndKeepsOtherLines) {
     EXPECT_FALSE(std::filesystem::exists(folder / "new.ini.tmp"));
 }
 
-// The whole-file decoding is pinned by the settings test of a Windows
-// program's file; here the code page's corners and the UTF-8 check.
+// The whole-file decoding is pinned by the settings test of a Windows-1254
+// file; here the code page's corners and the UTF-8 check.
 TEST(IniEncoding, CodePageCornersAndOverlongUtf8) {
     EXPECT_EQ(windows1254ToUtf8("\xD0\xF0\xFE\x80"), "Ğğş€");
     EXPECT_FALSE(isValidUtf8("\xC0\xAF"));  // overlong "/"

@@ -25,8 +25,8 @@ TEST(PlaceLine, IstanbulWithCommaOrDot) {
     }
 }
 
-// Reference values: the extended-precision two-step scaling of the
-// Windows program (x600 or x1000, then x0.1, truncated toward zero).
+// Reference values: the extended-precision two-step scaling that keeps
+// existing place lists' values (x600 or x1000, then x0.1, truncated toward zero).
 TEST(PlaceLine, ExtendedPrecisionScaling) {
     struct Case {
         double value;
@@ -108,7 +108,7 @@ TEST(PlaceRow, UnusableRowsWereTakenAsPlaces) {
     EXPECT_EQ(leadingDecimal("-1e400"), -std::numeric_limits<double>::infinity());
 }
 
-TEST(PlaceRow, OverlongLineCountsAsSeveralAndWindowsBytesAreRead) {
+TEST(PlaceRow, OverlongLineCountsAsSeveralAndWindows1254BytesAreRead) {
     TempFolder folder;
     const std::string overlong(300, 'x');
     const auto file = folder.write("w.csv", overlong + "\nK\xFDr\xFE" "ehir;T\xFCrkiye;3;39,14;34,17\n");

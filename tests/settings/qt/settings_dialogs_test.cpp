@@ -101,7 +101,7 @@ TEST(CalculationDialog, ChecksAndDefaultButtonsChangeTheSettingsAtOnce) {
     EXPECT_FALSE(findControl(&dialog, 1090)->isEnabled());
     click(&dialog, 1086);
     click(&dialog, 1114);
-    EXPECT_TRUE(!settings.usePlaceList && settings.useWindowsTimeZone);
+    EXPECT_TRUE(!settings.usePlaceList && settings.useSystemTimeZone);
     EXPECT_TRUE(findControl(&dialog, 1090)->isEnabled() && !findControl(&dialog, 1092)->isEnabled());
 
     click(&dialog, 1097);

@@ -237,7 +237,7 @@ FileReplacement::FileReplacement(const fs::path& path) {
         });
         if (descriptor < 0 && errno == EEXIST) continue;
         if (descriptor < 0) {
-            failure_ = "cannot create a file in its folder: " + systemReason(errno);
+            failure_ = systemReason(errno);  // the folder's problem: missing, not writable, full
             return;
         }
         uninterrupted([&] { return ::flock(descriptor, LOCK_EX); });

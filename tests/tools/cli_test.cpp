@@ -17,6 +17,7 @@
 #include <fmt/format.h>
 
 #include "engine/engine.h"
+#include "platform/linux/xdg_autostart.h"
 #include "reports/reports.h"
 #include "settings/ini_file.h"
 #include "settings/place_database.h"
@@ -233,6 +234,14 @@ TEST(SpecialFiles, EveryReaderAndWriterRefusesThemAndLeavesThemAsTheyWere) {
         {"mp3wav destination", true, [&](const std::string& p) { return runInProcess({"mp3wav", mp3, p}).status == 1; }},
         {"render --out", true, [&](const std::string& p) { return render(p) == 1; }},
         {"report file", true, [](const std::string& p) { return replaceFileContents(p, "report").has_value(); }},
+        {"autostart entry", true,
+         [&](const std::string& p) {
+             // The entry's name is fixed: a link by that name leads to the special file.
+             const fs::path entries = folder / ("autostart-" + fs::path(p).filename().string());
+             fs::create_directory(entries);
+             fs::create_symlink(p, entries / "orvanta.desktop");
+             return !orvanta::platform::XdgAutostart(entries, "/usr/bin/orvanta").setEnabled(true);
+         }},
     };
     constexpr unsigned kAlarmSeconds = 10;
     for (const auto& [use, writes, refuses] : uses) {

@@ -225,7 +225,12 @@ FileReplacement::FileReplacement(const fs::path& path) {
     const fs::path folder = folderOf(target_);
 #ifdef O_TMPFILE
     descriptor_ = uninterrupted([&] { return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFilePermissions); });
-    if (descriptor_ >= 0) return;
+    if (descriptor_ >= 0) {
+        // Locked before it gets a name, so that no other save's cleaning
+        // takes it for an abandoned one between its naming and its rename.
+        uninterrupted([&] { return ::flock(descriptor_, LOCK_EX); });
+        return;
+    }
 #endif
     // A named temporary, created exclusively under a name of its own, and
     // locked: a name that a cleaner of another save took for an abandoned

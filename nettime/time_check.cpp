@@ -84,7 +84,8 @@ std::string resultText(const CivilTime& server, const CivilTime& pc, std::int64_
         const std::int64_t jump = driftSeconds < 0 ? -driftSeconds : driftSeconds;
         // The PC's lead is taken back; its lag is made up.
         text += fmt::format("Saat {} gün {} saat {} alınacak: bu, bir günden büyük bir sıçrama.\n",
-                            jump / kSecondsPerDay, jump % kSecondsPerDay / kSecondsPerHour, driftSeconds > 0 ? "geri" : "ileri");
+                            jump / kSecondsPerDay, jump % kSecondsPerDay / kSecondsPerHour,
+                            driftSeconds > 0 ? "geri" : "ileri");
     }
     return text + "Düzeltmek ister misiniz ?\n";
 }

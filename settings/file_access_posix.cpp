@@ -103,7 +103,8 @@ bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 // A writer holds the lock of its named temporary until the rename; one
 // that can be locked belongs to a writer that was killed.
 void removeTemporaryIfAbandoned(const fs::path& temporary) {
-    int descriptor = uninterrupted([&] { return ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY); });
+    int descriptor = uninterrupted(
+        [&] { return ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY); });
     if (descriptor < 0) return;
     struct stat opened {};
     struct stat named {};
@@ -224,7 +225,8 @@ FileReplacement::FileReplacement(const fs::path& path) {
 
     const fs::path folder = folderOf(target_);
 #ifdef O_TMPFILE
-    descriptor_ = uninterrupted([&] { return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFilePermissions); });
+    descriptor_ = uninterrupted(
+        [&] { return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFilePermissions); });
     if (descriptor_ >= 0) {
         // Locked before it gets a name, so that no other save's cleaning
         // takes it for an abandoned one between its naming and its rename.
@@ -294,8 +296,10 @@ std::optional<std::string> FileReplacement::commit() {
     for (int attempt = 0; namedTemporary_.empty() && attempt < kTemporaryNameAttempts; ++attempt) {
         const fs::path temporary = folder / temporaryName(target_);
         const std::string self = fmt::format("/proc/self/fd/{}", descriptor_);
-        const bool linked = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
-                            (errno == ENOENT && ::linkat(descriptor_, "", AT_FDCWD, temporary.c_str(), AT_EMPTY_PATH) == 0);
+        // Through /proc (any user may), else by the descriptor itself.
+        const bool linked =
+            ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+            (errno == ENOENT && ::linkat(descriptor_, "", AT_FDCWD, temporary.c_str(), AT_EMPTY_PATH) == 0);
         if (linked) {
             namedTemporary_ = temporary;
         } else if (errno != EEXIST) {

@@ -26,7 +26,8 @@ DownloadResult downloadFile(const QUrl& address, const std::filesystem::path& ta
     std::error_code error;
     const auto existing = std::filesystem::status(target, error);
     if (std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing)) {
-        return failure(QString::fromUtf8(kNotRegularFileReason.data(), static_cast<qsizetype>(kNotRegularFileReason.size())));
+        return failure(
+            QString::fromUtf8(kNotRegularFileReason.data(), static_cast<qsizetype>(kNotRegularFileReason.size())));
     }
     QSaveFile file(QString::fromStdString(target.string()));
     if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());

@@ -157,7 +157,8 @@ TEST(WrapFailures, OldDestinationSurvivesEveryFailure) {
         const rlimit limit{100000, 100000};
         setrlimit(RLIMIT_FSIZE, &limit);
         const auto full = wrapMp3AsWav(large, old);
-        _exit(full && full->caption == "Okuma/Yazma Hatası" && full->body.find("too large") != std::string::npos ? 0 : 1);
+        const bool said = full && full->caption == "Okuma/Yazma Hatası" && full->body.find("too large") != std::string::npos;
+        _exit(said ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);

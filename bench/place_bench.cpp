@@ -3,6 +3,10 @@
 // typed query (each keystroke).
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+
 #include "settings/place_database.h"
 
 namespace {
@@ -19,3 +23,22 @@ void BM_FilterPlaceList(benchmark::State& state) {
 BENCHMARK(BM_FilterPlaceList)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// A place file without line feeds (a hostile or broken file): every read of
+// the 255-byte line buffer once looked for a line feed to the file's end,
+// quadratic in its size. The time per byte must stay flat across sizes.
+void BM_LastRowOfFileWithoutLineFeeds(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "orvanta-bench-no-feeds.csv";
+    {
+        std::ofstream out(file, std::ios::binary);
+        const std::string block(1 << 16, 'x');
+        for (std::size_t written = 0; written < bytes; written += block.size()) out << block;
+    }
+    orvanta::settings::Settings settings;
+    settings.placeRow = orvanta::settings::kLastPlaceRow;
+    for (auto _ : state) benchmark::DoNotOptimize(orvanta::settings::loadPlaceRow(file, settings));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_LastRowOfFileWithoutLineFeeds)->RangeMultiplier(4)->Range(1 << 20, 1 << 24)->Unit(benchmark::kMillisecond);

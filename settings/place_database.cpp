@@ -37,11 +37,14 @@ std::vector<std::string_view> fields(std::string_view line) {
 
 // The piece of text one read of a 255-byte line buffer returns from
 // position: up to and including a line feed, or 254 characters, whichever
-// comes first.
+// comes first. The line feed is looked for only as far as 254 characters
+// can reach, so a file without line feeds is read in linear time.
 std::string_view linePieceAt(std::string_view text, std::size_t position) {
-    const std::size_t feed = text.find('\n', position);
-    const std::size_t lineEnd = feed == std::string_view::npos ? text.size() : feed + 1;
-    return utf8Prefix(text.substr(position, lineEnd - position), kLineBufferCharacters);
+    constexpr std::size_t kLongestUtf8CharacterBytes = 4;
+    const std::string_view reach = text.substr(position, kLineBufferCharacters * kLongestUtf8CharacterBytes);
+    const std::size_t feed = reach.find('\n');
+    const std::size_t lineEnd = feed == std::string_view::npos ? reach.size() : feed + 1;
+    return utf8Prefix(reach.substr(0, lineEnd), kLineBufferCharacters);
 }
 
 // The n-th piece, and n, or the last piece and its number when there are
@@ -63,17 +66,17 @@ std::string_view withoutLineEnd(std::string_view text) {
     return text;
 }
 
-}  // namespace
-
-double leadingDecimal(std::string_view text) {
+// The leading decimal number of text as leadingDecimal reads it, or
+// nothing when the text does not begin with one.
+std::optional<double> leadingNumber(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\n\v\f\r");
-    if (first == std::string_view::npos) return 0.0;
+    if (first == std::string_view::npos) return std::nullopt;
     text.remove_prefix(first);
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';
         text.remove_prefix(1);
-        if (!text.empty() && (text.front() == '+' || text.front() == '-')) return 0.0;
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) return std::nullopt;
     }
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -84,16 +87,20 @@ double leadingDecimal(std::string_view text) {
         const bool tiny = exponent != std::string_view::npos && exponent + 1 < number.size() && number[exponent + 1] == '-';
         value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     } else if (error != std::errc{}) {
-        return 0.0;
+        return std::nullopt;
     }
     return negative ? -value : value;
 }
+
+}  // namespace
+
+double leadingDecimal(std::string_view text) { return leadingNumber(text).value_or(0.0); }
 
 bool isUsablePlace(const PlaceRecord& record) {
     const auto hasText = [](const std::string& name) { return name.find_first_not_of(" \t\r") != std::string::npos; };
     const bool named = hasText(record.placeName) || hasText(record.countryName);
     const bool numbered = record.timeZoneMinutes != 0 || record.latitude != 0 || record.longitude != 0;
-    return (named || numbered) && std::abs(record.latitude) <= kLatitudeLimit &&
+    return (named || numbered) && record.numbersGiven && std::abs(record.latitude) <= kLatitudeLimit &&
            std::abs(record.longitude) <= kLongitudeLimit && record.timeZoneMinutes >= kWestmostZoneMinutes &&
            record.timeZoneMinutes <= kEastmostZoneMinutes;
 }
@@ -120,6 +127,7 @@ PlaceRecord parsePlaceLine(std::string_view line) {
     record.timeZoneMinutes = scaledPlaceValue(leadingDecimal(field(2)), kHoursFactor);
     record.latitude = scaledPlaceValue(leadingDecimal(field(3)), kDegreesFactor);
     record.longitude = scaledPlaceValue(leadingDecimal(field(4)), kDegreesFactor);
+    record.numbersGiven = leadingNumber(field(2)) && leadingNumber(field(3)) && leadingNumber(field(4));
     return record;
 }
 

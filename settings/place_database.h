@@ -23,6 +23,9 @@ struct PlaceRecord {
     std::int32_t timeZoneMinutes = 0;  // minutes east of UTC
     std::int32_t latitude = 0;         // hundredths of a degree, north positive
     std::int32_t longitude = 0;        // hundredths of a degree, east positive
+    // Whether the line gave a number for the zone, the latitude and the
+    // longitude: an empty or wordy field is no 0°.
+    bool numbersGiven = true;
 };
 
 // Converts one line of the database. Every "," becomes "." (names too); a
@@ -44,8 +47,8 @@ std::int32_t scaledPlaceValue(double value, int factor);
 // hexadecimal and does not depend on the locale.
 double leadingDecimal(std::string_view text);
 
-// A place a program can use: a name or a number given, every number
-// finite and within latitude ±90°, longitude ±180° and zone UTC-12..UTC+14.
+// A place a program can use: a name or a number given, all three numbers
+// given (numbersGiven), every number finite and within latitude ±90°, longitude ±180° and zone UTC-12..UTC+14.
 bool isUsablePlace(const PlaceRecord& record);
 
 enum class PlaceRowStatus {

@@ -36,7 +36,7 @@ int runPlace(std::span<const std::string> args, std::ostream& out) {
                                                                : defaultDatabase();
     std::error_code error;
     if (!std::filesystem::is_regular_file(database, error)) {
-        throw UsageError("--csv: cannot read '" + database.string() + "'");
+        throw UsageError("--csv: cannot read " + echoed(database.string()));
     }
     const settings::PlaceRowResult result = settings::loadPlaceRow(database, place);
     if (result.status == settings::PlaceRowStatus::NoRows) {

@@ -4,6 +4,7 @@
 // question and its download from a real HTTP server on the loopback
 // interface, and each dialog's look (screenshots; no label cut).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -289,6 +290,16 @@ TEST(OptionsDialog, SalaDownloadOnlyAWholeWaveBecomesTheFile) {
 // Every label of each dialog is as wide as its text, in each dialog's
 // screenshot (written to the test output folder); the suite runs again at
 // 150 % scale.
+// A FIFO in the salâ file's place would have been written into (a hang)
+// or replaced by the download.
+TEST(FileDownload, FifoInTheFilesPlaceIsLeftAlone) {
+    test::TempFolder folder;
+    ASSERT_EQ(mkfifo((folder / "sala.wav").c_str(), 0600), 0);
+    LoopbackHttpServer server(LoopbackHttpServer::Reply::File);
+    EXPECT_FALSE(downloadFile(server.base(), folder / "sala.wav", "RIFF", 300).ok);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder / "sala.wav"));
+}
+
 TEST(SettingsDialogs, ScreenshotsShowNoCutLabel) {
     Settings settings;
     RecordingHost host;

@@ -182,6 +182,7 @@ std::vector<PlaceEntry> readPlaceList(const std::filesystem::path& file) {
     std::vector<PlaceEntry> places;
     const std::optional<std::string> text = readTextFile(file);
     if (!text) return places;
+    places.reserve(static_cast<std::size_t>(std::count(text->begin(), text->end(), '\n')) + 1);
     std::int32_t row = 0;
     for (std::size_t position = 0; position < text->size();) {
         const std::string_view piece = linePieceAt(*text, position);

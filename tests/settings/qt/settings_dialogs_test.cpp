@@ -306,9 +306,12 @@ TEST(SettingsDialogs, ScreenshotsShowNoCutLabel) {
     CalculationDialog calculation(settings, host, kPlaceList);
     OptionsDialog options(settings, host);
     PlaceFinder finder(readPlaceList(kPlaceList));
+    PlaceFinder nothingFound(readPlaceList(kPlaceList));
+    nothingFound.setObjectName(QStringLiteral("PlaceFinderNothingFound"));
+    nothingFound.search(QStringLiteral("Atlantis"));
     const std::string variant = "-" + QGuiApplication::platformName().toStdString() + "-scale" +
                                 qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toStdString();
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&calculation, &options, &finder}) {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&calculation, &options, &finder, &nothingFound}) {
         dialog->show();
         QTest::qWait(50);
         const std::filesystem::path shot = std::filesystem::path(ORVANTA_TEST_OUTPUT) /

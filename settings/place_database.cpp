@@ -25,7 +25,7 @@ constexpr std::size_t kLatitudeField = 3;
 constexpr std::size_t kLongitudeField = 4;
 constexpr std::size_t kZoneField = 5;
 constexpr std::size_t kRegionField = 6;
-constexpr std::size_t kOtherNamesField = 7;
+constexpr std::size_t kPopulationField = 7;  // when it is digits alone; else the other names are there
 // The tz database's longest names are about 30 characters.
 constexpr std::size_t kLongestZoneName = 64;
 
@@ -155,7 +155,14 @@ PlaceRecord parsePlaceLine(std::string_view line) {
     if (!looksLikeIanaZone(field(kZoneField))) return record;
     record.ianaZone = std::string(field(kZoneField));
     record.regionName = std::string(field(kRegionField));
-    for (std::string_view rest = field(kOtherNamesField); !rest.empty();) {
+    std::size_t otherNamesField = kPopulationField;
+    const std::string_view population = field(kPopulationField);
+    if (!population.empty() && std::all_of(population.begin(), population.end(),
+                                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
+        std::from_chars(population.data(), population.data() + population.size(), record.population);
+        ++otherNamesField;
+    }
+    for (std::string_view rest = field(otherNamesField); !rest.empty();) {
         const std::size_t bar = std::min(rest.find('|'), rest.size());
         if (bar > 0) record.otherNames.emplace_back(rest.substr(0, bar));
         rest.remove_prefix(std::min(bar + 1, rest.size()));
@@ -293,7 +300,12 @@ std::vector<const PlaceEntry*> findPlaces(const std::vector<PlaceEntry>& places,
         const MatchQuality quality = words.empty() ? MatchQuality::NameIs : matchQuality(place, wanted, words);
         if (quality != MatchQuality::None) ranked.emplace_back(quality, &place);
     }
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (!words.empty()) {
+        std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+            if (a.first != b.first) return a.first < b.first;
+            return a.second->place.population > b.second->place.population;
+        });
+    }
     std::vector<const PlaceEntry*> found;
     found.reserve(ranked.size());
     for (const auto& [quality, place] : ranked) found.push_back(place);

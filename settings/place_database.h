@@ -1,10 +1,11 @@
 // The place database: a text file with one place a line,
-//   name;country;zone offset in hours;latitude;longitude[;IANA zone;region[;other names]]
+//   name;country;zone offset in hours;latitude;longitude[;IANA zone;region[;population][;other names]]
 // with "," or "." as the decimal separator. Line N is place N (no header);
 // the first 81 lines are the provinces of Türkiye in plate order. The
 // fields after the fifth are read only when the sixth is a zone name, so a
 // list of five fields (or one with anything else after them) still reads as
-// it always has; the other names are separated by "|".
+// it always has; the population is a field of digits alone, the other names
+// are separated by "|".
 #pragma once
 
 #include <cstdint>
@@ -28,6 +29,7 @@ struct PlaceRecord {
     std::int32_t longitude = 0;        // hundredths of a degree, east positive
     std::string ianaZone;     // "Europe/Istanbul"; empty when the line gives none
     std::string regionName;   // province, state or region; may be empty
+    std::int32_t population = 0;          // people; 0 when unknown
     std::vector<std::string> otherNames;  // Turkish, local or older names
 };
 
@@ -97,8 +99,9 @@ std::string searchKey(std::string_view utf8Text);
 // another) that is the query, then one that starts with it, one with a word
 // that starts with it, one that contains it, then a region or country that
 // contains it, then places holding every word of a query of several words
-// somewhere ("alexandria virginia"). Equally good places keep row order;
-// an empty query finds all in row order.
+// somewhere ("alexandria virginia"). Of equally good places the more
+// populous comes first (London, England before London, Kentucky), then the
+// earlier row; an empty query finds all in row order.
 std::vector<const PlaceEntry*> findPlaces(const std::vector<PlaceEntry>& places, std::string_view query);
 // The other name of the place the query finds when its own name does not
 // ("Köln" for Cologne searched as "koln"); null otherwise.

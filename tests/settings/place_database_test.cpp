@@ -69,12 +69,16 @@ TEST(PlaceLine, ZoneRegionAndOtherNamesFollowTheFiveFields) {
         const char* zone;
         const char* region;
         std::vector<std::string> others;
+        std::int32_t population = 0;
     };
     const Case cases[] = {
         {"Cologne;Almanya;1;50,93;6,95;Europe/Berlin;Nordrhein-Westfalen;Köln\r\n", "Europe/Berlin",
          "Nordrhein-Westfalen", {"Köln"}},
-        {"Makkah;Suudi Arabistan;3;21,43;39,82;Asia/Riyadh;Makkah;Mekke|Mecca||Mekke-i Mükerreme", "Asia/Riyadh",
-         "Makkah", {"Mekke", "Mecca", "Mekke-i Mükerreme"}},
+        {"Makkah;Suudi Arabistan;3;21,43;39,82;Asia/Riyadh;Makkah;1385000;Mekke|Mecca||Mekke-i Mükerreme",
+         "Asia/Riyadh", "Makkah", {"Mekke", "Mecca", "Mekke-i Mükerreme"}, 1385000},
+        {"Medina;Suudi Arabistan;3;24,5;39,58;Asia/Riyadh;Al Madinah;Medine", "Asia/Riyadh", "Al Madinah",
+         {"Medine"}},
+        {"A;B;3;1;1;Asia/Riyadh;R;12a4", "Asia/Riyadh", "R", {"12a4"}},
         {"Salta;Arjantin;-3;-24,78;-65,42;America/Argentina/Salta;Salta", "America/Argentina/Salta", "Salta", {}},
         {"X;Y;-3;1;1;Etc/GMT+3", "Etc/GMT+3", "", {}},
         {"X;Y;0;1;1;UTC;Dünya", "UTC", "Dünya", {}},
@@ -89,6 +93,7 @@ TEST(PlaceLine, ZoneRegionAndOtherNamesFollowTheFiveFields) {
         EXPECT_EQ(place.ianaZone, c.zone) << c.line;
         EXPECT_EQ(place.regionName, c.region) << c.line;
         EXPECT_EQ(place.otherNames, c.others) << c.line;
+        EXPECT_EQ(place.population, c.population) << c.line;
     }
 }
 
@@ -176,14 +181,15 @@ TEST(PlaceFinder, TurkishLettersFoldAndRowsAreThoseLoadPlaceRowReads) {
 
 // Best matches first: a name that is the query, one that starts with it,
 // one with a word starting with it, one holding it, then region or
-// country, then every word of the query somewhere; ties in row order.
+// country, then every word of the query somewhere; of equals the more
+// populous, then the earlier row.
 TEST(PlaceFinder, AnyNameFindsThePlaceBestFirst) {
     TempFolder folder;
     const auto file = folder.write("w.csv",
                                    "Kolonia;Mikronezya;11;6,96;158,21;Pacific/Pohnpei;Pohnpei\n"
-                                   "Alexandria;ABD;-5;38,82;-77,1;America/New_York;Virginia\n"
+                                   "Alexandria;ABD;-5;38,82;-77,1;America/New_York;Virginia;127273\n"
                                    "Cologne;Almanya;1;50,93;6,95;Europe/Berlin;Nordrhein-Westfalen;Köln\n"
-                                   "Alexandria;Mısır;2;31,2;29,95;Africa/Cairo;Al Iskandariyah;İskenderiye\n"
+                                   "Alexandria;Mısır;2;31,2;29,95;Africa/Cairo;Al Iskandariyah;3988258;İskenderiye\n"
                                    "Bergisch Köln;Almanya;1;50,9;7,1;Europe/Berlin;Köln Land\n"
                                    "Kölnerhof;Almanya;1;50,8;7;Europe/Berlin;Hessen\n"
                                    "Virginia Beach;ABD;-5;36,85;-75,98;America/New_York;Virginia\n");
@@ -195,7 +201,7 @@ TEST(PlaceFinder, AnyNameFindsThePlaceBestFirst) {
     const Case cases[] = {
         {"koln", {3, 6, 5}},  // Cologne's other name; a name that starts with it; a word of a name
         {"İSKENDERİYE", {4}},
-        {"alexandria", {2, 4}},
+        {"alexandria", {4, 2}},
         {"virginia", {7, 2}},
         {"alexandria virginia", {2}},
         {"almanya", {3, 5, 6}},

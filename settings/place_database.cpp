@@ -119,6 +119,39 @@ std::int32_t scaledPlaceValue(double value, int factor) {
     return static_cast<std::int32_t>(scaled);
 }
 
+namespace {
+
+bool isDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+std::vector<std::string> barSeparatedNames(std::string_view text) {
+    std::vector<std::string> names;
+    while (!text.empty()) {
+        const std::size_t bar = std::min(text.find('|'), text.size());
+        if (bar > 0) names.emplace_back(text.substr(0, bar));
+        text.remove_prefix(std::min(bar + 1, text.size()));
+    }
+    return names;
+}
+
+// Zone, region, the population when the field is digits alone, and the
+// other names after them.
+template <typename FieldAt>
+void readFieldsAfterTheFifth(const FieldAt& field, PlaceRecord& record) {
+    record.ianaZone = std::string(field(kZoneField));
+    record.regionName = std::string(field(kRegionField));
+    std::size_t otherNamesField = kPopulationField;
+    if (const std::string_view population = field(kPopulationField); isDigits(population)) {
+        std::from_chars(population.data(), population.data() + population.size(), record.population);
+        ++otherNamesField;
+    }
+    record.otherNames = barSeparatedNames(field(otherNamesField));
+}
+
+}  // namespace
+
 bool looksLikeIanaZone(std::string_view text) {
     if (text == "UTC") return true;
     const auto isZoneCharacter = [](char c) {
@@ -152,21 +185,7 @@ PlaceRecord parsePlaceLine(std::string_view line) {
     record.longitude = scaledPlaceValue(leadingDecimal(field(kLongitudeField)), kDegreesFactor);
     // What follows the fifth field is read only in the layout that names a
     // zone there; anything else after it stays ignored, as it always was.
-    if (!looksLikeIanaZone(field(kZoneField))) return record;
-    record.ianaZone = std::string(field(kZoneField));
-    record.regionName = std::string(field(kRegionField));
-    std::size_t otherNamesField = kPopulationField;
-    const std::string_view population = field(kPopulationField);
-    if (!population.empty() && std::all_of(population.begin(), population.end(),
-                                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
-        std::from_chars(population.data(), population.data() + population.size(), record.population);
-        ++otherNamesField;
-    }
-    for (std::string_view rest = field(otherNamesField); !rest.empty();) {
-        const std::size_t bar = std::min(rest.find('|'), rest.size());
-        if (bar > 0) record.otherNames.emplace_back(rest.substr(0, bar));
-        rest.remove_prefix(std::min(bar + 1, rest.size()));
-    }
+    if (looksLikeIanaZone(field(kZoneField))) readFieldsAfterTheFifth(field, record);
     return record;
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdlib>
 #include <functional>
@@ -367,6 +368,50 @@ TEST(CliPlace, RowOfTheDatabase) {
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_NE(bad.err.find("row 1 of"), std::string::npos) << bad.err;
+}
+
+// The names Turkish users type find the real place first, with its zone.
+// Reference: each place's centre (latitude, longitude as published by the
+// place's own administration) and its IANA zone.
+TEST(CliPlace, FindPutsThePlaceTypedFirstWithItsZone) {
+    struct Case {
+        const char* typed;
+        double latitude, longitude;
+        const char* zone;
+    };
+    constexpr Case kCases[] = {
+        {"Köln", 50.9375, 6.9603, "Europe/Berlin"},         {"Mekke", 21.4225, 39.8262, "Asia/Riyadh"},
+        {"Medine", 24.4672, 39.6111, "Asia/Riyadh"},        {"Viyana", 48.2082, 16.3738, "Europe/Vienna"},
+        {"Münih", 48.1351, 11.5820, "Europe/Berlin"},       {"Londra", 51.5074, -0.1278, "Europe/London"},
+        {"Kadıköy", 40.9903, 29.0290, "Europe/Istanbul"},   {"Bodrum", 37.0344, 27.4305, "Europe/Istanbul"},
+        {"Alanya", 36.5438, 31.9998, "Europe/Istanbul"},    {"Keçiören", 39.9790, 32.8637, "Europe/Istanbul"},
+    };
+    constexpr double kEarthRadiusKm = 6371.0;
+    constexpr double kNearKm = 25.0;
+    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+    for (const Case& c : kCases) {
+        const CliRun run = runInProcess({"place", "--find", c.typed});
+        ASSERT_EQ(run.status, 0) << c.typed << ": " << run.err;
+        // row;name;region;country;zone;latitude;longitude
+        std::vector<std::string> fields;
+        std::istringstream first(run.out.substr(0, run.out.find('\n')));
+        for (std::string field; std::getline(first, field, ';');) fields.push_back(field);
+        ASSERT_EQ(fields.size(), 7u) << run.out;
+        EXPECT_EQ(fields[4], c.zone) << c.typed;
+        const double lat1 = c.latitude * kRadiansPerDegree, lat2 = std::stod(fields[5]) * kRadiansPerDegree;
+        const double dLon = (std::stod(fields[6]) - c.longitude) * kRadiansPerDegree;
+        const double km = kEarthRadiusKm * std::acos(std::min(1.0, std::sin(lat1) * std::sin(lat2) +
+                                                                    std::cos(lat1) * std::cos(lat2) * std::cos(dLon)));
+        EXPECT_LT(km, kNearKm) << c.typed << " found " << fields[1] << ", " << fields[2];
+    }
+    orvanta::test::TempFolder folder;
+    const std::string csv = folder.write("p.csv", "Adana;Türkiye;3;37;35,32\nİstanbul;Türkiye;2;41,01;28,97;Europe/Istanbul;İstanbul\n").string();
+    EXPECT_EQ(runInProcess({"place", "--find", "a", "--csv", csv}).out,
+              "1;Adana;-;Türkiye;-;37.00;35.32\n2;İstanbul;İstanbul;Türkiye;Europe/Istanbul;41.00;28.96\n");
+    const CliRun none = runInProcess({"place", "--find", "Atlantis", "--csv", csv});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("--lat"), std::string::npos) << none.err;
+    EXPECT_EQ(runInProcess({"place", "--find", "x", "--row", "1", "--csv", csv}).status, 2);
 }
 
 TEST(CliMp3Wav, WarningsGoToStandardErrorWithStatusOne) {

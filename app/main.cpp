@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("orvanta"));
-    QApplication::setDesktopFileName(QStringLiteral("orvanta"));
+    QApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's own texts (file dialogs, buttons) in Turkish where installed.
     QTranslator qtTexts;

@@ -19,7 +19,7 @@ settings::Settings istanbul() {
     s.latitude = 4101;
     s.longitude = 2897;
     s.timeZoneMinutes = 120;
-    s.useWindowsDaylightSaving = true;
+    s.useSystemDaylightSaving = true;
     s.placeName = "İstanbul";
     s.countryName = "Türkiye";
     return s;

@@ -1,10 +1,9 @@
 #include "media/mp3_to_wav.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 #include <vector>
+
+#include "settings/file_access.h"
 
 namespace orvanta::media {
 
@@ -23,8 +22,17 @@ constexpr std::uint8_t kBitrateEightKbps[16][8] = {
     {0, 0, 0, 0, 0, 0, 0, 0},
 };
 
-// Samples per second by sampling index; MPEG-2 halves them.
-constexpr std::uint32_t kMpeg1SamplesPerSecond[4] = {44100, 48000, 32000, 0};
+// Samples per second by sampling index; MPEG-2 halves them, MPEG-2.5
+// quarters them.
+constexpr std::uint32_t kMpeg1SamplesPerSecond[3] = {44100, 48000, 32000};
+
+// Codes of the frame header's fields that the standards reserve.
+constexpr int kReservedVersionCode = 1;
+constexpr int kReservedLayerCode = 0;
+constexpr int kForbiddenBitrateIndex = 15;
+constexpr int kReservedSamplingIndex = 3;
+constexpr int kVersionCodeMpeg1 = 3;
+constexpr int kVersionCodeMpeg2 = 2;
 
 // Fixed values of the MPEGLAYER3WAVEFORMAT header.
 constexpr std::uint16_t kFormatMpegLayer3 = 0x0055;
@@ -60,47 +68,61 @@ private:
     std::size_t at_ = 0;
 };
 
-// The C library's text for the current error number. A failure that set
-// none (a short read at the end of a file) gets a Turkish text of its own:
-// "Success" is no explanation of a failure.
-std::string lastErrorText(std::string_view whenNone) {
-    return errno != 0 ? std::string(std::strerror(errno)) : std::string(whenNone);
-}
-
 Warning warning(std::string_view caption, std::string body) { return Warning{std::string(caption), std::move(body)}; }
 
-void removeIncomplete(const std::filesystem::path& destination) {
-    std::error_code error;
-    if (std::filesystem::is_regular_file(destination, error)) std::filesystem::remove(destination, error);
-}
-
-// Copies the rest of source to destination through a block buffer (the same
-// bytes as a byte-by-byte copy, at disk speed).
-bool copyAll(std::ifstream& source, std::ofstream& destination) {
-    std::vector<char> block(1 << 16);
-    while (source) {
-        source.read(block.data(), static_cast<std::streamsize>(block.size()));
-        const std::streamsize got = source.gcount();
-        if (got > 0 && !destination.write(block.data(), got)) return false;
+// The reason a source could not be read or a destination not replaced,
+// as the warning's body says it.
+std::string reasonText(std::string_view reason) {
+    if (reason == settings::kNotRegularFileReason) {
+        return "Yalnızca sıradan bir dosya kullanılabilir; bu bir klasör, FIFO ya da aygıt.";
     }
-    return source.eof() && !source.bad();
+    return std::string(reason);
 }
 
-template <std::size_t N>
-bool readBytes(std::ifstream& in, std::span<std::uint8_t, N> bytes) {
-    return static_cast<bool>(in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(N)));
+// Reads until buffer is full or the file ends: the bytes read, or nothing
+// on a read error.
+std::optional<std::size_t> readFully(settings::InputFile& in, std::span<std::uint8_t> buffer) {
+    std::size_t total = 0;
+    while (total < buffer.size()) {
+        const auto got = in.read({reinterpret_cast<char*>(buffer.data()) + total, buffer.size() - total});
+        if (!got) return std::nullopt;
+        if (*got == 0) break;
+        total += *got;
+    }
+    return total;
+}
+
+// Copies the rest of source into the replacement through a block buffer;
+// the warning when a read or a write fails.
+std::optional<Warning> copyAll(settings::InputFile& source, settings::FileReplacement& destination) {
+    std::vector<char> block(1 << 16);
+    while (true) {
+        const std::optional<std::size_t> got = source.read(block);
+        if (!got) return warning(texts::kReadWriteCaption, reasonText(source.reason()));
+        if (*got == 0) return std::nullopt;
+        if (!destination.write({block.data(), *got})) {
+            return warning(texts::kReadWriteCaption, reasonText(destination.failure()));
+        }
+    }
 }
 
 }  // namespace
 
 std::optional<Mp3FrameHeader> parseFrameHeader(std::span<const std::uint8_t, 4> bytes) {
     if (bytes[0] != 0xFF || bytes[1] < 0xE0) return std::nullopt;
+    const int versionCode = (bytes[1] >> 3) & 0x03;
     Mp3FrameHeader header;
-    header.mpeg1 = (bytes[1] & 0x08) != 0;
+    header.version = versionCode == kVersionCodeMpeg1   ? MpegVersion::Mpeg1
+                     : versionCode == kVersionCodeMpeg2 ? MpegVersion::Mpeg2
+                                                        : MpegVersion::Mpeg25;
     header.layerCode = (bytes[1] >> 1) & 0x03;
     header.bitrateIndex = bytes[2] >> 4;
     header.samplingIndex = (bytes[2] >> 2) & 0x03;
     header.singleChannel = ((bytes[3] >> 6) & 0x03) == 3;
+    const bool reserved = versionCode == kReservedVersionCode || header.layerCode == kReservedLayerCode ||
+                          header.bitrateIndex == kForbiddenBitrateIndex ||
+                          header.samplingIndex == kReservedSamplingIndex;
+    if (reserved) return std::nullopt;
     return header;
 }
 
@@ -117,13 +139,18 @@ std::uint32_t id3v2TagBytes(std::span<const std::uint8_t, kId3v2HeaderBytes> byt
 }
 
 std::uint32_t samplesPerSecond(const Mp3FrameHeader& header) {
-    const std::uint32_t mpeg1 = kMpeg1SamplesPerSecond[header.samplingIndex & 3];
-    return header.mpeg1 ? mpeg1 : mpeg1 / 2;
+    const std::uint32_t mpeg1 = kMpeg1SamplesPerSecond[header.samplingIndex % 3];
+    switch (header.version) {
+        case MpegVersion::Mpeg1: return mpeg1;
+        case MpegVersion::Mpeg2: return mpeg1 / 2;
+        case MpegVersion::Mpeg25: return mpeg1 / 4;
+    }
+    return mpeg1;
 }
 
 std::uint32_t bitrateKbps(const Mp3FrameHeader& header) {
     constexpr std::uint32_t kUnitKbps = 8;
-    const int column = (header.mpeg1 ? 4 : 0) + (header.layerCode & 3);
+    const int column = (header.version == MpegVersion::Mpeg1 ? 4 : 0) + (header.layerCode & 3);
     return kBitrateEightKbps[header.bitrateIndex & 15][column] * kUnitKbps;
 }
 
@@ -147,49 +174,33 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) 
 
 std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination) {
     constexpr std::string_view kTooShort = "Dosya bir MP3 çerçeve başlığından (4 bayt) kısa.";
-    errno = 0;
-    std::ifstream in(source, std::ios::binary);
+    const Warning notMp3 = warning(texts::kNotMp3Caption, std::string(texts::kNotMp3));
+    settings::InputFile in(source);
+    if (in.status() != settings::ReadStatus::Ok) return warning(texts::kSourceCaption, reasonText(in.reason()));
     std::array<std::uint8_t, kId3v2HeaderBytes> first{};
-    if (!in || !readBytes(in, std::span(first).first<4>())) return warning(texts::kSourceCaption, lastErrorText(kTooShort));
+    const std::optional<std::size_t> firstBytes = readFully(in, first);
+    if (!firstBytes) return warning(texts::kSourceCaption, reasonText(in.reason()));
+    if (*firstBytes < 4) return warning(texts::kSourceCaption, std::string(kTooShort));
     // A tag's header is ten bytes; a shorter file is no tag.
-    readBytes(in, std::span(first).subspan<4>());
-    const std::uint32_t tagBytes = in ? id3v2TagBytes(first) : 0;
-    in.clear();
+    const std::uint32_t tagBytes = *firstBytes == first.size() ? id3v2TagBytes(first) : 0;
     std::array<std::uint8_t, 4> frame{};
-    in.seekg(tagBytes);
-    if (!readBytes(in, std::span(frame))) return warning(texts::kNotMp3Caption, std::string(texts::kNotMp3));
+    if (!in.seek(tagBytes) || readFully(in, frame) != frame.size()) return notMp3;
     const auto header = parseFrameHeader(frame);
-    if (!header) return warning(texts::kNotMp3Caption, std::string(texts::kNotMp3));
+    if (!header) return notMp3;
 
-    std::error_code sizeError;
-    const std::uintmax_t fileBytes = std::filesystem::file_size(source, sizeError);
-    const std::uintmax_t sourceBytes = sizeError ? 0 : fileBytes - tagBytes;
+    const std::uintmax_t sourceBytes = in.sizeBytes() - tagBytes;
     constexpr std::uintmax_t kLargestWav = 0xFFFFFFFFu - kRiffSizeOverSource;
-    if (sizeError || sourceBytes > kLargestWav) {
-        return warning(texts::kSourceCaption, sizeError ? sizeError.message() : "Dosya bir WAV dosyası için çok büyük.");
-    }
-    in.seekg(tagBytes);
+    if (sourceBytes > kLargestWav) return warning(texts::kSourceCaption, "Dosya bir WAV dosyası için çok büyük.");
+    if (!in.seek(tagBytes)) return warning(texts::kSourceCaption, reasonText(in.reason()));
 
-    errno = 0;
-    std::ofstream out(destination, std::ios::binary | std::ios::trunc);
-    if (!out) return warning(texts::kDestinationCaption, lastErrorText("Dosya açılamadı."));
-
+    settings::FileReplacement out(destination);
+    if (!out.started()) return warning(texts::kDestinationCaption, reasonText(out.failure()));
     const auto headerBytes = wavHeader(*header, static_cast<std::uint32_t>(sourceBytes));
-    errno = 0;
-    if (!out.write(reinterpret_cast<const char*>(headerBytes.data()), headerBytes.size()) || !copyAll(in, out)) {
-        Warning failed = warning(texts::kReadWriteCaption, lastErrorText("Dosya kopyalanamadı."));
-        out.close();
-        removeIncomplete(destination);
-        return failed;
+    if (!out.write({reinterpret_cast<const char*>(headerBytes.data()), headerBytes.size()})) {
+        return warning(texts::kReadWriteCaption, reasonText(out.failure()));
     }
-    in.close();
-    errno = 0;
-    out.close();
-    if (!out) {
-        Warning failed = warning(texts::kCloseCaption, lastErrorText("Dosya kapatılamadı."));
-        removeIncomplete(destination);
-        return failed;
-    }
+    if (auto failed = copyAll(in, out)) return failed;
+    if (const auto failed = out.commit()) return warning(texts::kCloseCaption, reasonText(*failed));
     return std::nullopt;
 }
 

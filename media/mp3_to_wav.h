@@ -22,17 +22,24 @@ namespace orvanta::media {
 
 inline constexpr std::size_t kWavHeaderBytes = 70;
 
+// MPEG-1 (ISO/IEC 11172-3), MPEG-2 at half its sampling frequencies
+// (ISO/IEC 13818-3), and MPEG-2.5 at a quarter of them (the common
+// extension of MPEG-2 for low rates, with MPEG-2's bitrates).
+enum class MpegVersion { Mpeg1, Mpeg2, Mpeg25 };
+
 // The fields of an MPEG audio frame header that the WAV header needs.
 struct Mp3FrameHeader {
-    bool mpeg1 = true;           // false: MPEG-2 (lower sampling frequencies)
-    int layerCode = 1;           // 1 = Layer III, 2 = Layer II, 3 = Layer I, 0 reserved
-    int bitrateIndex = 0;        // 0..15
-    int samplingIndex = 0;       // 0..3
+    MpegVersion version = MpegVersion::Mpeg1;
+    int layerCode = 1;           // 1 = Layer III, 2 = Layer II, 3 = Layer I
+    int bitrateIndex = 0;        // 0 (free format) .. 14
+    int samplingIndex = 0;       // 0..2
     bool singleChannel = false;  // channel mode 3
 };
 
 // The header in the first four bytes, or nothing without frame sync
-// (b0 = 0xFF and b1 >= 0xE0).
+// (b0 = 0xFF and b1 >= 0xE0) or with a value the standards reserve: the
+// version code 01, the layer code 00, bitrate index 15 or sampling index 3
+// (so FF FF FF FF is no header: it would declare 0 Hz).
 std::optional<Mp3FrameHeader> parseFrameHeader(std::span<const std::uint8_t, 4> bytes);
 
 inline constexpr std::size_t kId3v2HeaderBytes = 10;
@@ -44,10 +51,10 @@ inline constexpr std::size_t kId3v2HeaderBytes = 10;
 // begin a tag or a size byte has its top bit set.
 std::uint32_t id3v2TagBytes(std::span<const std::uint8_t, kId3v2HeaderBytes> bytes);
 
-// Samples per second; the reserved index 3 gives 0.
+// Samples per second.
 std::uint32_t samplesPerSecond(const Mp3FrameHeader& header);
-// Bitrate in kbit/s from the standard's tables; free format (index 0),
-// index 15 and the reserved layer give 0.
+// Bitrate in kbit/s from the standard's tables; free format (index 0)
+// gives 0.
 std::uint32_t bitrateKbps(const Mp3FrameHeader& header);
 
 // The 70-byte header for sourceBytes bytes of MPEG frames.
@@ -81,8 +88,11 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Writes the WAV file for source at destination: the header, then the
 // source from its first frame header (after an ID3v2 tag) to its end. The
-// failure's warning, or nothing on success. A destination left incomplete
-// by a failure is removed.
+// failure's warning, or nothing on success. Only a regular source file is
+// read (a FIFO or a device is refused, not waited on). The destination is
+// replaced whole or not at all (settings::FileReplacement): a failure, a
+// full disk or a kill leaves an existing WAV file as it was, and a device
+// or FIFO there is refused.
 std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination);
 
 // What the converter needs from the desktop: the two file choices and the

@@ -20,11 +20,14 @@ namespace {
 constexpr int kDefaultMaxHost = 99;
 constexpr int kMostHosts = 1000;
 constexpr int kDefaultHostTimeoutMs = 2000;
-// The Windows program kept the wait in a signed 16-bit field.
+// The longest wait for one server: about half a minute (a signed 16-bit count
+// of milliseconds), past which a server is as good as silent.
 constexpr int kLongestHostTimeoutMs = 32767;
 constexpr std::uint16_t kTimeProtocolPort = 37;
 constexpr std::uint16_t kSntpPort = 123;
 constexpr std::string_view kSntpPrefix = "ntp:";
+constexpr std::int64_t kSecondsPerDay = 86400;
+constexpr std::int64_t kSecondsPerHour = 3600;
 
 // Asked when the file has no "Time Servers" section of its own: the public
 // NTP pool's servers, Türkiye's first (the pool answers from elsewhere when
@@ -91,7 +94,19 @@ std::string resultText(const CivilTime& server, const CivilTime& pc, std::int64_
     text += fmt::sprintf("PC'nizin Saati :  %02d/%02d/%04d     %02d:%02d:%02d\n", pc.day, pc.month, pc.year, pc.hour,
                          pc.minute, pc.second);
     if (driftSeconds == 0) return text + "\nPC'nizin saati  düzeltme gerektirmiyor...\n";
-    return text + fmt::sprintf("\nPC'nizin saati  %d saniye kaymış !\nDüzeltmek ister misiniz ?\n", driftSeconds);
+    text += fmt::sprintf("\nPC'nizin saati  %d saniye kaymış !\n", driftSeconds);
+    if (!mayCorrectWithoutAsking(driftSeconds)) {
+        const std::int64_t jump = driftSeconds < 0 ? -driftSeconds : driftSeconds;
+        // The PC's lead is taken back; its lag is made up.
+        text += fmt::format("Saat {} gün {} saat {} alınacak: bu, bir günden büyük bir sıçrama.\n",
+                            jump / kSecondsPerDay, jump % kSecondsPerDay / kSecondsPerHour,
+                            driftSeconds > 0 ? "geri" : "ileri");
+    }
+    return text + "Düzeltmek ister misiniz ?\n";
+}
+
+bool mayCorrectWithoutAsking(std::int64_t driftSeconds) {
+    return driftSeconds >= -kLargestSilentCorrectionSeconds && driftSeconds <= kLargestSilentCorrectionSeconds;
 }
 
 std::string serverCaption(std::string_view address) { return fmt::format("Sunucu Adresi : {}", address); }

@@ -15,7 +15,7 @@ namespace orvanta::nettime {
 enum class TimeProtocol { Rfc868, Sntp };
 
 // One "Host%d" entry: a dotted IPv4 address or a host name, asked with the
-// Time Protocol on port 37. Beyond the Windows program: "ntp:HOST" asks
+// Time Protocol on port 37. Besides, "ntp:HOST" asks
 // with SNTP on port 123, and ":PORT" after the host names another port.
 struct TimeServer {
     int index = 0;       // the N of "HostN"
@@ -46,6 +46,13 @@ inline std::int64_t driftSeconds(std::int64_t pcSeconds, std::int64_t serverSeco
     return pcSeconds - serverSeconds;
 }
 
+// The largest drift corrected without asking: one day. A server that is
+// wrong by years (a broken one, or one that lies) is far more likely than
+// a PC clock more than a day off, so a larger jump is never made silently:
+// the hourly check logs and skips it, the manual check asks.
+inline constexpr std::int64_t kLargestSilentCorrectionSeconds = 86400;
+bool mayCorrectWithoutAsking(std::int64_t driftSeconds);
+
 // A moment as the PC's clock shows it: local civil time through the
 // system's zone rules (the same rules for both clock lines and the drift).
 struct CivilTime {
@@ -64,7 +71,8 @@ inline constexpr std::string_view kNoServersText =
     "pool.ntp.org sunucularını sorar.";
 
 // The two clock lines, then the question (drift not 0) or that nothing
-// needs correcting (drift 0).
+// needs correcting (drift 0). A drift of more than a day names the jump in
+// days and hours, and its direction, before the question.
 std::string resultText(const CivilTime& server, const CivilTime& pc, std::int64_t driftSeconds);
 // "Sunucu Adresi : 192.0.2.1": the caption of the result.
 std::string serverCaption(std::string_view address);

@@ -64,7 +64,7 @@ private:
 // Where the summer time of the timetable comes from: the system's zone,
 // the place's zone (by name), or the fixed choice.
 std::string summerTimeRule(const settings::Settings& settings) {
-    if (settings.useWindowsDaylightSaving) return "Sistem";
+    if (settings.useSystemDaylightSaving) return "Sistem";
     if (!settings.timeZoneName.empty() && timezone::isKnownZone(settings.timeZoneName)) return settings.timeZoneName;
     return settings.daylightSaving ? "Var" : "Yok";
 }

@@ -36,7 +36,7 @@ inline constexpr int kYatsiAngle = 1095;
 inline constexpr int kCalcMode = 1096;
 inline constexpr int kDefaultAngles = 1097;
 inline constexpr int kApply = 1098;
-inline constexpr int kDiyanetValues = 1148;  // beside the defaults; not in the Windows dialog
+inline constexpr int kDiyanetValues = 1148;  // beside the defaults
 inline constexpr int kViewDate = 1112;
 inline constexpr int kViewTime = 1113;
 inline constexpr int kSystemTimeZone = 1114;
@@ -59,7 +59,7 @@ inline constexpr int kIkindiAtAsrSani = 1051;
 inline constexpr int kAutostart = 1058;
 }  // namespace control
 
-// An integer field read as the Windows dialogs read theirs: blanks skipped,
+// An integer field read leniently, as a typed number: blanks skipped,
 // a sign (signed fields only), then the leading digits, so "41,5" reads 41;
 // a text that does not start with a number reads 0, and so does a minus
 // sign in an unsigned field. Past the 32-bit range it holds at the limit,

@@ -15,10 +15,9 @@ namespace orvanta::settings {
 // ("Europe/Berlin" gives "Berlin"); empty without a zone.
 std::string placeGuess(std::string_view systemZoneName);
 
-// The places whose name or country contains the query (folded as
-// searchKey folds), best first: a name equal to the query, then names
-// beginning with it, then the rest; within each, the places of
-// preferredZone before the others, then in row order.
+// The places the query finds, best first as findPlaces orders them, except
+// that a place named exactly so in preferredZone (the computer's) comes
+// before its namesakes elsewhere.
 std::vector<const PlaceEntry*> rankedPlaces(const std::vector<PlaceEntry>& places, std::string_view query,
                                             std::string_view preferredZone);
 

@@ -1,16 +1,7 @@
 #include "settings/ini_file.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <random>
 #include <limits>
-#include <sstream>
-#include <system_error>
-#include <fmt/format.h>
 
 #include "settings/text_encoding.h"
 
@@ -23,6 +14,12 @@ constexpr std::string_view kBlanks = " \t";
 // Shown when the settings could not be written; the path follows.
 constexpr std::string_view kNotSavedMessage = "Ayarlar dosyaya yazılamadı:\n";
 constexpr std::string_view kNotSavedHint = "\nDeğişiklikler program kapanana dek geçerli, ancak kaydedilmedi.";
+// Shown when another program's save held the file all the time waited.
+constexpr std::string_view kBusyMessage = "Ayarlar dosyası şu anda başka bir program tarafından kaydediliyor:\n";
+// Long enough for any save of a settings file; short enough that a window
+// waiting for it is not taken for a hung one.
+constexpr std::chrono::milliseconds kLongestLockWait{3000};
+constexpr std::string_view kLockFileSuffix = ".lock";
 
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(kBlanks);
@@ -73,10 +70,11 @@ std::string singleLine(std::string_view value) {
     return line;
 }
 
-SaveResult failure(const std::filesystem::path& path, std::string detail) {
+SaveResult failure(const std::filesystem::path& path, std::string detail,
+                   std::string_view message = kNotSavedMessage) {
     SaveResult result;
     result.ok = false;
-    result.message = std::string(kNotSavedMessage) + path.string() + std::string(kNotSavedHint);
+    result.message = std::string(message) + path.string() + std::string(kNotSavedHint);
     result.detail = std::move(detail);
     return result;
 }
@@ -203,13 +201,10 @@ std::string IniDocument::text() const {
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 std::optional<IniDocument> IniFile::tryRead() const {
-    std::error_code error;
-    const auto status = std::filesystem::status(path_, error);
-    if (status.type() == std::filesystem::file_type::not_found) return IniDocument{};
-    if (error || std::filesystem::is_directory(status)) return std::nullopt;
-    const std::optional<std::string> text = readTextFile(path_);
-    if (!text) return std::nullopt;
-    return IniDocument::parse(*text);
+    const FileContents contents = readRegularFile(path_);
+    if (contents.status == ReadStatus::Missing) return IniDocument{};
+    if (contents.status != ReadStatus::Ok) return std::nullopt;
+    return IniDocument::parse(decodeTextFile(contents.bytes));
 }
 
 IniDocument IniFile::read() const { return tryRead().value_or(IniDocument{}); }
@@ -234,6 +229,11 @@ SaveResult IniFile::writeInt(std::string_view section, std::string_view key, std
 }
 
 SaveResult IniFile::update(const std::function<void(IniDocument&)>& edit) {
+    std::filesystem::path lockFile = path_;
+    lockFile += kLockFileSuffix;
+    LockFailure lockFailure;
+    const std::optional<FileLock> lock = FileLock::acquire(lockFile, kLongestLockWait, lockFailure);
+    if (!lock) return failure(path_, lockFailure.reason, lockFailure.busy ? kBusyMessage : kNotSavedMessage);
     // A file that is there but cannot be read is left alone: a save built
     // from nothing would replace the user's other settings with defaults.
     std::optional<IniDocument> document = tryRead();
@@ -245,71 +245,6 @@ SaveResult IniFile::update(const std::function<void(IniDocument&)>& edit) {
 SaveResult IniFile::replaceContents(const std::string& text) const {
     const auto error = replaceFileContents(path_, text);
     return error ? failure(path_, *error) : SaveResult{};
-}
-
-namespace {
-
-namespace fs = std::filesystem;
-
-// The file a save replaces: a symbolic link's target (the link stays a
-// link, as a user who keeps the settings in a synchronised folder expects).
-fs::path replacedFile(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
-    const fs::path target = fs::weakly_canonical(path, error);
-    return error ? path : target;
-}
-
-// A new, empty file beside target, created exclusively under a name of its
-// own, so that two programs saving at once never write the same file.
-std::pair<std::FILE*, fs::path> createUniqueTemporary(const fs::path& target) {
-    constexpr int kAttempts = 16;
-    static std::mt19937_64 random{std::random_device{}()};
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        fs::path temporary = target;
-        temporary += fmt::format(".{:016x}.tmp", random());
-        errno = 0;
-        // "x": fails when the name exists (C11 exclusive mode).
-        if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return {file, temporary};
-        if (errno != EEXIST) break;
-    }
-    return {nullptr, {}};
-}
-
-std::string systemReason() { return errno != 0 ? std::strerror(errno) : "unknown error"; }
-
-// Writes, flushes and syncs: the data is on the disk before the rename
-// makes it the file.
-bool writeDurably(std::FILE* file, std::string_view text) {
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0 &&
-                         ::fsync(::fileno(file)) == 0;
-    return std::fclose(file) == 0 && written;
-}
-
-}  // namespace
-
-std::optional<std::string> replaceFileContents(const fs::path& path, std::string_view text) {
-    const fs::path target = replacedFile(path);
-    std::error_code missing;
-    const fs::file_status existing = fs::status(target, missing);
-    const bool exists = fs::exists(existing);
-    // A file its owner made read-only is not replaced behind their back.
-    if (exists && (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return target.string() + " is read-only";
-    }
-    auto [file, temporary] = createUniqueTemporary(target);
-    if (file == nullptr) return "cannot create a file beside " + target.string() + ": " + systemReason();
-    const bool written = writeDurably(file, text);
-    const std::string reason = systemReason();
-    std::error_code error;
-    if (written && exists) fs::permissions(temporary, existing.permissions(), error);
-    if (written && !error) fs::rename(temporary, target, error);
-    if (!written || error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return written ? "cannot replace the file: " + error.message() : "cannot write " + temporary.string() + ": " + reason;
-    }
-    return std::nullopt;
 }
 
 }  // namespace orvanta::settings

@@ -1,6 +1,6 @@
 // The settings file: a Windows-style INI file read and written key by key.
 //
-// Reading behaves as the Windows private-profile functions do: an absent
+// Reading is forgiving, as INI readers are: an absent
 // file, section or key gives the caller's default; section and key names
 // compare without regard to ASCII letter case; an integer is a signed
 // decimal prefix of the value (a value that is not a number reads 0); a
@@ -11,8 +11,13 @@
 // a crash or a full disk never leaves a cut or empty settings file; and a
 // failed write is reported to the caller.
 //
-// Files are read as UTF-8, or as Windows-1254 when they are not valid UTF-8
-// (files of the Windows program); they are written as UTF-8 with line feeds.
+// Files are read line by line: a line that is valid UTF-8 is UTF-8, any
+// other line Windows-1254 (settings files kept in the Turkish code page, or
+// one line an editor added in it), so every key keeps its name; they are
+// written as UTF-8 with line feeds. Only a regular file is read: a FIFO, a
+// device or a folder at the path is "cannot be read". Saves of one file take
+// turns: each holds the lock file "<file>.lock" beside it from its read to
+// its write, so no save is built on contents another save is replacing.
 #pragma once
 
 #include <cstddef>
@@ -23,6 +28,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "settings/file_access.h"
 
 namespace orvanta::settings {
 
@@ -66,18 +73,6 @@ private:
 // blanks, an optional sign, digits; anything else ends it; no digits gives 0.
 std::int32_t parseProfileInt(std::string_view text);
 
-// Replaces a file's contents in one step: the text goes to a new file beside
-// it under a name of its own (created exclusively, so concurrent saves never
-// share it), synced to the disk, given the old file's permissions, and then
-// renamed over it; a crash or a full disk leaves the old file or the new
-// one, never a cut or mixed one. A symbolic link is written through to its
-// target; a file without its owner's write permission is not replaced.
-// Returns the reason when it could not be done.
-//
-// fsync is the one POSIX call of the core: the standard library has no way
-// to make written data durable.
-std::optional<std::string> replaceFileContents(const std::filesystem::path& path, std::string_view text);
-
 // The outcome of a write. On failure `message` is the Turkish text to show
 // the user and `detail` the system's reason (for logs).
 struct SaveResult {
@@ -99,7 +94,8 @@ public:
     // The file's current contents; empty when it is missing or unreadable.
     IniDocument read() const;
     // The contents; empty when the file is missing, nothing when it is
-    // there but cannot be read (no permission, a folder, an I/O error).
+    // there but cannot be read (no permission, not a regular file, an I/O
+    // error).
     std::optional<IniDocument> tryRead() const;
 
     std::int32_t readInt(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
@@ -111,7 +107,9 @@ public:
     SaveResult writeInt(std::string_view section, std::string_view key, std::int32_t value);
     // Reads the file, lets edit change it, and replaces the file with the
     // result in one step: every key of one save lands, or none does. A file
-    // that cannot be read is not replaced; the save fails.
+    // that cannot be read is not replaced; the save fails. Saves of other
+    // programs are waited for a few seconds at most; one still running
+    // then fails this save with a message saying so.
     SaveResult update(const std::function<void(IniDocument&)>& edit);
 
 private:

@@ -16,9 +16,10 @@ inline constexpr std::string_view kTimeServersSection = "Time Servers";
 inline constexpr std::string_view kLatitude = "Enlem";
 inline constexpr std::string_view kLongitude = "Boylam";
 inline constexpr std::string_view kTimeZone = "Saat Farkı";
-inline constexpr std::string_view kUseWindowsTimeZone = "Windows Saat Dilimi";
+// The two system-zone keys keep the names existing settings files carry.
+inline constexpr std::string_view kUseSystemTimeZone = "Windows Saat Dilimi";
 inline constexpr std::string_view kDaylightSaving = "Yaz Saati";
-inline constexpr std::string_view kUseWindowsDaylightSaving = "Windows Yaz Saati";
+inline constexpr std::string_view kUseSystemDaylightSaving = "Windows Yaz Saati";
 inline constexpr std::string_view kUsePlaceList = "Liste Kullan";
 inline constexpr std::string_view kPlaceRow = "Şehir No.";
 inline constexpr std::string_view kPlaceName = "Şehir Adı";

@@ -25,7 +25,7 @@ struct FolderEnvironment {
 };
 
 // $ORVANTA_HOME when set; else the executable's folder when it holds
-// <base>.ini (a portable copy, as on Windows); else $XDG_CONFIG_HOME/orvanta
+// <base>.ini (a portable copy, e.g. on a USB stick); else $XDG_CONFIG_HOME/orvanta
 // (default ~/.config/orvanta). The folder is not created here.
 std::filesystem::path programFolder(const FolderEnvironment& environment);
 

@@ -55,9 +55,9 @@ const std::array<KeyEntry, 10> kPlaceKeys{
     IntegerKey{keys::kLatitude, &Settings::latitude, 0, -kLatitudeLimit, kLatitudeLimit},
     IntegerKey{keys::kLongitude, &Settings::longitude, 0, -kLongitudeLimit, kLongitudeLimit},
     IntegerKey{keys::kTimeZone, &Settings::timeZoneMinutes, 0, kWestmostZoneMinutes, kEastmostZoneMinutes},
-    NumericFlagKey{keys::kUseWindowsTimeZone, &Settings::useWindowsTimeZone},
+    NumericFlagKey{keys::kUseSystemTimeZone, &Settings::useSystemTimeZone},
     NumericFlagKey{keys::kDaylightSaving, &Settings::daylightSaving},
-    NumericFlagKey{keys::kUseWindowsDaylightSaving, &Settings::useWindowsDaylightSaving},
+    NumericFlagKey{keys::kUseSystemDaylightSaving, &Settings::useSystemDaylightSaving},
     NumericFlagKey{keys::kUsePlaceList, &Settings::usePlaceList},
     IntegerKey{keys::kPlaceRow, &Settings::placeRow, 34, 1, kLastPlaceRow},
     TextKey{keys::kPlaceName, &Settings::placeName, "???", kNameBuffer},
@@ -278,12 +278,12 @@ SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string
 }
 
 bool followsSystemZone(const Settings& settings) {
-    return settings.useWindowsTimeZone || settings.useWindowsDaylightSaving;
+    return settings.useSystemTimeZone || settings.useSystemDaylightSaving;
 }
 
 std::string zoneNote(const Settings& settings, const SystemZone& system) {
     const std::string& zone = settings.timeZoneName;
-    if (zone.empty() || settings.useWindowsTimeZone) return {};
+    if (zone.empty() || settings.useSystemTimeZone) return {};
     if (!timezone::isKnownZone(zone)) {
         return fmt::format("Saat dilimi \"{}\" tanınmıyor: sabit saat farkı ve yaz saati kullanılıyor.", zone);
     }
@@ -301,8 +301,8 @@ ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, c
                                               .value_or(fixed(system.standardOffsetMinutes, system.daylightInForce));
     const timezone::ZoneOffset placeOn = timezone::offsetOnLocalDate(settings.timeZoneName, date)
                                              .value_or(fixed(settings.timeZoneMinutes, settings.daylightSaving));
-    return ClockOffset{(settings.useWindowsTimeZone ? systemOn : placeOn).standardMinutes(),
-                       (settings.useWindowsDaylightSaving ? systemOn : placeOn).summerMinutes};
+    return ClockOffset{(settings.useSystemTimeZone ? systemOn : placeOn).standardMinutes(),
+                       (settings.useSystemDaylightSaving ? systemOn : placeOn).summerMinutes};
 }
 
 }  // namespace orvanta::settings

@@ -13,8 +13,8 @@
 
 namespace orvanta::settings {
 
-// Buffer sizes of the Windows program, terminating zero included; a text
-// keeps at most size - 1 characters.
+// Sizes of the settings' text fields, terminating zero included; a text
+// keeps at most size - 1 characters, so existing settings files read the same.
 inline constexpr std::size_t kNameBuffer = 16;
 inline constexpr std::size_t kPathBuffer = 255;
 inline constexpr std::size_t kSalaTimesBuffer = 7;
@@ -51,9 +51,9 @@ struct Settings {
     std::int32_t latitude = 0;         // hundredths of a degree, north positive, -9000..9000
     std::int32_t longitude = 0;        // hundredths of a degree, east positive, -18000..18000
     std::int32_t timeZoneMinutes = 0;  // minutes east of UTC, -720..840
-    bool useWindowsTimeZone = false;   // take the offset from the system zone
+    bool useSystemTimeZone = false;    // take the offset from the system zone
     bool daylightSaving = false;       // summer time (one hour ahead) in force
-    bool useWindowsDaylightSaving = false;  // summer time as the system says
+    bool useSystemDaylightSaving = false;  // summer time as the system says
     bool usePlaceList = false;         // the place comes from the place database
     std::int32_t placeRow = 34;        // 1-based line of the place database
     std::string placeName = "???";     // at most 15 characters

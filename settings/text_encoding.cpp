@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <cstdint>
+
+#include "settings/file_access.h"
 
 namespace orvanta::settings {
 
@@ -94,7 +94,20 @@ std::string decodeTextFile(std::string_view bytes) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
     if (isValidUtf8(bytes)) return std::string(bytes);
-    return windows1254ToUtf8(bytes);
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 8);
+    for (std::size_t start = 0; start < bytes.size();) {
+        const std::size_t feed = bytes.find('\n', start);
+        const std::size_t end = feed == std::string_view::npos ? bytes.size() : feed + 1;
+        const std::string_view line = bytes.substr(start, end - start);
+        if (isValidUtf8(line)) {
+            text += line;
+        } else {
+            text += windows1254ToUtf8(line);
+        }
+        start = end;
+    }
+    return text;
 }
 
 std::size_t utf8Length(std::string_view text) {
@@ -114,11 +127,9 @@ std::string_view utf8Prefix(std::string_view text, std::size_t maxCharacters) {
 }
 
 std::optional<std::string> readTextFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return decodeTextFile(bytes);
+    const FileContents contents = readRegularFile(file);
+    if (contents.status != ReadStatus::Ok) return std::nullopt;
+    return decodeTextFile(contents.bytes);
 }
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {

@@ -1,5 +1,5 @@
-// Text encodings of the files the program shares with its Windows
-// predecessor: UTF-8 and Windows-1254 (Turkish).
+// Text encodings of the settings and place files the program reads:
+// UTF-8 and Windows-1254 (Turkish).
 #pragma once
 
 #include <cstddef>
@@ -19,11 +19,12 @@ bool isValidUtf8(std::string_view bytes);
 // control of the same number, so no byte is lost.
 std::string windows1254ToUtf8(std::string_view bytes);
 
-// File contents as UTF-8: a leading byte-order mark is dropped; text that is
-// not valid UTF-8 is taken as Windows-1254.
+// File contents as UTF-8, line by line: a leading byte-order mark is
+// dropped; a line that is valid UTF-8 is kept, any other is taken as
+// Windows-1254, so one legacy line spoils no other.
 std::string decodeTextFile(std::string_view bytes);
-// A file read whole and decoded as decodeTextFile does; nothing when it
-// cannot be opened or read.
+// A regular file read whole and decoded as decodeTextFile does; nothing
+// when it is missing, not a regular file, or cannot be read.
 std::optional<std::string> readTextFile(const std::filesystem::path& file);
 
 // Number of characters (code points) of valid UTF-8 text.

@@ -6,8 +6,7 @@
 
 namespace orvanta::shell {
 
-// A local date and time in the layout of the Windows SYSTEMTIME that the
-// clock fills: year, month 1..12, day of week 0 = Sunday .. 6, day,
+// A local date and time as the clock gives it: year, month 1..12, day of week 0 = Sunday .. 6, day,
 // hour, minute, second, milliseconds.
 struct ClockTime {
     std::uint16_t year = 0;
@@ -21,7 +20,7 @@ struct ClockTime {
 };
 
 // A local instant as a count of 100-ns ticks since 1601-01-01 00:00 local
-// time (the unit and origin of a Windows FILETIME), proleptic Gregorian.
+// time, proleptic Gregorian (the wake-up arithmetic counts in these ticks).
 using LocalTicks = std::int64_t;
 
 inline constexpr LocalTicks kTicksPerSecond = 10'000'000;

@@ -5,7 +5,7 @@
 namespace orvanta::shell {
 
 namespace {
-// "dd/mm/yyyy" and the terminating zero of the Windows program's buffer.
+// "dd/mm/yyyy" and a terminating zero: the size of the stored date.
 constexpr std::size_t kDateBuffer = 11;
 }  // namespace
 

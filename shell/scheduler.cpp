@@ -20,7 +20,7 @@ constexpr int kPendingMinute = 1;
 constexpr int kPendingRecompute = 2;
 constexpr int kPendingResume = 3;
 constexpr int kMorningEzanSlot = 0;
-// 200 × 2^32 FILETIME ticks of 100 ns: the wake-up for tomorrow's first
+// 200 × 2^32 ticks of 100 ns: the wake-up for tomorrow's first
 // event is today's clock time of that event plus this, 23 h 51 min 39.35 s,
 // a little less than a day.
 constexpr LocalTicks kNextDayWakeTicks = LocalTicks{200} << 32;

@@ -77,6 +77,11 @@ bool InternetTime::run(const TimeServerList& servers, bool silent) {
         return false;
     }
     const std::int64_t drift = driftSeconds(answer->pcSeconds, answer->serverSeconds);
+    if (silent && !mayCorrectWithoutAsking(drift)) {
+        qWarning("time server %s (%s) is %lld s away from the PC clock, more than a day: not corrected without asking",
+                 answer->server.entry.c_str(), qPrintable(answer->address), static_cast<long long>(-drift));
+        return false;
+    }
     if (silent) return drift != 0 && correct(drift, true);
     const QString text = qs(resultText(localCivilTime(answer->serverSeconds), localCivilTime(answer->pcSeconds), drift));
     const QString caption = qs(serverCaption(answer->address.toStdString()));

@@ -3,7 +3,8 @@
 // (closing it stops the check without a box), then the result is shown
 // and a drift is corrected when the user says yes. Silent (the hourly
 // check, or when "Saati Otomatik Düzelt" is ticked): nothing is shown and
-// a drift is corrected at once.
+// a drift of up to a day is corrected at once; a larger one is logged and
+// left for a check the user runs (see kLargestSilentCorrectionSeconds).
 #pragma once
 
 #include <QObject>

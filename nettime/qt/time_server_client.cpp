@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkDatagram>
+#include <QRandomGenerator>
 #include <QTimer>
 #include <QUdpSocket>
 #include <span>
@@ -19,18 +20,27 @@ std::span<const std::uint8_t> bytesOf(const QByteArray& data) {
     return {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())};
 }
 
-QByteArray requestFor(TimeProtocol protocol) {
+QByteArray requestFor(TimeProtocol protocol, std::uint64_t nonce) {
     if (protocol == TimeProtocol::Sntp) {
-        const auto packet = sntpRequest();
+        const auto packet = sntpRequest(nonce);
         return QByteArray(reinterpret_cast<const char*>(packet.data()), static_cast<qsizetype>(packet.size()));
     }
     return QByteArray(reinterpret_cast<const char*>(kTimeRequest.data()), static_cast<qsizetype>(kTimeRequest.size()));
 }
 
-std::optional<std::int64_t> replyToUnix(TimeProtocol protocol, const QByteArray& reply) {
-    const auto seconds = protocol == TimeProtocol::Sntp ? sntpReplyToUnix(bytesOf(reply)) : timeReplyToUnix(bytesOf(reply));
+std::optional<std::int64_t> replyToUnix(TimeProtocol protocol, const QByteArray& reply, std::uint64_t nonce) {
+    const auto seconds =
+        protocol == TimeProtocol::Sntp ? sntpReplyToUnix(bytesOf(reply), nonce) : timeReplyToUnix(bytesOf(reply));
     if (!seconds || !isPlausibleServerTime(*seconds)) return std::nullopt;
     return seconds;
+}
+
+// A fresh random transmit timestamp for each SNTP request; never 0, which
+// a careless server might echo without having read the request.
+std::uint64_t newNonce() {
+    std::uint64_t nonce = 0;
+    while (nonce == 0) nonce = QRandomGenerator::system()->generate64();
+    return nonce;
 }
 
 }  // namespace
@@ -88,7 +98,8 @@ std::optional<ServerAnswer> TimeServerClient::askOne(const TimeServer& server, i
     const QHostAddress serverAddress(*address);
     QUdpSocket socket;
     if (!socket.bind(QHostAddress::AnyIPv4, 0)) return std::nullopt;
-    if (socket.writeDatagram(requestFor(server.protocol), serverAddress, server.port) < 0) return std::nullopt;
+    const std::uint64_t nonce = newNonce();
+    if (socket.writeDatagram(requestFor(server.protocol, nonce), serverAddress, server.port) < 0) return std::nullopt;
 
     std::optional<ServerAnswer> answer;
     QEventLoop loop;
@@ -98,9 +109,11 @@ std::optional<ServerAnswer> TimeServerClient::askOne(const TimeServer& server, i
     connect(&socket, &QUdpSocket::readyRead, &loop, [&] {
         while (socket.hasPendingDatagrams()) {
             const QNetworkDatagram datagram = socket.receiveDatagram();
-            // Only the server asked may answer; its port is not compared.
-            if (datagram.senderAddress().toIPv4Address() != serverAddress.toIPv4Address()) continue;
-            const auto seconds = replyToUnix(server.protocol, datagram.data());
+            // Only the server asked may answer, from the port asked.
+            const bool fromServer = datagram.senderAddress().toIPv4Address() == serverAddress.toIPv4Address() &&
+                                    datagram.senderPort() == server.port;
+            if (!fromServer) continue;
+            const auto seconds = replyToUnix(server.protocol, datagram.data(), nonce);
             if (!seconds) continue;
             answer = ServerAnswer{server, *address, *seconds, QDateTime::currentSecsSinceEpoch()};
             loop.quit();

@@ -1,7 +1,7 @@
 // Asking the time servers over UDP, one after another, until one answers.
 //
-// Each server gets a socket of its own on an ephemeral local port (the
-// Windows program bound port 37, which needs root here), so a late answer
+// Each server gets a socket of its own on an ephemeral local port (port 37
+// itself needs root), so a late answer
 // of one server reaches a closed socket and is never taken for the next
 // server's. Every wait (a name lookup, an answer) runs a nested event
 // loop: the tray, the time strip and the scheduler's tick go on.

@@ -1,8 +1,10 @@
 #include "platform/linux/xdg_autostart.h"
 
 #include <cstdlib>
-#include <fstream>
+#include <string>
 #include <system_error>
+
+#include "settings/file_access.h"
 
 namespace orvanta::platform {
 
@@ -50,18 +52,17 @@ bool XdgAutostart::setEnabled(bool on) {
         return !error;
     }
     std::filesystem::create_directories(entry_.parent_path(), error);
-    std::ofstream out(entry_, std::ios::trunc);
-    out << "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Orvanta\n"
-           "Comment=Namaz vakitleri saati\n"
-           "Exec="
-        << quotedForExec(executable_.string())
-        << "\n"
-           "Terminal=false\n"
-           "X-GNOME-Autostart-enabled=true\n";
-    out.close();
-    return static_cast<bool>(out);
+    const std::string entry = "[Desktop Entry]\n"
+                              "Type=Application\n"
+                              "Name=Orvanta\n"
+                              "Comment=Namaz vakitleri saati\n"
+                              "Exec=" +
+                              quotedForExec(executable_.string()) +
+                              "\n"
+                              "Terminal=false\n"
+                              "X-GNOME-Autostart-enabled=true\n";
+    // Whole or not at all, and never in place of a FIFO or device.
+    return !settings::replaceFileContents(entry_, entry);
 }
 
 }  // namespace orvanta::platform

@@ -17,8 +17,8 @@ public:
     static XdgAutostart forCurrentUser(std::filesystem::path executable);
 
     bool enabled() const override;
-    // On writes the entry (replacing one written by anyone else); off
-    // removes it.
+    // On writes the entry (replacing one written by anyone else, whole or
+    // not at all; only a regular file is replaced); off removes it.
     bool setEnabled(bool on) override;
 
     const std::filesystem::path& entryPath() const { return entry_; }

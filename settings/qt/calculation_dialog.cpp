@@ -31,7 +31,7 @@ const std::vector<std::pair<int, QString>>& helpTexts() {
         {1080, kLaterTemkin},
         {1082, kLaterTemkin},
         {1083, QStringLiteral("Hesaplama Modu 5 ise +60 ile +120 arası,\ndeğilse 0 ile +30 arası...")},
-        {1084, QStringLiteral("Orijinal temkin değerlerini geri yükler.\n") + kDefaultsNote},
+        {1084, QStringLiteral("Varsayılan temkin değerlerini geri yükler.\n") + kDefaultsNote},
         {1085, QStringLiteral("8000 yerleşim birimini içeren veri tabanı dosyasını açar.")},
         {1086, QStringLiteral("Veri tabanı listesini kullanmak için işaretleyin.\nEnlem, boylam ve saat farkını elle "
                               "girip, şehir/ülke adını kendiniz tanımlayacaksanız kutucuğu boş bırakın.")},
@@ -55,7 +55,7 @@ const std::vector<std::pair<int, QString>>& helpTexts() {
                               "eklenmiş\n2 = 1 + En kısa gece/gündüz 3 saat\n3 = 1 + 2 + En geç Yatsı gecenin "
                               "1/2'sinde\n4 = 1 + 2 + En geç Yatsı gecenin 1/3'ünde\n5 = 1 + 2 + Yatsı Akşam'a bağlı "
                               "(Akşam'dan Yatsı temkini kadar sonra)")},
-        {1097, QStringLiteral("İmsak/Yatsı açısı ve Hesaplama Modunun orijinal değerlerini geri yükler.\n") +
+        {1097, QStringLiteral("İmsak/Yatsı açısı ve Hesaplama Modunun varsayılan değerlerini geri yükler.\n") +
                    kDefaultsNote},
         {1148, QStringLiteral("Diyanet İşleri Başkanlığının yayımladığı vakitlere en yakın sonucu veren temkin, açı "
                               "ve Hesaplama Modu değerlerini yükler (vakitlerin çoğu bir dakika içinde tutar).\n") +
@@ -130,11 +130,11 @@ CalculationDialog::CalculationDialog(Settings& settings, CalculationHost& host, 
         fillPlace();
     });
     connect(ui_->systemTimeZone, &QCheckBox::clicked, this, [this](bool on) {
-        settings_.useWindowsTimeZone = on;
+        settings_.useSystemTimeZone = on;
         fillPlace();
     });
     connect(ui_->systemDaylightSaving, &QCheckBox::clicked, this, [this](bool on) {
-        settings_.useWindowsDaylightSaving = on;
+        settings_.useSystemDaylightSaving = on;
         fillMoment();
     });
     connect(ui_->daylightSaving, &QCheckBox::clicked, this, [this](bool on) { settings_.daylightSaving = on; });
@@ -180,14 +180,14 @@ void CalculationDialog::fillPlace() {
     for (int id : {control::kPlaceName, control::kCountryName, control::kLatitude, control::kLongitude}) {
         control(id)->setEnabled(!settings_.usePlaceList);
     }
-    control(control::kTimeZone)->setEnabled(!settings_.usePlaceList && !settings_.useWindowsTimeZone);
+    control(control::kTimeZone)->setEnabled(!settings_.usePlaceList && !settings_.useSystemTimeZone);
     setText(control::kPlaceRow, std::to_string(settings_.placeRow));
     setText(control::kPlaceName, settings_.placeName);
     setText(control::kCountryName, settings_.countryName);
     setText(control::kLatitude, degreesText(settings_.latitude));
     setText(control::kLongitude, degreesText(settings_.longitude));
     setText(control::kTimeZone, zoneHoursText(settings_.timeZoneMinutes));
-    setChecked(control::kSystemTimeZone, settings_.useWindowsTimeZone);
+    setChecked(control::kSystemTimeZone, settings_.useSystemTimeZone);
     fillZoneNote();
 }
 
@@ -212,11 +212,11 @@ void CalculationDialog::fillMoment() {
     setText(control::kViewTime, viewTimeText(moment));
     control(control::kViewDate)->setEnabled(!realTime);
     control(control::kViewTime)->setEnabled(!realTime);
-    setChecked(control::kSystemDaylightSaving, settings_.useWindowsDaylightSaving);
+    setChecked(control::kSystemDaylightSaving, settings_.useSystemDaylightSaving);
     setChecked(control::kDaylightSaving, settings_.daylightSaving);
     // The place's zone brings its own summer time.
     const bool zoneGivesSummer = timezone::isKnownZone(settings_.timeZoneName);
-    control(control::kDaylightSaving)->setEnabled(!settings_.useWindowsDaylightSaving && !zoneGivesSummer);
+    control(control::kDaylightSaving)->setEnabled(!settings_.useSystemDaylightSaving && !zoneGivesSummer);
 }
 
 bool CalculationDialog::check(QWidget* button) {

@@ -6,6 +6,9 @@
 #include <QNetworkReply>
 #include <QSaveFile>
 #include <memory>
+#include <system_error>
+
+#include "settings/file_access.h"
 
 namespace orvanta::settings {
 
@@ -19,6 +22,13 @@ DownloadResult failure(QString detail) { return {false, std::move(detail)}; }
 
 DownloadResult downloadFile(const QUrl& address, const std::filesystem::path& target, const QByteArray& expectedStart,
                             int stallTimeoutMs) {
+    // A FIFO or device in the file's place is neither written nor replaced.
+    std::error_code error;
+    const auto existing = std::filesystem::status(target, error);
+    if (std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing)) {
+        return failure(
+            QString::fromUtf8(kNotRegularFileReason.data(), static_cast<qsizetype>(kNotRegularFileReason.size())));
+    }
     QSaveFile file(QString::fromStdString(target.string()));
     if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());
 

@@ -1,6 +1,8 @@
-// "Yer Bul": the place list searched by name. Typing filters the list (a
-// place or its country, letters folded so that "istanbul" finds
-// "İstanbul"); a double click, Enter or "Seç" chooses the place.
+// "Yer Bul": the place list searched by name. Typing filters the list, best
+// matches first (any of a place's names — its own, Turkish or local —, its
+// region or its country, letters folded so that "istanbul" finds "İstanbul"
+// and "koln" finds Köln); with nothing found it says how to give the place
+// by hand. A double click, Enter or "Seç" chooses the place.
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-// "AboutDlg": the maker's credit, the home page and a mail to the maker.
+// "AboutDlg": the program's credit, its home page and a mail to its authors.
 #pragma once
 
 #include <QDialog>

@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(frame.data(), head.data(), frame.size());
     if (const auto header = parseFrameHeader(frame)) {
         const auto wav = wavHeader(*header, static_cast<std::uint32_t>(size));
-        if (samplesPerSecond(*header) > 48000 || bitrateKbps(*header) > 448 || wav[20] != 0x55) __builtin_trap();
+        // Reserved values are no header: a rate is always one of the tables'.
+        const std::uint32_t rate = samplesPerSecond(*header);
+        if (rate < 8000 || rate > 48000 || bitrateKbps(*header) > 448 || wav[20] != 0x55) __builtin_trap();
     }
     return 0;
 }

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <tuple>
@@ -52,10 +57,31 @@ TEST(WavHeader, ChannelsRatesAndBitrates) {
     EXPECT_TRUE(header(0xFB, 0x90, 0xC4).singleChannel);
     EXPECT_EQ(wavHeader(header(0xFB, 0x90, 0xC4), 10)[22], 1);
     EXPECT_EQ(samplesPerSecond(header(0xF3, 0x90, 0x44)), 22050u);
-    EXPECT_EQ(samplesPerSecond(header(0xFB, 0x9C, 0x44)), 0u) << "reserved index";
+    EXPECT_EQ(samplesPerSecond(header(0xE3, 0x98, 0x44)), 8000u) << "MPEG-2.5 quarters the rates";
+    EXPECT_EQ(bitrateKbps(header(0xE3, 0x98, 0x44)), 80u) << "with MPEG-2's bitrates";
     EXPECT_EQ(bitrateKbps(header(0xFB, 0x00, 0x44)), 0u) << "free format";
     EXPECT_EQ(bitrateKbps(header(0xF3, 0xE0, 0x44)), 160u) << "MPEG-2 Layer III";
-    EXPECT_EQ(bitrateKbps(header(0xF9, 0x90, 0x44)), 0u) << "reserved layer";
+}
+
+// Reserved header values made WAV files of 0 Hz (FF FF FF FF) or 0 kbit/s.
+TEST(WavHeader, ReservedValuesAreNoMp3) {
+    TempFolder folder;
+    struct Case {
+        const char* what;
+        std::array<std::uint8_t, 4> bytes;
+    } const cases[] = {{"all ones: bitrate index 15", {0xFF, 0xFF, 0xFF, 0xFF}},
+                       {"reserved layer", {0xFF, 0xF9, 0x90, 0x44}},
+                       {"sampling index 3", {0xFF, 0xFB, 0x9C, 0x44}},
+                       {"reserved version", {0xFF, 0xEB, 0x90, 0x44}},
+                       {"no frame sync", {0xFF, 0xDB, 0x90, 0x44}}};
+    for (const Case& c : cases) {
+        EXPECT_FALSE(parseFrameHeader(c.bytes)) << c.what;
+        const std::string mp3 = mp3Bytes(std::string_view(reinterpret_cast<const char*>(c.bytes.data()), 4), 100);
+        const auto refused = wrapMp3AsWav(folder.write("r.mp3", mp3), folder / "r.wav");
+        ASSERT_TRUE(refused) << c.what;
+        EXPECT_EQ(refused->body, "Geçersiz MP3 formatı") << c.what;
+        EXPECT_FALSE(std::filesystem::exists(folder / "r.wav")) << c.what;
+    }
 }
 
 // An ID3v2 tag of tagSize bytes after its header (flags as given), then a
@@ -111,24 +137,37 @@ TEST(WrapFailures, SourceProblemsWriteNothing) {
     EXPECT_NE(missing->body.find("No such file"), std::string::npos) << missing->body;
 }
 
-TEST(WrapFailures, DestinationThatCannotBeOpenedWrittenOrClosed) {
+// The destination was truncated in place: a full disk deleted the old WAV
+// file and a kill left a cut one whose header claimed more data. It is
+// now replaced whole or not at all.
+TEST(WrapFailures, OldDestinationSurvivesEveryFailure) {
     TempFolder folder;
     const auto small = folder.write("small.mp3", mp3Bytes("\xFF\xFB\x90\x44", 1000));
     const auto large = folder.write("large.mp3", mp3Bytes("\xFF\xFB\x90\x44", 300000));
+    const auto old = folder.write("old.wav", "the old recording");
 
     const auto unopenable = wrapMp3AsWav(small, folder / "no-such-folder" / "x.wav");
     ASSERT_TRUE(unopenable);
     EXPECT_EQ(unopenable->caption, "Hedef Dosya Açılamıyor");
 
-    // /dev/full takes the open and refuses every byte: a small file fails
-    // when the buffered bytes go out at the close, a large one while copying.
-    const auto atClose = wrapMp3AsWav(small, "/dev/full");
-    ASSERT_TRUE(atClose);
-    EXPECT_EQ(atClose->caption, "Hedef Dosya Kapatılamıyor");
-    EXPECT_NE(atClose->body.find("No space"), std::string::npos) << atClose->body;
-    const auto whileCopying = wrapMp3AsWav(large, "/dev/full");
-    ASSERT_TRUE(whileCopying);
-    EXPECT_EQ(whileCopying->caption, "Okuma/Yazma Hatası");
+    // A disk that fills up while copying: the file size limit of a child.
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100000, 100000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const auto full = wrapMp3AsWav(large, old);
+        const bool said = full && full->caption == "Okuma/Yazma Hatası" && full->body.find("too large") != std::string::npos;
+        _exit(said ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the copy fails on the full disk";
+    EXPECT_EQ(test::readFile(old), "the old recording");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3) << "nothing else left";
+
+    ASSERT_FALSE(wrapMp3AsWav(small, old));
+    EXPECT_EQ(std::filesystem::file_size(old), 1070u);
 }
 
 // A recording (the shipped ezan signal, 22050 Hz mono) encoded by a real

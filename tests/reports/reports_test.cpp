@@ -106,8 +106,8 @@ TEST(Timetable, SystemZoneOnEachDaySouthOfTheEquator) {
     settings::Settings s = istanbul();
     s.latitude = -3387;
     s.longitude = 15121;
-    s.useWindowsTimeZone = true;
-    s.useWindowsDaylightSaving = true;
+    s.useSystemTimeZone = true;
+    s.useSystemDaylightSaving = true;
     const settings::SystemZone sydneyInJuly{600, false, "Australia/Sydney"};
     engine::Engine engine;
     const std::string january = timetableReport(engine, s, sydneyInJuly, 2014, 1, TimetableSpan::Month);

@@ -13,7 +13,7 @@
 namespace orvanta::settings {
 namespace {
 
-TEST(DialogInteger, ReadsAsTheWindowsDialogsRead) {
+TEST(DialogInteger, ReadsTheLeadingNumber) {
     struct Case {
         const char* text;
         FieldSign sign;

@@ -46,7 +46,7 @@ TEST(FirstRun, ChoiceLeavesAPlaceWithItsZoneTheMethodAndAutostart) {
     const auto places = placesOf("Berlin;Almanya;1;52,52;13,4;Europe/Berlin\n");
     Settings settings;
     settings.placeChosen = false;
-    settings.useWindowsDaylightSaving = true;
+    settings.useSystemDaylightSaving = true;
     settings.daylightSaving = true;
     applyWelcomeChoice({places.front(), CalculationChoice::Diyanet, true}, settings);
     Settings diyanet;
@@ -56,7 +56,7 @@ TEST(FirstRun, ChoiceLeavesAPlaceWithItsZoneTheMethodAndAutostart) {
     EXPECT_EQ(settings.placeName, "Berlin");
     EXPECT_EQ(settings.latitude, 5252);
     EXPECT_EQ(settings.timeZoneName, "Europe/Berlin");
-    EXPECT_FALSE(settings.useWindowsDaylightSaving || settings.daylightSaving);  // the zone gives summer time
+    EXPECT_FALSE(settings.useSystemDaylightSaving || settings.daylightSaving);  // the zone gives summer time
     EXPECT_EQ(settings.temkin, diyanet.temkin);
 
     applyWelcomeChoice({places.front(), CalculationChoice::Own, false}, settings);

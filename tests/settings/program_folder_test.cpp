@@ -33,7 +33,7 @@ TEST(ProgramFolder, CompanionFilesProgramFolderFirst) {
     EXPECT_EQ(findCompanionFile({program.path(), data.path()}, "orvanta.csv"), data / "orvanta.csv");
     program.write("orvanta.csv", "b");
     EXPECT_EQ(findCompanionFile({program.path(), data.path()}, "orvanta.csv"), program / "orvanta.csv");
-    EXPECT_FALSE(findCompanionFile({program.path()}, "orvanta.rtf"));
+    EXPECT_FALSE(findCompanionFile({program.path()}, "missing.txt"));
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(SettingsLoad, StoredFormsOfAnglesFlagsAndTemkins) {
     const auto loaded = loadAll(file, folder);
     const Settings& s = loaded->settings;
     EXPECT_EQ(s.imsakAngle, -18.5f);
-    EXPECT_TRUE(s.useWindowsTimeZone);
+    EXPECT_TRUE(s.useSystemTimeZone);
     EXPECT_EQ(s.temkin[9], 2) << "no key is formed from YATSI";
     EXPECT_EQ(s.temkin[8], 7) << "the Akşam temkin lives under İSFİRAR";
     EXPECT_FALSE(s.cumaSala) << "only the exact word Evet is on";
@@ -101,7 +101,7 @@ Settings everyKeyChanged() {
     s.latitude = -3350;
     s.longitude = 15123;
     s.timeZoneMinutes = 570;
-    s.useWindowsTimeZone = s.daylightSaving = s.useWindowsDaylightSaving = s.usePlaceList = true;
+    s.useSystemTimeZone = s.daylightSaving = s.useSystemDaylightSaving = s.usePlaceList = true;
     s.placeRow = 7000;
     s.placeName = "Kahramanmaraş";
     s.countryName = "Güney Afrika";
@@ -131,25 +131,25 @@ TEST(SettingsSave, EveryKeyRoundTrips) {
     // Flags in an alternating pattern too, so that two flags read from each
     // other's keys show.
     Settings alternating = everyKeyChanged();
-    alternating.useWindowsTimeZone = alternating.useWindowsDaylightSaving = false;
+    alternating.useSystemTimeZone = alternating.useSystemDaylightSaving = false;
     alternating.cumaSala = alternating.reminderOn = alternating.ikindiAtAsrSani = alternating.autoCorrectClock = false;
-    for (const Settings& original : {everyKeyChanged(), alternating, Settings{}}) {
+    for (const Settings& saved : {everyKeyChanged(), alternating, Settings{}}) {
         IniFile first(folder / "first.ini");
         IniFile second(folder / "second.ini");
-        saveAll(first, original, folder);
+        saveAll(first, saved, folder);
         saveAll(second, loadAll(first, folder)->settings, folder);
         const std::string text = test::readFile(first.path());
         EXPECT_EQ(test::readFile(second.path()), text);
         // 23 place and calculation keys, 18 option keys, 2 section lines and a blank.
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 44) << text;
-        EXPECT_EQ(loadAll(first, folder)->settings.autostart, original.autostart);
+        EXPECT_EQ(loadAll(first, folder)->settings.autostart, saved.autostart);
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "autostart" / "orvanta.desktop"));
 }
 
-TEST(SettingsLoad, WindowsProgramFileKeepsItsTurkish) {
+TEST(SettingsLoad, Windows1254FileKeepsItsTurkish) {
     TempFolder folder;
-    // Written by the Windows program in code page 1254 with CR LF.
+    // A settings file in code page 1254 with CR LF.
     const IniFile file(ORVANTA_TEST_DATA "/windows1254.ini");
     const Settings s = loadAll(file, folder)->settings;
     EXPECT_EQ(s.latitude, 3792);
@@ -278,8 +278,8 @@ TEST(ClockOffset, EachDateFromTheSystemThePlaceOrTheFixedValues) {
         Settings settings;
         settings.timeZoneMinutes = 120;
         settings.timeZoneName = c.zoneName;
-        settings.useWindowsTimeZone = c.systemZone;
-        settings.useWindowsDaylightSaving = c.systemSummer;
+        settings.useSystemTimeZone = c.systemZone;
+        settings.useSystemDaylightSaving = c.systemSummer;
         settings.daylightSaving = c.fixedSummer;
         EXPECT_EQ(clockOffsetFor(settings, c.date, c.system).minutes(), c.minutes) << c.what;
     }
@@ -316,9 +316,9 @@ TEST(ZoneNote, OnlyWhenThePlacesZoneNeedsAWord) {
     settings.timeZoneName = "Europe/Berlin";
     EXPECT_EQ(zoneNote(settings, istanbul),
               "Yerin saat dilimi Europe/Berlin, bilgisayarınki Europe/Istanbul: vakitler yerin saatiyle.");
-    settings.useWindowsTimeZone = true;
+    settings.useSystemTimeZone = true;
     EXPECT_EQ(zoneNote(settings, istanbul), "");
-    settings.useWindowsTimeZone = false;
+    settings.useSystemTimeZone = false;
     settings.timeZoneName = "Europe/Koeln";
     EXPECT_NE(zoneNote(settings, istanbul).find("tanınmıyor"), std::string::npos);
 }

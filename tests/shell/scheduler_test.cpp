@@ -202,7 +202,7 @@ TEST_F(SchedulerRun, HourlyClockCheckAndWallpaperRefresh) {
 
 TEST_F(SchedulerRun, SummerTimeSwitchRecomputesInTheSamePass) {
     settings.timeZoneMinutes = 60;
-    settings.useWindowsDaylightSaving = true;
+    settings.useSystemDaylightSaving = true;
     start(clockTimeAt(2014, 3, 30, 1, 59, 0));
     clock.setZone({60, false, {}});
     runSeconds(*scheduler, clock, 60);

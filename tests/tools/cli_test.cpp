@@ -1,9 +1,16 @@
 // orvanta-cli: the times command's output and its argument checking.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,7 +18,11 @@
 #include <fmt/format.h>
 
 #include "engine/engine.h"
+#include "platform/linux/xdg_autostart.h"
 #include "reports/reports.h"
+#include "settings/ini_file.h"
+#include "settings/place_database.h"
+#include "settings/text_encoding.h"
 #include "tests/support/shell_command.h"
 #include "tests/support/temp_folder.h"
 #include "tools/cli/arguments.h"
@@ -146,10 +157,117 @@ TEST(CliTimes, ZonesEastOfTwelveHoursAreAccepted) {
     }
 }
 
-TEST(CliErrors, EchoedValueIsEscapedAndCut) {
-    EXPECT_EQ(orvanta::cli::echoed("a\nb\x01"), "'a\\nb\\x01'");
-    const std::string echo = orvanta::cli::echoed(std::string(1 << 20, 'x'));
-    EXPECT_EQ(echo, "'" + std::string(60, 'x') + "'...");
+// Echoed values once split a UTF-8 character at the cut and passed bytes
+// that are no UTF-8 raw; render printed a failing path raw, twice, and
+// without the command's name.
+TEST(CliErrors, EchoedValueIsEscapedAndCutOnACharacterBoundary) {
+    const std::string a58(58, 'a');
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\nb\x01\x7F", "'a\\nb\\x01\\x7F'"},
+        {"\x1B[2J", "'\\x1B[2J'"},
+        {"K\xFDr\xFE", "'K\\xFDr\\xFE'"},                 // Windows-1254 bytes
+        {"\xC2\x9B" "2J", "'\\u009B2J'"},                   // C1 control sequence introducer
+        {a58 + "ş", "'" + a58 + "ş'"},                        // 60 bytes: whole
+        {a58 + "aş", "'" + a58 + "a'..."},                    // "ş" would pass 60 bytes
+        {a58 + "\xE2\x82\xAC", "'" + a58 + "'..."},           // so would "€"
+        {std::string(1 << 20, 'x'), "'" + std::string(60, 'x') + "'..."},
+    };
+    for (const auto& [value, shown] : cases) EXPECT_EQ(orvanta::cli::echoed(value), shown);
+
+    const std::string path = "/nonexistent/" + std::string(100000, 'p') + "\n.bmp";
+    const CliRun render = runInProcess({"render", "moon", "--lat", "41", "--lon", "29", "--offset", "120", "--date",
+                                        "2026-12-07", "--time", "16:30", "--out", path});
+    EXPECT_EQ(render.status, 1);
+    EXPECT_TRUE(render.err.starts_with("orvanta-cli render: cannot write '/nonexistent/pp")) << render.err.substr(0, 80);
+    EXPECT_LT(render.err.size(), 200u);
+    EXPECT_EQ(std::count(render.err.begin(), render.err.end(), '\n'), 1) << "one line";
+    const CliRun place = runInProcess({"place", "--row", "1", "--csv", "/nonexistent/a\nb.csv"});
+    EXPECT_EQ(place.err, "orvanta-cli place: --csv: cannot read '/nonexistent/a\\nb.csv'\n");
+}
+
+// Every file the program and orvanta-cli read or write, with a FIFO, a
+// folder, a link to /dev/zero or a device node in its place: a FIFO once
+// held the program before any window, /dev/zero was read until memory ran
+// out, and a writer replaced a FIFO or device (as root even /dev/null)
+// with a plain file. Each is refused now, without waiting, and left as it
+// was. Every use runs in a child with an alarm: a hang fails, not hangs.
+TEST(SpecialFiles, EveryReaderAndWriterRefusesThemAndLeavesThemAsTheyWere) {
+    namespace fs = std::filesystem;
+    using namespace orvanta::settings;
+    const orvanta::test::TempFolder folder;
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    fs::create_symlink(folder / "fifo", folder / "link-to-fifo");
+    fs::create_symlink("/dev/zero", folder / "link-to-zero");
+    fs::create_directory(folder / "folder");
+    std::vector<std::string> specials{"fifo", "link-to-fifo", "link-to-zero", "folder"};
+    // A device node of its own (the null device), where a writer that
+    // replaced it can do no harm; making one needs root.
+    constexpr unsigned kMemoryDevices = 1, kNullDevice = 3;
+    if (mknod((folder / "device").c_str(), S_IFCHR | 0666, makedev(kMemoryDevices, kNullDevice)) == 0) {
+        specials.push_back("device");
+    }
+    std::string mp3Bytes = "\xFF\xFB\x90\x44";
+    mp3Bytes.resize(1000, '\0');
+    const std::string mp3 = folder.write("a.mp3", mp3Bytes).string();
+    const std::string wav = (folder / "out.wav").string();
+    const std::vector<std::string> renderArgs{"render", "moon", "--lat", "41", "--lon", "29", "--offset", "120",
+                                              "--date", "2026-12-07", "--time", "16:30", "--out"};
+    auto render = [&](const std::string& out) {
+        std::vector<std::string> args = renderArgs;
+        args.push_back(out);
+        return runInProcess(args).status;
+    };
+    // Each use: whether it writes, and whether it refused the path.
+    struct Use {
+        const char* name;
+        bool writes;
+        std::function<bool(const std::string&)> refuses;
+    };
+    const Use uses[] = {
+        {"settings read", false, [](const std::string& p) { return !IniFile(p).tryRead(); }},
+        {"settings save", true, [](const std::string& p) { return !IniFile(p).writeString("A", "k", "v"); }},
+        {"place list", false, [](const std::string& p) { return !readTextFile(p) && readPlaceList(p).empty(); }},
+        {"times --ini", false,
+         [](const std::string& p) { return runInProcess({"times", "--ini", p, "--date", "2014-01-01"}).status == 2; }},
+        {"place --csv", false,
+         [](const std::string& p) { return runInProcess({"place", "--row", "1", "--csv", p}).status == 2; }},
+        {"mp3wav source", false, [&](const std::string& p) { return runInProcess({"mp3wav", p, wav}).status == 1; }},
+        {"mp3wav destination", true, [&](const std::string& p) { return runInProcess({"mp3wav", mp3, p}).status == 1; }},
+        {"render --out", true, [&](const std::string& p) { return render(p) == 1; }},
+        {"report file", true, [](const std::string& p) { return replaceFileContents(p, "report").has_value(); }},
+        {"autostart entry", true,
+         [&](const std::string& p) {
+             // The entry's name is fixed: a link by that name leads to the special file.
+             const fs::path entries = folder / ("autostart-" + fs::path(p).filename().string());
+             fs::create_directory(entries);
+             fs::create_symlink(p, entries / "orvanta.desktop");
+             return !orvanta::platform::XdgAutostart(entries, "/usr/bin/orvanta").setEnabled(true);
+         }},
+    };
+    constexpr unsigned kAlarmSeconds = 10;
+    for (const auto& [use, writes, refuses] : uses) {
+        for (const std::string& special : specials) {
+            // A writer that failed here would replace the machine's own /dev/zero.
+            if (writes && special == "link-to-zero") continue;
+            const pid_t child = fork();
+            if (child == 0) {
+                alarm(kAlarmSeconds);
+                _exit(refuses((folder / special).string()) ? 0 : 1);
+            }
+            int status = 0;
+            waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                << use << " on " << special << (WIFSIGNALED(status) ? ": hung or crashed" : ": taken");
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
+    EXPECT_EQ(fs::read_symlink(folder / "link-to-fifo"), folder / "fifo");
+    EXPECT_EQ(fs::read_symlink(folder / "link-to-zero"), "/dev/zero");
+    EXPECT_TRUE(fs::is_directory(folder / "folder") && fs::is_empty(folder / "folder"));
+    if (specials.back() == "device") {
+        EXPECT_TRUE(fs::is_character_file(folder / "device"));
+    }
+    EXPECT_FALSE(fs::exists(wav));
 }
 
 // The installed executable: exit status and streams as a shell sees them.
@@ -312,6 +430,50 @@ TEST(CliPlace, RowOfTheDatabase) {
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_NE(bad.err.find("row 1 of"), std::string::npos) << bad.err;
+}
+
+// The names Turkish users type find the real place first, with its zone.
+// Reference: each place's centre (latitude, longitude as published by the
+// place's own administration) and its IANA zone.
+TEST(CliPlace, FindPutsThePlaceTypedFirstWithItsZone) {
+    struct Case {
+        const char* typed;
+        double latitude, longitude;
+        const char* zone;
+    };
+    constexpr Case kCases[] = {
+        {"Köln", 50.9375, 6.9603, "Europe/Berlin"},         {"Mekke", 21.4225, 39.8262, "Asia/Riyadh"},
+        {"Medine", 24.4672, 39.6111, "Asia/Riyadh"},        {"Viyana", 48.2082, 16.3738, "Europe/Vienna"},
+        {"Münih", 48.1351, 11.5820, "Europe/Berlin"},       {"Londra", 51.5074, -0.1278, "Europe/London"},
+        {"Kadıköy", 40.9903, 29.0290, "Europe/Istanbul"},   {"Bodrum", 37.0344, 27.4305, "Europe/Istanbul"},
+        {"Alanya", 36.5438, 31.9998, "Europe/Istanbul"},    {"Keçiören", 39.9790, 32.8637, "Europe/Istanbul"},
+    };
+    constexpr double kEarthRadiusKm = 6371.0;
+    constexpr double kNearKm = 25.0;
+    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
+    for (const Case& c : kCases) {
+        const CliRun run = runInProcess({"place", "--find", c.typed});
+        ASSERT_EQ(run.status, 0) << c.typed << ": " << run.err;
+        // row;name;region;country;zone;latitude;longitude
+        std::vector<std::string> fields;
+        std::istringstream first(run.out.substr(0, run.out.find('\n')));
+        for (std::string field; std::getline(first, field, ';');) fields.push_back(field);
+        ASSERT_EQ(fields.size(), 7u) << run.out;
+        EXPECT_EQ(fields[4], c.zone) << c.typed;
+        const double lat1 = c.latitude * kRadiansPerDegree, lat2 = std::stod(fields[5]) * kRadiansPerDegree;
+        const double dLon = (std::stod(fields[6]) - c.longitude) * kRadiansPerDegree;
+        const double km = kEarthRadiusKm * std::acos(std::min(1.0, std::sin(lat1) * std::sin(lat2) +
+                                                                    std::cos(lat1) * std::cos(lat2) * std::cos(dLon)));
+        EXPECT_LT(km, kNearKm) << c.typed << " found " << fields[1] << ", " << fields[2];
+    }
+    orvanta::test::TempFolder folder;
+    const std::string csv = folder.write("p.csv", "Adana;Türkiye;3;37;35,32\nİstanbul;Türkiye;2;41,01;28,97;Europe/Istanbul;İstanbul\n").string();
+    EXPECT_EQ(runInProcess({"place", "--find", "a", "--csv", csv}).out,
+              "1;Adana;-;Türkiye;-;37.00;35.32\n2;İstanbul;İstanbul;Türkiye;Europe/Istanbul;41.00;28.96\n");
+    const CliRun none = runInProcess({"place", "--find", "Atlantis", "--csv", csv});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("--lat"), std::string::npos) << none.err;
+    EXPECT_EQ(runInProcess({"place", "--find", "x", "--row", "1", "--csv", csv}).status, 2);
 }
 
 TEST(CliMp3Wav, WarningsGoToStandardErrorWithStatusOne) {

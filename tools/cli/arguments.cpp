@@ -13,6 +13,7 @@
 #include "platform/linux/system_zone.h"
 #include "settings/ini_file.h"
 #include "timezone/zone_offsets.h"
+#include "settings/text_encoding.h"
 
 namespace orvanta::cli {
 
@@ -26,21 +27,47 @@ std::string quoted(std::string_view name) { return "--" + std::string(name); }
 
 }  // namespace
 
+namespace {
+
+// The length of the valid UTF-8 character at the start of text, or 0 when
+// it does not start with one: the shortest prefix that is valid UTF-8.
+std::size_t characterBytes(std::string_view text) {
+    constexpr std::size_t kLongestCharacterBytes = 4;
+    for (std::size_t bytes = 1; bytes <= kLongestCharacterBytes && bytes <= text.size(); ++bytes) {
+        if (settings::isValidUtf8(text.substr(0, bytes))) return bytes;
+    }
+    return 0;
+}
+
+// One character as an echo shows it: controls (C0, DEL and C1, which a
+// terminal may act on) and bytes that are no UTF-8 as escapes.
+std::string shownCharacter(std::string_view character) {
+    const auto first = static_cast<unsigned char>(character.front());
+    if (character.size() == 1 && first == '\n') return "\\n";
+    if (character.size() == 1 && (first < 0x20 || first == 0x7F || first >= 0x80)) return fmt::format("\\x{:02X}", first);
+    constexpr unsigned char kC1Lead = 0xC2;
+    constexpr unsigned char kLastC1Byte = 0x9F;
+    if (character.size() == 2 && first == kC1Lead && static_cast<unsigned char>(character[1]) <= kLastC1Byte) {
+        return fmt::format("\\u{:04X}", static_cast<unsigned char>(character[1]));
+    }
+    return std::string(character);
+}
+
+}  // namespace
+
 std::string echoed(std::string_view value) {
     // Enough to recognise a value; a megabyte of it helps nobody.
     constexpr std::size_t kShownBytes = 60;
     std::string shown = "'";
-    for (std::size_t i = 0; i < value.size() && i < kShownBytes; ++i) {
-        const auto byte = static_cast<unsigned char>(value[i]);
-        if (byte == '\n') {
-            shown += "\\n";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            shown += fmt::format("\\x{:02X}", byte);
-        } else {
-            shown += static_cast<char>(byte);
-        }
+    std::size_t at = 0;
+    while (at < value.size()) {
+        const std::size_t bytes = std::max<std::size_t>(characterBytes(value.substr(at)), 1);
+        // Cut before a character that would cross the limit, never inside one.
+        if (at + bytes > kShownBytes) break;
+        shown += shownCharacter(value.substr(at, bytes));
+        at += bytes;
     }
-    shown += value.size() > kShownBytes ? "'..." : "'";
+    shown += at < value.size() ? "'..." : "'";
     return shown;
 }
 

@@ -62,8 +62,10 @@ private:
 // Noon of a civil day in the system's zone.
 std::time_t localNoon(const CivilDate& date);
 
-// A value as an error message shows it: quoted, a line break as \n and
-// other control characters as \xNN, cut after 60 bytes with "...".
+// A value as an error message shows it: quoted, a line break as \n, other
+// control characters and bytes that are not UTF-8 as \xNN (C1 controls as
+// \u00NN), cut with "..." before the character that would pass 60 bytes of
+// the value, so a cut never splits a character.
 std::string echoed(std::string_view value);
 
 // The settings of the file named by --ini (every group, held to their

@@ -1,4 +1,7 @@
-// orvanta-cli place: one line of the place database as the program reads it.
+// orvanta-cli place: one line of the place database as the program reads it,
+// or the places a name finds.
+#include <fmt/format.h>
+
 #include <filesystem>
 #include <ostream>
 #include <vector>
@@ -26,18 +29,48 @@ std::filesystem::path defaultDatabase() {
     return *found;
 }
 
-}  // namespace
-
-int runPlace(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"row", "csv"});
-    settings::Settings place;
-    place.placeRow = options.integer("row", 1, settings::kLastPlaceRow);
+std::filesystem::path chosenDatabase(const Options& options) {
     const std::filesystem::path database = options.has("csv") ? std::filesystem::path(options.text("csv"))
                                                                : defaultDatabase();
     std::error_code error;
     if (!std::filesystem::is_regular_file(database, error)) {
-        throw UsageError("--csv: cannot read '" + database.string() + "'");
+        throw UsageError("--csv: cannot read " + echoed(database.string()));
     }
+    return database;
+}
+
+// One line per place found, best first:
+// row;name;region;country;zone;latitude;longitude (degrees).
+int printPlacesFound(const std::string& query, const std::filesystem::path& database, std::ostream& out) {
+    const std::vector<settings::PlaceEntry> places = settings::readPlaceList(database);
+    if (places.empty()) {
+        throw CommandFailure("orvanta-cli place: no place can be read from " + echoed(database.string()) + "\n");
+    }
+    const std::vector<const settings::PlaceEntry*> found = settings::findPlaces(places, query);
+    if (found.empty()) {
+        throw CommandFailure("orvanta-cli place: no place matches " + echoed(query) +
+                             "; give the place by hand with --lat, --lon and --offset (times, hijri, sky)\n");
+    }
+    constexpr double kHundredthsPerDegree = 100.0;
+    for (const settings::PlaceEntry* entry : found) {
+        const settings::PlaceRecord& place = entry->place;
+        out << fmt::format("{};{};{};{};{};{:.2f};{:.2f}\n", entry->row, place.placeName,
+                           place.regionName.empty() ? "-" : place.regionName, place.countryName,
+                           place.ianaZone.empty() ? "-" : place.ianaZone, place.latitude / kHundredthsPerDegree,
+                           place.longitude / kHundredthsPerDegree);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int runPlace(std::span<const std::string> args, std::ostream& out) {
+    const Options options(args, {"row", "find", "csv"});
+    if (options.has("find") == options.has("row")) throw UsageError("place takes one of --row N and --find TEXT");
+    if (options.has("find")) return printPlacesFound(options.text("find"), chosenDatabase(options), out);
+    settings::Settings place;
+    place.placeRow = options.integer("row", 1, settings::kLastPlaceRow);
+    const std::filesystem::path database = chosenDatabase(options);
     const settings::PlaceRowResult result = settings::loadPlaceRow(database, place);
     if (result.status == settings::PlaceRowStatus::NoRows) {
         throw CommandFailure("orvanta-cli place: no place can be read from " + echoed(database.string()) + "\n");

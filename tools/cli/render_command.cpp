@@ -48,7 +48,7 @@ int runRender(std::span<const std::string> args, std::ostream& out) {
     std::optional<graphics::TimeMapPainter> timeMap;
     const graphics::Image image = graphics::renderPicture(*picture, engine, settings, timeMap);
     if (const auto failure = graphics::writeWallBmp(file, image, graphics::pictureSource(*picture))) {
-        throw CommandFailure(file.string() + ": " + *failure);
+        throw CommandFailure("orvanta-cli render: cannot write " + echoed(file.string()) + ": " + *failure + "\n");
     }
     out << file.string() << ' ' << image.width << 'x' << image.height << '\n';
     return kExitOk;

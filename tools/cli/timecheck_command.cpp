@@ -45,6 +45,11 @@ int runTimecheck(std::span<const std::string> args, std::ostream& out) {
     if (!answer) throw CommandFailure("orvanta-cli timecheck: no time server answered\n", kExitNoAnswer);
     const std::int64_t drift = nettime::driftSeconds(answer->pcSeconds, answer->serverSeconds);
     out << fmt::format("{} {} drift={:+} s\n", answer->server.entry, answer->address.toStdString(), drift);
+    if (set && !nettime::mayCorrectWithoutAsking(drift)) {
+        throw CommandFailure(fmt::format("orvanta-cli timecheck: {} {} drift={:+} s is more than a day; the clock was "
+                                         "not set (set it by hand if the server is right)\n",
+                                         echoed(answer->server.entry), answer->address.toStdString(), drift));
+    }
     if (set && drift != 0) {
         platform::TimedatedClock clock;
         const platform::ClockSetResult result = nettime::correctClockBy(clock, drift, false);

@@ -14,10 +14,10 @@ seconds=${FUZZ_SECONDS:-20}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVANTA_BUILD_FUZZ=ON -DORVANTA_SANITIZE=ON -DORVANTA_BUILD_DESKTOP=OFF -DORVANTA_BUILD_TESTS=OFF \
   -DORVANTA_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target ini_reader_fuzz place_row_fuzz mp3_header_fuzz dialog_fields_fuzz
+cmake --build build-fuzz --target ini_reader_fuzz place_row_fuzz mp3_header_fuzz dialog_fields_fuzz time_reply_fuzz
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-for target in ini_reader place_row mp3_header dialog_fields; do
+for target in ini_reader place_row mp3_header dialog_fields time_reply; do
   cp -r "tests/fuzz/corpus/$target" "$scratch/$target"
   echo "run-fuzzers: $target for ${seconds} s"
   "build-fuzz/tests/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=4096 \

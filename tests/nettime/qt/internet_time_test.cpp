@@ -1,7 +1,8 @@
 // The time check against real UDP servers on the loopback interface: one
-// that answers, one that answers late, from another address, with two
-// bytes, with a 1969 time, or never; an SNTP responder; the event loop
-// running during the waits; the dialogue's boxes and the clock setting.
+// that answers, one that answers late, from another address or port, with
+// two bytes, with a 1969 time, or never; an SNTP responder that echoes the
+// request's transmit time or not; the event loop running during the
+// waits; the dialogue's boxes and the clock setting.
 #include "nettime/qt/internet_time.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@
 namespace orvanta::nettime {
 namespace {
 
-enum class Behaviour { Answer, Late, FromOtherAddress, TwoBytes, Before1970, Never, Sntp };
+enum class Behaviour { Answer, Late, FromOtherAddress, FromOtherPort, TwoBytes, Before1970, Never, Sntp, SntpNoEcho };
 
 // A time server on 127.0.0.1 whose clock is `aheadSeconds` ahead of the PC.
 class LoopbackTimeServer {
@@ -31,12 +32,14 @@ public:
         socket_.bind(QHostAddress::LocalHost, 0);
         // 127.0.0.2 is this machine too, but not the address asked.
         other_.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
+        otherPort_.bind(QHostAddress::LocalHost, 0);
         QObject::connect(&socket_, &QUdpSocket::readyRead, [this] {
             while (socket_.hasPendingDatagrams()) answer(socket_.receiveDatagram());
         });
     }
     std::string entry() const {
-        return (behaviour_ == Behaviour::Sntp ? "ntp:127.0.0.1:" : "127.0.0.1:") + std::to_string(socket_.localPort());
+        const bool sntp = behaviour_ == Behaviour::Sntp || behaviour_ == Behaviour::SntpNoEcho;
+        return (sntp ? "ntp:127.0.0.1:" : "127.0.0.1:") + std::to_string(socket_.localPort());
     }
     int requests = 0;
 
@@ -48,11 +51,14 @@ private:
             (behaviour_ == Behaviour::Before1970 ? -86400 : now) + kSecondsFrom1900To1970);
         QByteArray reply;
         for (int shift = 24; shift >= 0; shift -= 8) reply.append(static_cast<char>((count >> shift) & 0xFF));
-        if (behaviour_ == Behaviour::Sntp) {
+        if (behaviour_ == Behaviour::Sntp || behaviour_ == Behaviour::SntpNoEcho) {
             QByteArray packet(48, '\0');
             packet[0] = 0x24;
             packet[1] = 2;
+            // The originate time is the request's transmit time.
+            if (behaviour_ == Behaviour::Sntp) packet.replace(24, 8, request.data().mid(40, 8));
             packet.replace(40, 4, reply);
+            packet[44] = 1;
             reply = packet;
         }
         switch (behaviour_) {
@@ -60,6 +66,9 @@ private:
             case Behaviour::TwoBytes: reply.truncate(2); break;
             case Behaviour::FromOtherAddress:
                 other_.writeDatagram(reply, request.senderAddress(), static_cast<quint16>(request.senderPort()));
+                return;
+            case Behaviour::FromOtherPort:
+                otherPort_.writeDatagram(reply, request.senderAddress(), static_cast<quint16>(request.senderPort()));
                 return;
             case Behaviour::Late:
                 QTimer::singleShot(400, &socket_, [this, reply, to = request.senderAddress(), port = request.senderPort()] {
@@ -75,6 +84,7 @@ private:
     std::int64_t ahead_;
     QUdpSocket socket_;
     QUdpSocket other_;
+    QUdpSocket otherPort_;
 };
 
 TimeServerList serversOf(std::initializer_list<const LoopbackTimeServer*> servers, int timeoutMs = 200) {
@@ -86,18 +96,18 @@ TimeServerList serversOf(std::initializer_list<const LoopbackTimeServer*> server
 }
 
 TEST(TimeServerClient, OnlyAWholePlausibleAnswerFromTheServerAskedCounts) {
-    LoopbackTimeServer never(Behaviour::Never), other(Behaviour::FromOtherAddress), two(Behaviour::TwoBytes),
-        old(Behaviour::Before1970), sntp(Behaviour::Sntp, -37);
+    LoopbackTimeServer never(Behaviour::Never), other(Behaviour::FromOtherAddress), port(Behaviour::FromOtherPort),
+        two(Behaviour::TwoBytes), old(Behaviour::Before1970), noEcho(Behaviour::SntpNoEcho), sntp(Behaviour::Sntp, -37);
     TimeServerClient client;
     std::vector<QString> asked;
     QObject::connect(&client, &TimeServerClient::asking, [&](const QString& entry) { asked.push_back(entry); });
-    const auto answer = client.ask(serversOf({&never, &other, &two, &old, &sntp}));
+    const auto answer = client.ask(serversOf({&never, &other, &port, &two, &old, &noEcho, &sntp}));
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->server.entry, sntp.entry());
     EXPECT_EQ(answer->address, QStringLiteral("127.0.0.1"));
     EXPECT_NEAR(static_cast<double>(driftSeconds(answer->pcSeconds, answer->serverSeconds)), 37.0, 1.0);
-    EXPECT_EQ(asked.size(), 5u);
-    EXPECT_EQ(never.requests + other.requests + two.requests + old.requests, 4);
+    EXPECT_EQ(asked.size(), 7u);
+    EXPECT_EQ(never.requests + other.requests + port.requests + two.requests + old.requests + noEcho.requests, 6);
 }
 
 // The first server's answer comes after its wait: the second server, which
@@ -158,6 +168,22 @@ TEST(InternetTimeDialogue, InteractiveAsksSilentCorrectsAtOnce) {
               QStringLiteral("Internet Saati | ") + QString::fromUtf8(kNoServersText.data()));
     clock.answer = {false, "Otomatik saat eşitlemesi (NTP) açık: saati sistem ayarlıyor."};
     EXPECT_TRUE(answerBox([&] { return check.run(serversOf({&behind}), true); }).isEmpty()) << "silent: no box";
+}
+
+// An answer a year away was applied by the hourly check without a word.
+TEST(InternetTimeDialogue, JumpOfMoreThanADayIsAskedForNeverMadeSilently) {
+    // Half an hour more, so that a second's delay does not change the hours.
+    LoopbackTimeServer yearAhead(Behaviour::Answer, 365 * 86400 + 1800);
+    test::RecordingClockSetter clock;
+    InternetTime check(clock);
+    EXPECT_FALSE(check.run(serversOf({&yearAhead}), true));
+    EXPECT_TRUE(clock.shifts.empty()) << "silent: logged and skipped";
+    const QString asked = answerBox([&] { return check.run(serversOf({&yearAhead}), false); }, QMessageBox::No);
+    EXPECT_TRUE(asked.contains(QStringLiteral("Saat 365 gün 0 saat ileri alınacak"))) << asked.toStdString();
+    EXPECT_TRUE(clock.shifts.empty());
+    EXPECT_TRUE(answerBox([&] { return check.run(serversOf({&yearAhead}), false); }).contains(QStringLiteral("gün")));
+    ASSERT_EQ(clock.shifts.size(), 1u) << "asked and answered yes";
+    EXPECT_NEAR(static_cast<double>(clock.shifts[0]), 365 * 86400.0 + 1800.0, 1.0);
 }
 
 TEST(InternetTimeDialogue, ClosingTheStripStopsWithoutABox) {

@@ -5,6 +5,8 @@
 #include "shell/qt/desktop_shell.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -400,20 +402,34 @@ TEST_F(DesktopShellTest, ExitSavesTheTogglesOnceAndEnds) {
     EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Enlem", 0), 4101);
 }
 
-TEST_F(DesktopShellTest, SettingsFileThatIsAFolderIsReportedAndLeftAlone) {
-    std::filesystem::create_directory(folder / "orvanta.ini");
-    start("");
-    bool told = false;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* box = qobject_cast<QMessageBox*>(window);
-        if (box && box->isVisible() && box->text().startsWith(QStringLiteral("Ayarlar dosyası okunamıyor"))) {
-            told = true;
-            box->close();
+// A FIFO at the settings file's place once held the program before any
+// window (and SIGTERM was never acted on); a link to /dev/zero was read
+// until memory ran out. Each is reported and left as it was.
+TEST_F(DesktopShellTest, SettingsFileThatIsNoRegularFileIsReportedAndLeftAlone) {
+    const auto ini = folder / "orvanta.ini";
+    const std::pair<const char*, std::function<bool()>> kinds[] = {
+        {"folder", [&] { return std::filesystem::create_directory(ini); }},
+        {"FIFO", [&] { return mkfifo(ini.c_str(), 0600) == 0; }},
+        {"link to /dev/zero", [&] { return symlink("/dev/zero", ini.c_str()) == 0; }},
+    };
+    for (const auto& [kind, make] : kinds) {
+        ASSERT_TRUE(make()) << kind;
+        const auto type = std::filesystem::symlink_status(ini).type();
+        start("");
+        bool told = false;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box && box->isVisible() && box->text().startsWith(QStringLiteral("Ayarlar dosyası okunamıyor"))) {
+                told = true;
+                box->close();
+            }
         }
+        EXPECT_TRUE(told) << kind;
+        shell->shutdown();
+        shell.reset();
+        EXPECT_EQ(std::filesystem::symlink_status(ini).type(), type) << kind;
+        std::filesystem::remove(ini);
     }
-    EXPECT_TRUE(told);
-    shell->shutdown();
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "orvanta.ini"));
 }
 
 TEST_F(DesktopShellTest, RelayLeadsTheSoundAndDropsAfterItsOnTime) {

@@ -18,7 +18,9 @@ constexpr int kCalculationStep = 1;
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 QString placeLine(const PlaceRecord& place) {
-    QString line = qs(place.placeName) + QStringLiteral(" — ") + qs(place.countryName);
+    QString line = qs(place.placeName) + QStringLiteral(" — ");
+    if (!place.regionName.empty() && place.regionName != place.placeName) line += qs(place.regionName) + QStringLiteral(", ");
+    line += qs(place.countryName);
     if (!place.ianaZone.empty()) line += QStringLiteral("  (%1)").arg(qs(place.ianaZone));
     return line;
 }

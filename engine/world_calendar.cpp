@@ -14,6 +14,7 @@
 // without probing, so about one evening in a month needs the grid. Month
 // starts are kept once found: they are facts of the sky, the same for every
 // place and every engine of the process.
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -41,11 +42,16 @@ constexpr double kDawnDepressionDegrees = 18.0;
 
 constexpr int kGridStepDegrees = 5;
 constexpr int kGridLatitudeLimit = 60;
-// The Americas, west to east and south to north.
-constexpr int kAmericasWest = -170;
-constexpr int kAmericasEast = -35;
+// The American mainland (islands do not count), coarsely: for each 5° band
+// of latitude from 55° S to 70° N, the longitude of its western coast; the
+// mainland reaches east to 35° W.
 constexpr int kAmericasSouth = -55;
-constexpr int kAmericasNorth = 60;
+constexpr int kAmericasNorth = 70;
+constexpr int kAmericasEast = -35;
+constexpr std::array<int, 26> kAmericasWestCoast{
+    -75,  -75,  -75,  -73,  -73,  -72,  -71,  -71,  -71,  -77,  -77,  -81,  -80,  // 55° S .. 5° S, 0°
+    -77,  -85,  -92,  -105, -110, -116, -122, -124, -124, -124, -130, -140, -165,  // 5° N .. 65° N
+};
 // Wellington stands for New Zealand's dawn.
 constexpr double kNewZealandLatitude = -41.29;
 constexpr double kNewZealandLongitude = 174.78;
@@ -114,16 +120,30 @@ bool crescentStands(const Sight& sight) {
            sight.altitudeDegrees >= kCrescentAltitudeDegrees;
 }
 
-// Some sunset of local day n within the longitudes (west..east) and
-// latitudes finds the crescent; with beforeMidnightUt only sunsets before
-// 24:00 UT of day n count.
-bool crescentAtSomeSunset(MoonProbe& probe, std::int32_t n, int west, int east, int south, int north,
-                          bool beforeMidnightUt) {
-    for (int longitude = west; longitude <= east; longitude += kGridStepDegrees) {
-        for (int latitude = south; latitude <= north; latitude += kGridStepDegrees) {
-            const double sunset = sunAtAltitudeUtMinutes(n, latitude, longitude, -kSunsetDepressionDegrees, true);
-            if (std::isnan(sunset) || (beforeMidnightUt && (sunset < 0.0 || sunset >= kMinutesPerDay))) continue;
-            if (crescentStands(probe.at(latitude, longitude, n + sunset / kMinutesPerDay))) return true;
+// The crescent stands at the sunset of local day n at a place; with
+// beforeMidnightUt only a sunset before 24:00 UT of day n counts.
+bool crescentAtSunset(MoonProbe& probe, std::int32_t n, int latitude, int longitude, bool beforeMidnightUt) {
+    const double sunset = sunAtAltitudeUtMinutes(n, latitude, longitude, -kSunsetDepressionDegrees, true);
+    if (std::isnan(sunset) || (beforeMidnightUt && (sunset < 0.0 || sunset >= kMinutesPerDay))) return false;
+    return crescentStands(probe.at(latitude, longitude, n + sunset / kMinutesPerDay));
+}
+
+// Anywhere on Earth at a sunset before 24:00 UT of day n.
+bool crescentBeforeMidnightUt(MoonProbe& probe, std::int32_t n) {
+    for (int longitude = -180; longitude < 180; longitude += kGridStepDegrees) {
+        for (int latitude = -kGridLatitudeLimit; latitude <= kGridLatitudeLimit; latitude += kGridStepDegrees) {
+            if (crescentAtSunset(probe, n, latitude, longitude, true)) return true;
+        }
+    }
+    return false;
+}
+
+// Anywhere on the American mainland at its sunset of local day n.
+bool crescentOverTheAmericas(MoonProbe& probe, std::int32_t n) {
+    for (int latitude = kAmericasSouth; latitude <= kAmericasNorth; latitude += kGridStepDegrees) {
+        const int west = kAmericasWestCoast[static_cast<std::size_t>((latitude - kAmericasSouth) / kGridStepDegrees)];
+        for (int longitude = west; longitude <= kAmericasEast; longitude += kGridStepDegrees) {
+            if (crescentAtSunset(probe, n, latitude, longitude, false)) return true;
         }
     }
     return false;
@@ -144,15 +164,11 @@ bool eveningBeginsMonth(MoonProbe& probe, std::int32_t n, double conjunction) {
     const Sight midnight = probe.at(0.0, 0.0, n + 1.0);
     const bool possibleBeforeMidnight =
         midnight.signedLongitudeGap > 0.0 && midnight.elongationDegrees >= kCrescentElongationDegrees;
-    if (possibleBeforeMidnight &&
-        crescentAtSomeSunset(probe, n, -180, 180 - kGridStepDegrees, -kGridLatitudeLimit, kGridLatitudeLimit, true)) {
-        return true;
-    }
+    if (possibleBeforeMidnight && crescentBeforeMidnightUt(probe, n)) return true;
     // New Zealand's dawn of day n + 1 falls on the UT day n.
     const double dawn = n + 1 + sunAtAltitudeUtMinutes(n + 1, kNewZealandLatitude, kNewZealandLongitude,
                                                         -kDawnDepressionDegrees, false) / kMinutesPerDay;
-    return conjunction < dawn &&
-           crescentAtSomeSunset(probe, n, kAmericasWest, kAmericasEast, kAmericasSouth, kAmericasNorth, false);
+    return conjunction < dawn && crescentOverTheAmericas(probe, n);
 }
 
 std::int32_t monthStartAfterConjunction(std::int32_t k) {

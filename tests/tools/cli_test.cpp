@@ -203,7 +203,8 @@ TEST(CliSky, KeysInOrderAtTheMomentGiven) {
     const std::vector<std::string> keys{"sun_azimuth",    "sun_altitude",    "moon_elongation",      "moon_latitude",
                                         "moon_azimuth",   "moon_altitude",   "moon_distance",        "sun_distance",
                                         "sun_longitude",  "sun_declination", "noon_deviation",       "qibla",
-                                        "magnetic_declination", "horizontal_intensity", "model_valid", "sky_message"};
+                                        "magnetic_declination", "horizontal_intensity", "model_valid", "sky_message",
+                                        "imsak_rule", "yatsi_rule"};
     ASSERT_EQ(got.size(), keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(got[i].substr(0, got[i].find('=')), keys[i]);
     EXPECT_EQ(got[15], "sky_message=>>>  GÜNEŞ tutulması  <<<");

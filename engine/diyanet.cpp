@@ -63,14 +63,6 @@ constexpr double kOgleAfterTransit = 5.0;
 constexpr double kIkindiTemkin = 4.0;
 constexpr double kAksamTemkin = 7.0;
 
-// The engine's solar series (sun.cpp), in double precision.
-constexpr double kMeanAnomalyAtEpoch = 6.240040768070287;
-constexpr double kMeanAnomalyPerDay = 0.017201970343643867;
-constexpr double kMeanLongitudeAtEpoch = 4.894967873435816;
-constexpr double kMeanLongitudePerDay = 0.017202792393721557;
-constexpr double kCentreTerm1 = 0.03342305517569141;
-constexpr double kCentreTerm2 = 0.00034906585039886593;
-
 // The sun's place for one day at one place.
 struct DaySky {
     double sinLatitude;

@@ -110,7 +110,9 @@ struct Twilight {
 double nightShare(DaySky sky, double declinationRadians, double depressionDegrees) {
     sky.declinationRadians = declinationRadians;
     const double halfDay = halfDayMinutes(sky);
-    return (hourAngleMinutes(sky, -depressionDegrees) - halfDay) / (kHalfDayMinutes - halfDay);
+    // Held within the night: near the pole the nearest day is itself
+    // polar, its twilight cut by the five-hour floor.
+    return std::clamp((hourAngleMinutes(sky, -depressionDegrees) - halfDay) / (kHalfDayMinutes - halfDay), 0.0, 1.0);
 }
 
 // İmsak's or Yatsı's distance from sunrise or sunset by the rules above.
@@ -131,6 +133,12 @@ Twilight twilight(const DaySky& sky, double fullDepression, double scaleDepth) {
     const double nearestDepression = fullDepression * kNearestDayDepthDegrees / scaleDepth;
     const double share = nightShare(sky, nearestDeclination, nearestDepression);
     return {share * (kHalfDayMinutes - halfDay), TwilightRule::NightShare, nearestDepression};
+}
+
+// The hour angle of a daytime altitude, within the day from sunrise to
+// sunset (under the midnight sun the sun may never sink to it).
+double daytimeHourAngleMinutes(const DaySky& sky, double altitudeDegrees, double halfDay) {
+    return std::min(hourAngleMinutes(sky, altitudeDegrees), halfDay);
 }
 
 std::uint16_t clockMinutes(double minutes) {
@@ -159,23 +167,27 @@ DiyanetDay highLatitudeDiyanetDay(std::int32_t dayNumber, double latitudeDegrees
                          clockOffsetMinutes};
     const double t = sky.transitMinutes;
     const double halfDay = halfDayMinutes(sky);
-    const Twilight imsak = twilight(sky, kImsakDepressionDegrees, kImsakScaleDepthDegrees);
-    const Twilight yatsi = twilight(sky, kYatsiDepressionDegrees, kYatsiScaleDepthDegrees);
+    Twilight imsak = twilight(sky, kImsakDepressionDegrees, kImsakScaleDepthDegrees);
+    Twilight yatsi = twilight(sky, kYatsiDepressionDegrees, kYatsiScaleDepthDegrees);
+    // Near the pole the twilight may vanish; İmsak stays before Güneş and
+    // Yatsı after Akşam.
+    imsak.minutesFromSun = std::max(imsak.minutesFromSun, -kGunesTemkin);
+    yatsi.minutesFromSun = std::max(yatsi.minutesFromSun, kAksamTemkin);
     const double imsakFromTransit = halfDay + imsak.minutesFromSun;
-    const double sunriseForIstiva = hourAngleMinutes(sky, -1.0);
+    const double israk = daytimeHourAngleMinutes(sky, kIsrakAltitudeDegrees, halfDay);
 
     DiyanetDay day;
     day.times = {
         clockMinutes(t - imsakFromTransit),
         clockMinutes(t - halfDay + kGunesTemkin),
-        clockMinutes(t - hourAngleMinutes(sky, kIsrakAltitudeDegrees) + kIsrakTemkin),
+        clockMinutes(t - israk + kIsrakTemkin),
         // İstiva: as in the other modes, before the transit by half of
         // İmsak's lead on sunrise.
-        clockMinutes(t - (imsakFromTransit - sunriseForIstiva) * 0.5),
+        clockMinutes(t - imsak.minutesFromSun * 0.5),
         clockMinutes(t + kOgleAfterTransit),
-        clockMinutes(t + hourAngleMinutes(sky, shadowAltitudeDegrees(sky, 1)) + kIkindiTemkin),
-        clockMinutes(t + hourAngleMinutes(sky, shadowAltitudeDegrees(sky, 2)) + kIkindiTemkin),
-        clockMinutes(t + hourAngleMinutes(sky, kIsrakAltitudeDegrees)),
+        clockMinutes(t + daytimeHourAngleMinutes(sky, shadowAltitudeDegrees(sky, 1), halfDay) + kIkindiTemkin),
+        clockMinutes(t + daytimeHourAngleMinutes(sky, shadowAltitudeDegrees(sky, 2), halfDay) + kIkindiTemkin),
+        clockMinutes(t + israk),
         clockMinutes(t + halfDay + kAksamTemkin),
         clockMinutes(t + halfDay + yatsi.minutesFromSun),
     };

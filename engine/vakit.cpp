@@ -41,6 +41,9 @@ const std::array<std::string_view, kVakitCount> vakitNames{
 const std::array<std::int32_t, kComputedVakits> defaultTemkin{-2, -6, 10, 0, 5, 4, 4, 0, 8, 2};
 
 std::uint16_t Engine::computeVakit(VakitType type) {
+    if (type != VakitType::Sabah && usesHighLatitudeRule()) {
+        return highLatitudeDay().times[static_cast<std::size_t>(type) - 1];
+    }
     DayContext& c = context;
     const std::int16_t mode = parameters.mode;
     c.limitLevel = kLevelSunrise;

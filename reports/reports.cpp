@@ -189,13 +189,18 @@ std::string religiousDaysReport(engine::Engine engine, int year) {
     for (int n = 1; n <= days; ++n) {
         // Day n of January: the engine counts on into the later months.
         engine.setDate(static_cast<std::int16_t>(n), 1, static_cast<std::int16_t>(year));
-        const std::string_view name = settings::utf8Prefix(engine.religiousDay(), kReligiousNameCharacters);
-        if (name.empty()) continue;
+        const engine::ReligiousDays names = engine.religiousDays();
+        if (names.empty()) continue;
         std::int16_t day = 0;
         std::int16_t month = 0;
         engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
-        appendf(out, "\t%3d %s  %s   %s\n", day, padRight(engine::monthName(month), 9).c_str(),
-                padRight(engine::weekdayName(engine.weekday()), 9).c_str(), std::string(name).c_str());
+        // Two religious days of one date: one line each.
+        for (int i = 0; i < names.count; ++i) {
+            const std::string_view name =
+                settings::utf8Prefix(names.names[static_cast<std::size_t>(i)], kReligiousNameCharacters);
+            appendf(out, "\t%3d %s  %s   %s\n", day, padRight(engine::monthName(month), 9).c_str(),
+                    padRight(engine::weekdayName(engine.weekday()), 9).c_str(), std::string(name).c_str());
+        }
     }
     return out;
 }

@@ -147,7 +147,8 @@ void Scheduler::alignDate() {
     if (context.day == day && context.month == month && context.year == year) return;
 
     engine_.setDate(static_cast<std::int16_t>(day + 1), month, year);  // tomorrow
-    const std::string_view tomorrow = engine_.religiousDay();
+    // Both names when two religious days fall on one day.
+    const std::string tomorrow = engine_.religiousDays().joined(" ve ");
     if (!tomorrow.empty()) {
         const std::string today = fmt::format("{:02}/{:02}/{:04}", day, month, year);
         if (memory_.lastNoticeDate() != today) {

@@ -135,6 +135,20 @@ TEST(Timetable, YearHasEveryDayOnce) {
     EXPECT_EQ(dayRows(parts[6])[14], expectedTimeRow(15, 7, 2016, s, 180));
 }
 
+// With the Diyanet choice the report follows Diyanet's world calendar, and
+// two religious days of one date take a line each.
+TEST(ReligiousDays, DiyanetCalendarNamesBothDaysOfOneDate) {
+    engine::Engine engine;
+    engine.parameters.diyanetMethod = true;
+    engine.setPlace(4101, 2897, 180);
+    const std::string text = religiousDaysReport(engine, 2026);
+    EXPECT_NE(text.find("\t 20 Mart       Cuma        Ramazan Bayramı 1. gün\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\t 10 Aralık     Perşembe    Regaib Gecesi\n"
+                        "\t 10 Aralık     Perşembe    Üç Ayların Başlangıcı\n"),
+              std::string::npos)
+        << text;
+}
+
 TEST(ReligiousDays, LeapYearExaminesItsLastDayAndColumnsAlign) {
     engine::Engine engine;
     engine.setPlace(4101, 2897, 120);

@@ -19,11 +19,12 @@ constexpr const char* kUsage =
     "      the ten daily times Imsak .. Yatsi as HH:MM, one line per day.\n"
     "      --offset is the clock's lead on UT in minutes, summer time included\n"
     "      (-720..900: zones run from UTC-12 to UTC+14, plus an hour of summer time).\n"
-    "  hijri --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N]\n"
-    "      the Hijri date found from the moon, and the religious day after ' | '.\n"
-    "  sky --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD --time HH:MM\n"
+    "  hijri --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N] [--preset diyanet]\n"
+    "      the Hijri date found from the moon, and the religious days after ' | '.\n"
+    "  sky --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD --time HH:MM [--preset diyanet]\n"
     "      sun, moon, qibla and geomagnetic values as key=value lines, in the\n"
-    "      engine's integer units (mostly tenths of a degree).\n"
+    "      engine's integer units (mostly tenths of a degree), and the rules\n"
+    "      that gave the day's Imsak and Yatsi.\n"
     "  place --row N [--csv FILE]\n"
     "      line N of the place database as the program stores it:\n"
     "      name;country;zone minutes;latitude;longitude (hundredths of a degree).\n"
@@ -39,7 +40,7 @@ constexpr const char* kUsage =
     "      the month's timetable with its sun and moon tables (monthly, needs\n"
     "      --month), the year's timetable, or the year's religious days.\n"
     "  render moon|earth|globe|timemap|qiblamap --date YYYY-MM-DD --time HH:MM --out FILE.bmp\n"
-    "        [--ini FILE] [--lat DEG --lon DEG --offset MIN]\n"
+    "        [--ini FILE] [--lat DEG --lon DEG --offset MIN] [--preset diyanet]\n"
     "      the picture the program draws at that moment as a 24-bit BMP: the moon\n"
     "      (328x328), the flat earth (800x400), the globe (401x400), the prayer-time\n"
     "      or the qibla world map (800x400) with the place marked. The file is\n"
@@ -58,7 +59,9 @@ constexpr const char* kUsage =
     "given on the command line win. Without --ini, --lat, --lon and --offset are\n"
     "required. --preset diyanet takes the values that follow the Turkish\n"
     "Presidency of Religious Affairs' timetables (mode 4, -18/-17 degrees,\n"
-    "temkins 0 -6 10 0 3 4 4 0 6 0); options given beside it still win.\n";
+    "temkins 0 -6 10 0 3 4 4 0 6 0; beyond 45 degrees of latitude its European\n"
+    "rule) and its world Hijri calendar; options given beside it still win\n"
+    "nearer the equator than 45 degrees.\n";
 
 using Command = std::function<int(std::span<const std::string>, std::ostream&)>;
 

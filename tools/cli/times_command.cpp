@@ -76,6 +76,7 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
     engine::Engine engine;
     engine.setTemkin(temkin);
     engine.setAnglesAndMode(imsak, yatsi, mode);
+    engine.parameters.diyanetMethod = base.diyanetMethod;
     engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);
     std::array<char, kChunkBytes> chunk;
     std::size_t used = 0;

@@ -44,6 +44,19 @@ constexpr const char* kUsage =
     "      asks the time servers of the settings file as the program does and\n"
     "      prints SERVER ADDRESS drift=+N s (the PC's lead); with --set the clock\n"
     "      is corrected. Exit 3 when no server answered.\n"
+    "  next [--ini FILE] [--json | --waybar] [--date YYYY-MM-DD --time HH:MM]\n"
+    "      the next prayer time and the time left, as the tray tip counts (the\n"
+    "      settings file of the program folder without --ini): a line of text,\n"
+    "      JSON, or the JSON of a Waybar custom module (text, tooltip, class,\n"
+    "      percentage). --date and --time ask about another moment than now.\n"
+    "  export ics --ini FILE --from YYYY-MM-DD --days N [--times imsak,ogle,...]\n"
+    "        [--alarm MIN] [--zone AREA/CITY] --out FILE\n"
+    "      an iCalendar file: one event for each chosen time of each day, in the\n"
+    "      place's zone (with its VTIMEZONE) or in UTC, an alarm MIN minutes before\n"
+    "      when asked, and the religious days as all-day events.\n"
+    "  export csv --ini FILE --from YYYY-MM-DD --days N [--zone AREA/CITY] --out FILE\n"
+    "      a spreadsheet file (UTF-8, a header row, one row per day): the date,\n"
+    "      the Hijri date, the ten times and the religious day.\n"
     "  mp3wav SOURCE.mp3 DEST.wav\n"
     "      wraps an MP3 file (after a leading ID3v2 tag) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
@@ -67,6 +80,8 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"events", runEvents},
         {"report", runReport},
         {"render", runRender},
+        {"next", runNext},
+        {"export", runExport},
     };
     return table;
 }

@@ -46,6 +46,8 @@ int runMp3Wav(std::span<const std::string> args, std::ostream& out);
 int runEvents(std::span<const std::string> args, std::ostream& out);
 int runReport(std::span<const std::string> args, std::ostream& out);
 int runRender(std::span<const std::string> args, std::ostream& out);
+int runNext(std::span<const std::string> args, std::ostream& out);
+int runExport(std::span<const std::string> args, std::ostream& out);
 // Exit status of timecheck when no server answered.
 inline constexpr int kExitNoAnswer = 3;
 // In the helper program orvanta-timecheck, which orvanta-cli starts for

@@ -53,5 +53,8 @@ inline constexpr int kExitNoAnswer = 3;
 // In the helper program orvanta-timecheck, which orvanta-cli starts for
 // "timecheck" (the time check needs Qt; the other commands do not load it).
 int runTimecheck(std::span<const std::string> args, std::ostream& out);
+// In the helper program orvanta-report-pdf, which orvanta-cli starts for
+// "report ... --format pdf" (Qt lays the PDF out).
+int runReportPdf(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -117,4 +117,15 @@ std::optional<std::string> writeImsakiyePdf(const Imsakiye& imsakiye, const std:
     return std::nullopt;
 }
 
+std::optional<std::string> printImsakiye(const engine::Engine& engine, const settings::Settings& settings,
+                                         const settings::SystemZone& zone, ImsakiyeKind kind, int year, int month,
+                                         const std::filesystem::path& folder, ReportViewer& viewer) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    const auto file = folder / imsakiyeFileName(kind, settings.placeName, year, month, "pdf");
+    if (auto failure = writeImsakiyePdf(buildImsakiye(engine, settings, zone, kind, year, month), file)) return failure;
+    viewer.open(file);
+    return std::nullopt;
+}
+
 }  // namespace orvanta::reports

@@ -1,5 +1,6 @@
 #include "shell/qt/desktop_shell.h"
 
+#include <QStandardPaths>
 #include <QApplication>
 #include <QDebug>
 #include <QEventLoop>
@@ -12,6 +13,8 @@
 #include "platform/hot_key.h"
 #include "platform/notifier.h"
 #include "platform/wake_alarm.h"
+#include "reports/imsakiye.h"
+#include "reports/qt/imsakiye_pdf.h"
 #include "reports/reports.h"
 #include "settings/keys.h"
 #include "settings/program_folder.h"
@@ -292,7 +295,10 @@ void DesktopShell::dispatch(int id) {
         switch (id) {
             case command::kMonthlyTimetable:
             case command::kYearlyTimetable:
-            case command::kReligiousDays: writeReport(id); break;
+            case command::kReligiousDays:
+            case command::kMonthlyImsakiyePdf:
+            case command::kMonthlyImsakiyePdf + 1:
+            case command::kRamadanImsakiyePdf: writeReport(id); break;
             case command::kEzanSound: toggleEzanSound(); break;
             case command::kWake: toggleWake(); break;
             case command::kManual: openDocument(kManualFile); break;
@@ -341,15 +347,24 @@ void DesktopShell::setMessageMode(int mode) {
 
 void DesktopShell::writeReport(int id) {
     const ClockTime& now = scheduler_->clockTime;
-    const std::filesystem::path file = settings::companionPath(folders_.programFolder, "txt");
+    const std::filesystem::path& folder = folders_.programFolder;
+    const settings::SystemZone zone = services_.clock.systemZone();
     OpenerViewer viewer(services_.opener);
     std::optional<std::string> failure;
     if (id == command::kReligiousDays) {
-        failure = reports::writeReligiousDaysReport(engine_, now.year, file, viewer);
+        failure = reports::writeReligiousDaysReport(engine_, now.year, folder / reports::religiousDaysFileName(now.year, "txt"),
+                                                    viewer);
+    } else if (id >= command::kMonthlyImsakiyePdf && id <= command::kRamadanImsakiyePdf) {
+        const auto kind = static_cast<reports::ImsakiyeKind>(id - command::kMonthlyImsakiyePdf);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        failure = reports::printImsakiye(engine_, settings_, zone, kind, now.year, now.month, documents.toStdString(), viewer);
     } else {
-        const auto span = id == command::kMonthlyTimetable ? reports::TimetableSpan::Month : reports::TimetableSpan::Year;
-        failure = reports::writeTimetableReport(engine_, settings_, services_.clock.systemZone(), now.year, now.month,
-                                                span, file, viewer);
+        const bool monthly = id == command::kMonthlyTimetable;
+        const auto kind = monthly ? reports::ImsakiyeKind::Month : reports::ImsakiyeKind::Year;
+        const auto file = folder / reports::imsakiyeFileName(kind, settings_.placeName, now.year, now.month, "txt");
+        failure = reports::writeTimetableReport(engine_, settings_, zone, now.year, now.month,
+                                                monthly ? reports::TimetableSpan::Month : reports::TimetableSpan::Year,
+                                                file, viewer);
     }
     if (failure) showError(qs(*failure));
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QStandardPaths>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -268,8 +269,19 @@ TEST_F(DesktopShellTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFla
 
     shell->dispatch(command::kMonthlyTimetable);
     ASSERT_EQ(opener.opened.size(), 1u);
-    EXPECT_EQ(opener.opened[0], (folder / "orvanta.txt").string());
-    EXPECT_NE(test::readFile(folder / "orvanta.txt").find("Ocak"), std::string::npos);
+    const std::filesystem::path report = opener.opened[0];
+    EXPECT_EQ(report.parent_path(), folder.path());
+    EXPECT_EQ(report.filename().string().rfind("İmsakiye-", 0), 0u) << report;
+    EXPECT_NE(test::readFile(report).find("Ocak"), std::string::npos);
+    // The printable one goes to the documents folder (the test one here).
+    QStandardPaths::setTestModeEnabled(true);
+    shell->dispatch(command::kMonthlyImsakiyePdf);
+    ASSERT_EQ(opener.opened.size(), 2u);
+    const std::filesystem::path pdf = opener.opened[1];
+    EXPECT_EQ(pdf.extension(), ".pdf");
+    EXPECT_EQ(test::readFile(pdf).rfind("%PDF-", 0), 0u);
+    std::filesystem::remove(pdf);
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST_F(DesktopShellTest, LaterEventWindowClosesTheEzanBoxWhoseOpenerGoesOn) {

@@ -555,8 +555,15 @@ std::optional<std::filesystem::path> DesktopShell::findFile(const std::filesyste
     return settings::findCompanionFile(folders, name.string());
 }
 
+void DesktopShell::muteFor(int minutes) {
+    mutedUntil_ = QDateTime::currentDateTime().addSecs(std::int64_t{minutes} * 60);
+    setTip(std::string(lastTip_));
+}
+
+bool DesktopShell::muted() const { return mutedUntil_.isValid() && QDateTime::currentDateTime() < mutedUntil_; }
+
 void DesktopShell::playSound(std::string_view file) {
-    if (shutDown_ || !scheduler_->flags.ezanSoundOn) return;
+    if (shutDown_ || !scheduler_->flags.ezanSoundOn || muted()) return;
     const std::filesystem::path name{std::string(file)};
     const std::filesystem::path path = findFile(name).value_or(folders_.programFolder / name);
     soundPlayer_.play(qs(path), qs(file), relaySettings(settings_), settings_.pauseMediaPlayers);
@@ -629,9 +636,12 @@ void DesktopShell::showReligiousDayNotice(std::string_view text, std::string_vie
 }
 
 void DesktopShell::setTip(std::string_view text) {
-    const QString tip = qs(text);
+    lastTip_ = text;
+    QString tip = qs(text);
+    if (muted()) tip += QStringLiteral("\nSessiz, bitiş: %1").arg(mutedUntil_.toString(QStringLiteral("HH:mm")));
     tray_.setToolTip(tip);
     strip_.setText(tip);
+    emit tipWritten();
 }
 
 WakeResult DesktopShell::armWake(LocalTicks when) {

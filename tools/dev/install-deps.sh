@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev libfmt-
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libqt6svg6 qt6-qpa-plugins libx11-dev libgl-dev \
   xvfb xauth trayer xdotool x11-utils x11-apps faketime desktop-file-utils dpkg-dev \
   pulseaudio pulseaudio-utils dbus-daemon clang libclang-rt-dev xinetd libglib2.0-bin gsettings-desktop-schemas xfconf \
-  libical-dev python3-icalendar poppler-utils "$@")
+  libical-dev python3-icalendar poppler-utils fonts-dejavu-core "$@")
 
 missing=()
 for p in "${packages[@]}"; do

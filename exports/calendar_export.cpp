@@ -160,6 +160,16 @@ std::vector<ExportDay> exportDays(engine::Engine engine, const settings::Setting
     return result;
 }
 
+OffsetOfDay offsetOfDay(const std::optional<std::string>& zoneName, const settings::Settings& settings,
+                        std::function<settings::SystemZone(const CalendarDay&)> systemZoneOfDay) {
+    if (zoneName) return [name = *zoneName](const CalendarDay& day) { return zoneOffsetMinutesAtNoon(name, day); };
+    return [settings, systemZoneOfDay = std::move(systemZoneOfDay)](const CalendarDay& day) {
+        return settings::clockOffsetMinutes(settings, systemZoneOfDay(day));
+    };
+}
+
+std::optional<std::string> placeZoneName(const settings::Settings& /*settings*/) { return std::nullopt; }
+
 std::int32_t zoneOffsetMinutesAtNoon(const std::string& zoneName, const CalendarDay& day) {
     icaltimetype noon = timeOfDay(day, kNoonHour * 60);
     int daylight = 0;

@@ -41,11 +41,22 @@ using OffsetOfDay = std::function<std::int32_t(const CalendarDay&)>;
 std::vector<ExportDay> exportDays(engine::Engine engine, const settings::Settings& settings, CalendarDay first,
                                   int days, const OffsetOfDay& offsetOfDay);
 
+// Each day's offset: the named zone's, else the settings' own with the
+// system zone of that day (asked of systemZoneOfDay when the settings
+// follow the system).
+OffsetOfDay offsetOfDay(const std::optional<std::string>& zoneName, const settings::Settings& settings,
+                        std::function<settings::SystemZone(const CalendarDay&)> systemZoneOfDay);
+
 // An IANA zone name ("Europe/Istanbul") that is not in the zone database.
 class UnknownZone : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The IANA zone the place keeps its clock in, when the settings name one;
+// without it the times follow the settings' offset and calendar files are
+// written in UTC. (The settings carry no zone name yet: always none.)
+std::optional<std::string> placeZoneName(const settings::Settings& settings);
 
 // The lead on UT of an IANA zone at local noon of a day, from the system's
 // zone database; UnknownZone for a name it does not hold.

@@ -14,6 +14,7 @@
 #include "platform/notifier.h"
 #include "platform/wake_alarm.h"
 #include "reports/imsakiye.h"
+#include "shell/qt/calendar_command.h"
 #include "reports/qt/imsakiye_pdf.h"
 #include "reports/reports.h"
 #include "settings/keys.h"
@@ -298,7 +299,8 @@ void DesktopShell::dispatch(int id) {
             case command::kReligiousDays:
             case command::kMonthlyImsakiyePdf:
             case command::kMonthlyImsakiyePdf + 1:
-            case command::kRamadanImsakiyePdf: writeReport(id); break;
+            case command::kRamadanImsakiyePdf:
+            case command::kCalendarExport: writeReport(id); break;
             case command::kEzanSound: toggleEzanSound(); break;
             case command::kWake: toggleWake(); break;
             case command::kManual: openDocument(kManualFile); break;
@@ -354,10 +356,15 @@ void DesktopShell::writeReport(int id) {
     if (id == command::kReligiousDays) {
         failure = reports::writeReligiousDaysReport(engine_, now.year, folder / reports::religiousDaysFileName(now.year, "txt"),
                                                     viewer);
-    } else if (id >= command::kMonthlyImsakiyePdf && id <= command::kRamadanImsakiyePdf) {
-        const auto kind = static_cast<reports::ImsakiyeKind>(id - command::kMonthlyImsakiyePdf);
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        failure = reports::printImsakiye(engine_, settings_, zone, kind, now.year, now.month, documents.toStdString(), viewer);
+    } else if (id >= command::kMonthlyImsakiyePdf && id <= command::kCalendarExport) {
+        const std::filesystem::path documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+        if (id == command::kCalendarExport) {
+            failure = exportCalendarYear(engine_, settings_, now, documents, viewer);
+        } else {
+            const auto kind = static_cast<reports::ImsakiyeKind>(id - command::kMonthlyImsakiyePdf);
+            failure = reports::printImsakiye(engine_, settings_, zone, kind, now.year, now.month, documents, viewer);
+        }
     } else {
         const bool monthly = id == command::kMonthlyTimetable;
         const auto kind = monthly ? reports::ImsakiyeKind::Month : reports::ImsakiyeKind::Year;

@@ -59,6 +59,7 @@ inline constexpr int kYearlyTimetable = 1029;
 inline constexpr int kReligiousDays = 1030;
 inline constexpr int kMonthlyImsakiyePdf = 1150;  // 1150..1152: month, year, Ramadan
 inline constexpr int kRamadanImsakiyePdf = 1152;
+inline constexpr int kCalendarExport = 1153;
 inline constexpr int kFirstChart = 1031;  // 1031..1038, "Grafikler"
 inline constexpr int kLastChart = 1038;
 inline constexpr int kCalculationParameters = 1039;

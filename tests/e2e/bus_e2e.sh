@@ -17,19 +17,9 @@ ogle_at=1388571300  # 2014-01-01 12:15 +02:00
 
 . "$(dirname "$0")/x_session.sh"
 require_tools Xvfb trayer xdotool xwininfo gdbus pulseaudio pactl
-libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
+require_libfaketime
 
-start_xvfb
-start_tray_host_and_settle
-make_program_folder <<'INI'
-[Hesap Paramatreleri]
-Enlem=4101
-Boylam=2897
-Saat Farkı=120
-Şehir Adı=İstanbul
-Ülke Adı=Türkiye
-[Seçenekler]
+start_istanbul_session <<'INI'
 Ezan/Salâ=Evet
 iletiler=0
 INI

@@ -11,22 +11,16 @@
 #include <vector>
 
 #include "shell/scheduler.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/shell_command.h"
 #include "tests/support/temp_folder.h"
 #include "tools/cli/cli.h"
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
+using orvanta::test::CliRun;
 
-CliRun run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = orvanta::cli::runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+CliRun run(std::vector<std::string> args) { return orvanta::test::runInProcess(std::move(args)); }
 
 constexpr std::string_view kIstanbul =
     "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=180\nŞehir Adı=İstanbul\nÜlke Adı=Türkiye\n";

@@ -12,6 +12,7 @@
 
 #include "engine/engine.h"
 #include "reports/reports.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/shell_command.h"
 #include "tests/support/temp_folder.h"
 #include "tools/cli/arguments.h"
@@ -19,16 +20,8 @@
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun runInProcess(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = orvanta::cli::runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using orvanta::test::CliRun;
+using orvanta::test::runInProcess;
 
 std::vector<std::string> istanbul(std::string date, std::vector<std::string> more = {},
                                   std::string offsetMinutes = "120") {

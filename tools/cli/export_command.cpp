@@ -18,21 +18,11 @@ using engine::VakitType;
 // An alarm a day ahead at most.
 constexpr std::int32_t kLongestAlarmMinutes = 1440;
 
-// The IANA zone the place keeps its clock in: --zone when given; without
-// one the times follow the settings file's offset and are written in UTC.
-std::optional<std::string> placeZoneName(const Options& options, const settings::Settings& /*settings*/) {
-    if (!options.has("zone")) return std::nullopt;
+// The IANA zone the place keeps its clock in: --zone when given, else the
+// settings' own.
+std::optional<std::string> zoneNameOf(const Options& options, const settings::Settings& settings) {
+    if (!options.has("zone")) return exports::placeZoneName(settings);
     return options.text("zone");
-}
-
-exports::OffsetOfDay offsetOfDay(const std::optional<std::string>& zoneName, const settings::Settings& settings) {
-    if (zoneName) {
-        return [zoneName](const exports::CalendarDay& day) { return exports::zoneOffsetMinutesAtNoon(*zoneName, day); };
-    }
-    return [&settings](const exports::CalendarDay& day) {
-        const auto zone = platform::systemZoneAt(localNoon(CivilDate{day.year, day.month, day.day}));
-        return settings::clockOffsetMinutes(settings, zone);
-    };
 }
 
 // "imsak,ogle,...": keys of the ten times, in any order, each once.
@@ -71,13 +61,15 @@ int runExport(std::span<const std::string> args, std::ostream& /*out*/) {
     const settings::Settings settings = withPreset(options, *fromFile);
     const DayRange range = dayRangeOptions(options, "from");
     const std::string& out = options.text("out");
-    const std::optional<std::string> zoneName = placeZoneName(options, settings);
+    const std::optional<std::string> zoneName = zoneNameOf(options, settings);
 
     std::string text;
     try {
         const auto days = exports::exportDays(engineFor(settings), settings,
                                               {range.first.year, range.first.month, range.first.day}, range.days,
-                                              offsetOfDay(zoneName, settings));
+                                              exports::offsetOfDay(zoneName, settings, [](const exports::CalendarDay& day) {
+                                                  return platform::systemZoneAtNoon(day.year, day.month, day.day);
+                                              }));
         if (ics) {
             exports::IcsChoice choice{chosenTimes(options), std::nullopt, zoneName, settings.placeName};
             if (options.has("alarm")) choice.alarmMinutes = options.integer("alarm", 0, kLongestAlarmMinutes);

@@ -273,14 +273,23 @@ TEST_F(DesktopShellTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFla
     EXPECT_EQ(report.parent_path(), folder.path());
     EXPECT_EQ(report.filename().string().rfind("İmsakiye-", 0), 0u) << report;
     EXPECT_NE(test::readFile(report).find("Ocak"), std::string::npos);
-    // The printable one goes to the documents folder (the test one here).
+    // The printable imsakiye and the calendar file go to the documents
+    // folder (the test one here).
     QStandardPaths::setTestModeEnabled(true);
-    shell->dispatch(command::kMonthlyImsakiyePdf);
-    ASSERT_EQ(opener.opened.size(), 2u);
-    const std::filesystem::path pdf = opener.opened[1];
-    EXPECT_EQ(pdf.extension(), ".pdf");
-    EXPECT_EQ(test::readFile(pdf).rfind("%PDF-", 0), 0u);
-    std::filesystem::remove(pdf);
+    const struct {
+        int command;
+        const char* extension;
+        const char* start;
+    } documents[] = {{command::kMonthlyImsakiyePdf, ".pdf", "%PDF-"}, {command::kCalendarExport, ".ics", "BEGIN:VCALENDAR"}};
+    for (const auto& document : documents) {
+        opener.opened.clear();
+        shell->dispatch(document.command);
+        ASSERT_EQ(opener.opened.size(), 1u) << document.extension;
+        const std::filesystem::path file = opener.opened[0];
+        EXPECT_EQ(file.extension(), document.extension);
+        EXPECT_EQ(test::readFile(file).rfind(document.start, 0), 0u);
+        std::filesystem::remove(file);
+    }
     QStandardPaths::setTestModeEnabled(false);
 }
 

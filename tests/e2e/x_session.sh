@@ -67,7 +67,9 @@ make_program_folder() {
 start_istanbul_session() {
   start_xvfb
   start_tray_host_and_settle
-  { printf '[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\nŞehir Adı=İstanbul\nÜlke Adı=Türkiye\n'
+  # Fed by a process substitution: make_program_folder's exports stay here.
+  make_program_folder < <(
+    printf '[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\nŞehir Adı=İstanbul\nÜlke Adı=Türkiye\n'
     printf '[Seçenekler]\n'
-    cat; } | make_program_folder
+    cat)
 }

@@ -53,8 +53,9 @@ std::string hijriDateOf(engine::Engine& engine) {
     return fmt::format("{} {} {}", day, engine::hijriMonthName(engine.hijriMonth()), engine.hijriYear());
 }
 
-std::string uid(const CalendarDay& day, std::string_view what) {
-    return fmt::format("{:04}{:02}{:02}-{}@orvanta", day.year, day.month, day.day, what);
+std::string uid(const CalendarDay& day, std::string_view what, const IcsChoice& choice) {
+    return fmt::format("{:04}{:02}{:02}-{}-{}-{}@orvanta", day.year, day.month, day.day, what,
+                       choice.latitudeHundredths, choice.longitudeHundredths);
 }
 
 // The instant of a time of a day: in the zone as its wall-clock time, or in
@@ -102,7 +103,7 @@ icalcomponent* timeEvent(const ExportDay& day, VakitType type, const IcsChoice& 
     const std::uint16_t minutes = day.times[static_cast<std::size_t>(type) - 1];
     icalcomponent* event = icalcomponent_vanew(
         ICAL_VEVENT_COMPONENT,
-        icalproperty_new_uid(uid(day.date, engine::vakitKeys[static_cast<std::size_t>(type)]).c_str()),
+        icalproperty_new_uid(uid(day.date, engine::vakitKeys[static_cast<std::size_t>(type)], choice).c_str()),
         icalproperty_new_dtstamp(stamp), startProperty(eventStart(day, minutes, zone), choice),
         icalproperty_new_summary(summary.c_str()), icalproperty_new_location(choice.placeName.c_str()),
         icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), nullptr);
@@ -110,10 +111,10 @@ icalcomponent* timeEvent(const ExportDay& day, VakitType type, const IcsChoice& 
     return event;
 }
 
-icalcomponent* religiousDayEvent(const ExportDay& day, const icaltimetype& stamp) {
+icalcomponent* religiousDayEvent(const ExportDay& day, const IcsChoice& choice, const icaltimetype& stamp) {
     icaltimetype next = dateOf(day.date);
     icaltime_adjust(&next, 1, 0, 0, 0);
-    return icalcomponent_vanew(ICAL_VEVENT_COMPONENT, icalproperty_new_uid(uid(day.date, "dini-gun").c_str()),
+    return icalcomponent_vanew(ICAL_VEVENT_COMPONENT, icalproperty_new_uid(uid(day.date, "dini-gun", choice).c_str()),
                                icalproperty_new_dtstamp(stamp), icalproperty_new_dtstart(dateOf(day.date)),
                                icalproperty_new_dtend(next), icalproperty_new_summary(day.religiousDay.c_str()),
                                icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT), nullptr);
@@ -189,7 +190,7 @@ std::string icsCalendar(const std::vector<ExportDay>& days, const IcsChoice& cho
         for (const VakitType type : choice.times) {
             icalcomponent_add_component(calendar.get(), timeEvent(day, type, choice, zone, stamp));
         }
-        if (!day.religiousDay.empty()) icalcomponent_add_component(calendar.get(), religiousDayEvent(day, stamp));
+        if (!day.religiousDay.empty()) icalcomponent_add_component(calendar.get(), religiousDayEvent(day, choice, stamp));
     }
     return icalText(calendar.get());
 }

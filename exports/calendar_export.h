@@ -68,6 +68,11 @@ struct IcsChoice {
     // Events in this IANA zone (its VTIMEZONE included); in UTC without one.
     std::optional<std::string> zoneName;
     std::string placeName;
+    // The place in hundredths of a degree: part of every event's UID, so
+    // that the calendars of two places live side by side in one
+    // application instead of replacing each other's events.
+    std::int32_t latitudeHundredths = 0;
+    std::int32_t longitudeHundredths = 0;
 };
 
 // The iCalendar text of the days: one event per chosen time and day, and

@@ -20,7 +20,7 @@ std::optional<std::string> exportCalendarYear(const engine::Engine& engine, cons
                                           }));
     const exports::IcsChoice choice{
         {VakitType::Imsak, VakitType::Gunes, VakitType::Ogle, VakitType::Ikindi, VakitType::Aksam, VakitType::Yatsi},
-        std::nullopt, zoneName, settings.placeName};
+        std::nullopt, zoneName, settings.placeName, settings.latitude, settings.longitude};
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     const auto file = folder / fmt::format("Vakitler-{}-{:04}-{:02}-{:02}.ics", settings.placeName, first.year,

@@ -47,7 +47,7 @@ TEST(IcsCalendar, RoundTripsThroughLibicalAndPassesItsChecks) {
     EXPECT_EQ(days[1].clockOffsetMinutes, 120);
     using orvanta::engine::VakitType;
     const std::string text = orvanta::exports::icsCalendar(
-        days, {{VakitType::Imsak, VakitType::Ogle}, 15, "Europe/Berlin", settings.placeName});
+        days, {{VakitType::Imsak, VakitType::Ogle}, 15, "Europe/Berlin", settings.placeName, 5252, 1340});
 
     icalcomponent* parsed = icalparser_parse_string(text.c_str());
     ASSERT_NE(parsed, nullptr);
@@ -59,6 +59,7 @@ TEST(IcsCalendar, RoundTripsThroughLibicalAndPassesItsChecks) {
     icalmemory_free_buffer(again);
     icalcomponent_free(parsed);
     EXPECT_NE(text.find("TRIGGER:-PT15M"), std::string::npos);
+    EXPECT_NE(text.find("UID:20260328-ogle-5252-1340@orvanta"), std::string::npos) << "one UID per place and time";
 }
 
 }  // namespace

@@ -71,7 +71,8 @@ int runExport(std::span<const std::string> args, std::ostream& /*out*/) {
                                                   return platform::systemZoneAtNoon(day.year, day.month, day.day);
                                               }));
         if (ics) {
-            exports::IcsChoice choice{chosenTimes(options), std::nullopt, zoneName, settings.placeName};
+            exports::IcsChoice choice{chosenTimes(options), std::nullopt, zoneName, settings.placeName,
+                                      settings.latitude, settings.longitude};
             if (options.has("alarm")) choice.alarmMinutes = options.integer("alarm", 0, kLongestAlarmMinutes);
             text = exports::icsCalendar(days, choice);
         } else {

@@ -107,6 +107,12 @@ TEST(CliExport, BadArgumentsWriteNothing) {
         {"export", "ics", "--ini", ini, "--from", "2026-12-07", "--days", "2", "--zone", "Asia/Atlantis", "--out", out},
         {"export", "csv", "--ini", ini, "--from", "2026-12-07", "--days", "2", "--alarm", "5", "--out", out},
         {"export", "pdf", "--ini", ini},
+        // The religious days are text only, the Ramadan imsakiye PDF only,
+        // and a text report goes to standard output.
+        {"report", "religious", "--ini", ini, "--year", "2026", "--format", "pdf", "--out", out},
+        {"report", "ramadan", "--ini", ini, "--year", "2026"},
+        {"report", "yearly", "--ini", ini, "--year", "2026", "--out", out},
+        {"report", "yearly", "--ini", ini, "--year", "2026", "--format", "odt", "--out", out},
     };
     for (const auto& args : bad) {
         const CliRun result = run(args);

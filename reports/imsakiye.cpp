@@ -48,8 +48,11 @@ ImsakiyePage ramadanPage(engine::Engine& engine, const settings::Settings& setti
     ImsakiyePage page;
     bool inRamadan = false;
     bool done = false;
-    for (int y = year, m = 1; !done && y <= year + 1; m == kDecember ? (m = 1, ++y) : ++m) {
-        MonthWalk walk(engine, settings, base, y, m);
+    // Months of the year and of the next, where a Ramadan begun in
+    // December ends.
+    for (int month = 0; !done && month < 2 * kDecember; ++month) {
+        const int y = year + month / kDecember;
+        MonthWalk walk(engine, settings, base, y, month % kDecember + 1);
         walk.forEachDay([&] {
             if (done) return;
             if (!inRamadan && y == year && isHijriFirst(engine, kRamazan)) inRamadan = true;

@@ -125,6 +125,12 @@ inline constexpr int kComputedVakits = 10; // İmsak .. Yatsı
 // Upper-case names of the eleven times, as used in messages, report
 // headings and settings keys (UTF-8).
 extern const std::array<std::string_view, kVakitCount> vakitNames;
+// The same names as a sentence writes them ("Asr-ı Sani"), for tables and
+// calendar entries.
+extern const std::array<std::string_view, kVakitCount> vakitTitles;
+// ASCII keys of the names ("asrisani"): command-line lists, file columns and
+// style classes of status bars, where Turkish letters would get in the way.
+extern const std::array<std::string_view, kVakitCount> vakitKeys;
 
 // Default temkin (minutes) of İmsak .. Yatsı, the settings' defaults.
 extern const std::array<std::int32_t, kComputedVakits> defaultTemkin;

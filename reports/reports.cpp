@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fmt/printf.h>
 
+#include "reports/month_walk.h"
 #include "settings/ini_file.h"
 #include "settings/text_encoding.h"
 
@@ -13,9 +14,6 @@ namespace orvanta::reports {
 namespace {
 
 using engine::VakitType;
-constexpr std::int16_t kSunday = 7;
-constexpr int kSwitchAfterDay = 24;  // the switching Sunday is the last, after the 24th
-constexpr int kSummerShiftMinutes = 60;
 constexpr std::size_t kReligiousNameCharacters = 35;
 constexpr std::string_view kPageBreak = "\f";
 
@@ -27,52 +25,6 @@ template <class... Args>
 void appendf(std::string& out, const char* format, const Args&... args) {
     out += fmt::sprintf(format, args...);
 }
-
-// A month's walk through its days, keeping the summer-time state as the
-// timetables reckon it.
-class MonthWalk {
-public:
-    MonthWalk(engine::Engine& engine, const settings::Settings& settings, std::int32_t baseOffsetMinutes, int year,
-              int month)
-        : engine_(engine), settings_(settings), base_(baseOffsetMinutes), year_(year), month_(month) {
-        summer_ = settings.useSystemDaylightSaving ? europeanSummerTime(month, false, settings.latitude < 0)
-                                                    : settings.daylightSaving;
-    }
-
-    // Sets the engine to the current day with its clock offset.
-    void enterDay() {
-        engine_.setDate(static_cast<std::int16_t>(day_), static_cast<std::int16_t>(month_),
-                        static_cast<std::int16_t>(year_));
-        const bool switchingSunday = (month_ == 3 || month_ == 10) && day_ > kSwitchAfterDay &&
-                                     engine_.weekday() == kSunday;
-        if (settings_.useSystemDaylightSaving && switchingSunday) {
-            summer_ = europeanSummerTime(month_, true, settings_.latitude < 0);
-        }
-        const std::int32_t offset = base_ + (summer_ ? kSummerShiftMinutes : 0);
-        engine_.setPlace(static_cast<std::int16_t>(settings_.latitude), static_cast<std::int16_t>(settings_.longitude),
-                         static_cast<std::int16_t>(offset));
-    }
-    // Steps to the next day; false when that begins another month.
-    bool nextDay() {
-        std::int16_t day = 0;
-        std::int16_t month = 0;
-        engine_.monthAndDayOf(static_cast<std::int16_t>(engine_.dayOfYear() + 1), day, month);
-        day_ = day;
-        month_ = month;
-        return day_ != 1;
-    }
-    int day() const { return day_; }
-    int month() const { return month_; }
-
-private:
-    engine::Engine& engine_;
-    const settings::Settings& settings_;
-    std::int32_t base_;
-    int year_;
-    int day_ = 1;
-    int month_;
-    bool summer_ = false;
-};
 
 void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::Settings& settings,
                       std::int32_t baseOffsetMinutes, int year, int month) {
@@ -96,8 +48,7 @@ void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::
 
 // Day rows of the ten times; leaves the walk on the next month.
 void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
-    do {
-        walk.enterDay();
+    walk.forEachDay([&] {
         appendf(out, "\n %2d. ", walk.day());
         for (int t = static_cast<int>(VakitType::Imsak); t <= static_cast<int>(VakitType::Yatsi); ++t) {
             const int minutes = engine.computeVakit(static_cast<VakitType>(t));
@@ -106,7 +57,7 @@ void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
             const int position = t - static_cast<int>(VakitType::Imsak) + 1;
             if (position % 2 == 0 && position < 10) out += ' ';
         }
-    } while (walk.nextDay());
+    });
 }
 
 // One of the monthly report's angle tables: for each day, the azimuth of
@@ -119,19 +70,14 @@ void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings:
     out += header;
     out += " ---     -----   -----   -----   -----   -----   -----   -----   -----   -----\n";
     MonthWalk walk(engine, settings, baseOffsetMinutes, year, month);
-    do {
-        walk.enterDay();
+    walk.forEachDay([&] {
         appendf(out, "\n %2d. ", walk.day());
         for (const int hour : hours) {
             engine.setTimeOfDay(static_cast<std::int16_t>(hour), 0);
             appendf(out, "     %03d", static_cast<int>(azimuthTenths() / 10));
         }
-    } while (walk.nextDay());
+    });
     out += kPageBreak;
-}
-
-std::int32_t baseOffsetMinutes(const settings::Settings& settings, const settings::SystemZone& zone) {
-    return settings.useSystemTimeZone ? zone.standardOffsetMinutes : settings.timeZoneMinutes;
 }
 
 std::optional<std::string> deliver(const std::string& text, const std::filesystem::path& file, ReportViewer& viewer) {

@@ -4,6 +4,7 @@
 #include <fmt/printf.h>
 
 #include "settings/keys.h"
+#include "shell/upcoming_time.h"
 
 namespace orvanta::shell {
 
@@ -298,15 +299,8 @@ void Scheduler::armWakeTimer(const Pass& pass) {
 }
 
 void Scheduler::writeTip(const Pass& pass) {
-    VakitType nearest = VakitType::Imsak;
-    for (int t = static_cast<int>(VakitType::Gunes); t <= static_cast<int>(VakitType::Yatsi); ++t) {
-        const auto type = static_cast<VakitType>(t);
-        if (pass.minutesUntil(type) < pass.minutesUntil(nearest)) nearest = type;
-    }
-    if (!settings_.remainingToAnyTime && nearest != settings::ezanSlotType(2, settings_.ikindiAtAsrSani)) {
-        nearest = vakitRoles(nearest).nextMainTime;
-    }
-    effects_.setTip(tipText(nearest, pass.minutesUntil(nearest)));
+    const UpcomingTime upcoming = upcomingTime(pass.times, pass.nowMinute, settings_);
+    effects_.setTip(tipText(upcoming.type, upcoming.minutesLeft));
 }
 
 }  // namespace orvanta::shell

@@ -10,19 +10,9 @@ orvanta=$1
 
 . "$(dirname "$0")/x_session.sh"
 require_tools Xvfb trayer xdotool xwininfo
-# libfaketime preloaded into orvanta itself (the faketime command would
-# stand between the test and the program's signals).
-libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
+require_libfaketime
 
-start_xvfb
-start_tray_host_and_settle
-make_program_folder <<'INI'
-[Hesap Paramatreleri]
-Enlem=4101
-Boylam=2897
-Saat Farkı=120
-[Seçenekler]
+start_istanbul_session <<'INI'
 Ezan/Salâ=Evet
 iletiler=2
 INI

@@ -1,5 +1,6 @@
 // The timetables and the religious-days list: row counts, the summer-time
 // rule in every table, header formats, alignment and the file hand-off.
+#include "reports/imsakiye.h"
 #include "reports/reports.h"
 
 #include <gtest/gtest.h>
@@ -193,6 +194,38 @@ TEST(ReportFile, SecondReportReplacesTheFirstAndFailuresAreSaid) {
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("Rapor dosyası yazılamadı"), std::string::npos);
     EXPECT_EQ(viewer.opened.size(), 2u) << "nothing is opened";
+}
+
+TEST(ReportFileNames, SayWhatAndWhereAndWhen) {
+    struct Case {
+        ImsakiyeKind kind;
+        std::string_view place;
+        int month;
+        std::string_view extension;
+        std::string_view name;
+    };
+    const Case cases[] = {
+        {ImsakiyeKind::Month, "İstanbul", 12, "pdf", "İmsakiye-İstanbul-2026-12.pdf"},
+        {ImsakiyeKind::Year, "İstanbul", 1, "txt", "İmsakiye-İstanbul-2026.txt"},
+        {ImsakiyeKind::Ramadan, "Kuala Lumpur", 1, "pdf", "Ramazan-İmsakiyesi-Kuala_Lumpur-2026.pdf"},
+        {ImsakiyeKind::Month, "A/B:C", 3, "txt", "İmsakiye-A_B_C-2026-03.txt"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(imsakiyeFileName(c.kind, c.place, 2026, c.month, c.extension), c.name);
+    EXPECT_EQ(religiousDaysFileName(2026, "txt"), "Dini-Günler-2026.txt");
+}
+
+TEST(Imsakiye, MonthRowsMarkFridaysAndReligiousDays) {
+    engine::Engine engine;
+    const Imsakiye december = buildImsakiye(engine, istanbul(), {}, ImsakiyeKind::Month, 2026, 12);
+    ASSERT_EQ(december.pages.size(), 1u);
+    const auto& days = december.pages[0].days;
+    ASSERT_EQ(days.size(), 31u);
+    EXPECT_EQ(std::count_if(days.begin(), days.end(), [](const ImsakiyeDay& d) { return d.isFriday(); }), 4);
+    EXPECT_TRUE(days[3].isFriday()) << "4 December 2026 is a Friday";
+    EXPECT_EQ(december.method.rfind("Orvanta değerleri", 0), 0u);
+    settings::Settings diyanet = istanbul();
+    settings::applyDiyanetPreset(diyanet);
+    EXPECT_EQ(methodDescription(diyanet).rfind("Diyanet değerleri", 0), 0u);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "settings/ini_file.h"
 #include "settings/place_database.h"
 #include "settings/text_encoding.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/shell_command.h"
 #include "tests/support/temp_folder.h"
 #include "tools/cli/arguments.h"
@@ -30,16 +31,8 @@
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun runInProcess(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = orvanta::cli::runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using orvanta::test::CliRun;
+using orvanta::test::runInProcess;
 
 std::vector<std::string> istanbul(std::string date, std::vector<std::string> more = {},
                                   std::string offsetMinutes = "120") {

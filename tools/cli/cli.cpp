@@ -36,9 +36,13 @@ constexpr const char* kUsage =
     "      the day's ezans, salas, reminders, warnings and notices in firing order\n"
     "      as 'HH:MM kind detail' lines: the scheduler run over the day's 1440\n"
     "      minutes with the settings of FILE (which is only read).\n"
-    "  report monthly|yearly|religious --ini FILE --year Y [--month M] [--preset diyanet]\n"
+    "  report monthly|yearly|religious|ramadan --ini FILE --year Y [--month M] [--preset diyanet]\n"
+    "        [--format text|pdf --out FILE]\n"
     "      the month's timetable with its sun and moon tables (monthly, needs\n"
-    "      --month), the year's timetable, or the year's religious days.\n"
+    "      --month), the year's timetable, or the year's religious days. With\n"
+    "      --format pdf the printable A4 imsakiye of the month, the year or the\n"
+    "      Ramadan that begins in the year (1 Ramazan to the Bayram) is written\n"
+    "      to --out.\n"
     "  render moon|earth|globe|timemap|qiblamap --date YYYY-MM-DD --time HH:MM --out FILE.bmp\n"
     "        [--ini FILE] [--lat DEG --lon DEG --offset MIN] [--preset diyanet]\n"
     "      the picture the program draws at that moment as a 24-bit BMP: the moon\n"
@@ -50,6 +54,19 @@ constexpr const char* kUsage =
     "      prints SERVER ADDRESS drift=+N s (the PC's lead); with --set the clock\n"
     "      is corrected, by a day at most (a larger jump exits 1 unset). Exit 3\n"
     "      when no server gave a sound answer.\n"
+    "  next [--ini FILE] [--json | --waybar] [--date YYYY-MM-DD --time HH:MM]\n"
+    "      the next prayer time and the time left, as the tray tip counts (the\n"
+    "      settings file of the program folder without --ini): a line of text,\n"
+    "      JSON, or the JSON of a Waybar custom module (text, tooltip, class,\n"
+    "      percentage). --date and --time ask about another moment than now.\n"
+    "  export ics --ini FILE --from YYYY-MM-DD --days N [--times imsak,ogle,...]\n"
+    "        [--alarm MIN] [--zone AREA/CITY] --out FILE\n"
+    "      an iCalendar file: one event for each chosen time of each day, in the\n"
+    "      place's zone (with its VTIMEZONE) or in UTC, an alarm MIN minutes before\n"
+    "      when asked, and the religious days as all-day events.\n"
+    "  export csv --ini FILE --from YYYY-MM-DD --days N [--zone AREA/CITY] --out FILE\n"
+    "      a spreadsheet file (UTF-8, a header row, one row per day): the date,\n"
+    "      the Hijri date, the ten times and the religious day.\n"
     "  mp3wav SOURCE.mp3 DEST.wav\n"
     "      wraps an MP3 file (after a leading ID3v2 tag) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
@@ -75,6 +92,8 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"events", runEvents},
         {"report", runReport},
         {"render", runRender},
+        {"next", runNext},
+        {"export", runExport},
     };
     return table;
 }

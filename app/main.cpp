@@ -25,6 +25,8 @@
 #include "platform/linux/qt/mpris_players.h"
 #include "platform/linux/qt/qt_file_dialogs.h"
 #include "platform/linux/qt/single_instance.h"
+#include "shell/qt/bus_service.h"
+#include "shell/qt/desktop_bus_host.h"
 #include "platform/linux/qt/timedated_clock.h"
 #include "platform/linux/qt/sleep_watch.h"
 #include "platform/linux/qt/x11_hot_key.h"
@@ -104,7 +106,9 @@ int main(int argc, char** argv) {
     platform::SingleInstance instance(platform::SingleInstance::defaultRuntimeFolder());
     if (!instance.claim()) {
         if (!instance.error().isEmpty()) std::fprintf(stderr, "orvanta: %s\n", qPrintable(instance.error()));
-        if (arguments.toggleStrip) instance.sendToRunning(QString::fromLatin1(kToggleStripRequest));
+        if (arguments.toggleStrip && !shell::toggleStripOfRunningCopy()) {
+            instance.sendToRunning(QString::fromLatin1(kToggleStripRequest));
+        }
         return 0;
     }
 
@@ -130,6 +134,11 @@ int main(int argc, char** argv) {
                                 {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS),
                                  QStringLiteral(ORVANTA_DOWNLOAD_BASE)});
     QObject::connect(&desktop, &shell::DesktopShell::finished, &application, &QApplication::quit);
+    // The session-bus interface org.orvanta.Orvanta1, brought up to date at every pass.
+    shell::DesktopBusHost busHost(desktop);
+    shell::BusService bus(busHost);
+    bus.registerOnSessionBus();
+    QObject::connect(&desktop, &shell::DesktopShell::tipWritten, &bus, &shell::BusService::refresh);
     QObject::connect(&instance, &platform::SingleInstance::requestReceived, &desktop, [&desktop](const QString& request) {
         if (request == QLatin1String(kToggleStripRequest)) desktop.toggleTimeStrip();
     });

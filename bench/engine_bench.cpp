@@ -57,11 +57,48 @@ void BM_EngineOneYear(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineOneYear)->Unit(benchmark::kMicrosecond);
 
+// The Diyanet choice's cost per day against the modes it stands beside:
+// state.range(0) 0 İstanbul in mode 4 (the preset, below 45°), 1 Berlin in
+// mode 4, 2 Berlin by Diyanet's European rule (one double-precision pass
+// from the 0h UT sun), 3 İstanbul with the Diyanet choice (the preset).
+void BM_DiyanetDayAgainstModes(benchmark::State& state) {
+    const bool berlin = state.range(0) == 1 || state.range(0) == 2;
+    Engine e;
+    e.setAnglesAndMode(-1800, -1700, 4);
+    e.setTemkin({0, -6, 10, 0, 3, 4, 4, 0, 6, 0});
+    e.parameters.diyanetMethod = state.range(0) >= 2;
+    e.setPlace(berlin ? 5252 : 4101, berlin ? 1340 : 2897, berlin ? 120 : 180);
+    DayCycle cycle;
+    for (auto _ : state) {
+        cycle.next(e);
+        benchmark::DoNotOptimize(e.computeDay());
+    }
+}
+BENCHMARK(BM_DiyanetDayAgainstModes)->DenseRange(0, 3);
+
 // The religious-days report's work: religiousDay for every day of 2014.
 void BM_ReligiousDaysOfAYear(benchmark::State& state) {
     eachDayOfAYear(state, [](Engine& e) { benchmark::DoNotOptimize(e.religiousDay()); });
 }
 BENCHMARK(BM_ReligiousDaysOfAYear)->Unit(benchmark::kMillisecond);
+
+// The same with Diyanet's world calendar. Its month starts are kept once
+// found, so each iteration takes a year not asked before (1901 on): the
+// cost of finding thirteen month starts over the globe, and the days.
+void BM_ReligiousDaysOfAYearWorldCalendar(benchmark::State& state) {
+    Engine e;
+    e.parameters.diyanetMethod = true;
+    e.setPlace(4101, 2897, 180);
+    std::int16_t year = 1900;
+    for (auto _ : state) {
+        ++year;
+        for (std::int16_t n = 1; n <= 365; ++n) {
+            e.setDate(n, 1, year);
+            benchmark::DoNotOptimize(e.religiousDay());
+        }
+    }
+}
+BENCHMARK(BM_ReligiousDaysOfAYearWorldCalendar)->Iterations(150)->Unit(benchmark::kMillisecond);
 
 // One World Magnetic Model synthesis (degree and order 12).
 void BM_GeomagneticSynthesis(benchmark::State& state) {

@@ -25,6 +25,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace orvanta::engine {
@@ -124,6 +125,12 @@ inline constexpr int kComputedVakits = 10; // İmsak .. Yatsı
 // Upper-case names of the eleven times, as used in messages, report
 // headings and settings keys (UTF-8).
 extern const std::array<std::string_view, kVakitCount> vakitNames;
+// The same names as a sentence writes them ("Asr-ı Sani"), for tables and
+// calendar entries.
+extern const std::array<std::string_view, kVakitCount> vakitTitles;
+// ASCII keys of the names ("asrisani"): command-line lists, file columns and
+// style classes of status bars, where Turkish letters would get in the way.
+extern const std::array<std::string_view, kVakitCount> vakitKeys;
 
 // Default temkin (minutes) of İmsak .. Yatsı, the settings' defaults.
 extern const std::array<std::int32_t, kComputedVakits> defaultTemkin;
@@ -144,6 +151,71 @@ struct CalculationParameters {
     float yatsiAngle = -17.0f;  // sun's altitude defining Yatsı, degrees
     // Minute offsets per VakitType; entry 0 (Sabah) is never used.
     std::array<std::int16_t, kVakitCount> temkin{0, -2, -6, 10, 0, 5, 4, 4, 0, 8, 2};
+    // Diyanet's method (diyanet.cpp): nearer the equator than
+    // kDiyanetThresholdDegrees the mode and values above, beyond it the
+    // European rule; and the single world Hijri calendar of the 2016
+    // Istanbul congress in place of the local visibility rule.
+    bool diyanetMethod = false;
+};
+
+// ---- Diyanet's method ------------------------------------------------
+// Beyond this latitude (north or south) the European rule applies.
+inline constexpr double kDiyanetThresholdDegrees = 45.0;
+
+// Which rule gave a day's İmsak or Yatsı.
+enum class TwilightRule : std::uint8_t {
+    PresetAngle,       // nearer the equator than the threshold: the calculation mode's angle
+    FullDepression,    // beyond it, the sun deep enough: İmsak 18°, Yatsı 16°
+    ScaledDepression,  // takdir: the depression scaled to the sun's depth at midnight
+    NightShare,        // the sun never 18° deep: the night's share of the nearest such day
+};
+
+// A day by the Diyanet choice: the ten times İmsak .. Yatsı (minutes after
+// local midnight) and the rules and depressions (degrees below the
+// horizon) of İmsak and Yatsı.
+struct DiyanetDay {
+    std::array<std::uint16_t, kComputedVakits> times{};
+    TwilightRule imsakRule = TwilightRule::PresetAngle;
+    TwilightRule yatsiRule = TwilightRule::PresetAngle;
+    float imsakDepressionDegrees = 0.0f;
+    float yatsiDepressionDegrees = 0.0f;
+};
+
+// The European rule for the day dayNumber (days since 1 January 2000) at a
+// place (degrees, north and east positive) whose clock is
+// clockOffsetMinutes ahead of UT. Valid at any latitude; the Diyanet choice
+// uses it beyond the threshold.
+DiyanetDay highLatitudeDiyanetDay(std::int32_t dayNumber, double latitudeDegrees, double longitudeDegrees,
+                                  std::int32_t clockOffsetMinutes);
+
+// "takdir (45° ötesi, 12.4°)" and the like: the rule in the words the panel
+// and the command line use.
+std::string twilightRuleText(TwilightRule rule, float depressionDegrees);
+
+// The sun from the engine's series in double precision at an instant
+// (days since J2000.0, 1 January 2000 12:00 UT).
+struct SolarPosition {
+    double declinationRadians = 0.0;
+    double equationOfTimeMinutes = 0.0;  // apparent minus mean solar time
+};
+SolarPosition solarPositionAt(double daysSinceJ2000);
+
+// Diyanet's single world Hijri calendar (2016 Istanbul congress): the day
+// number of the first day of the Hijri month that holds dayNumber. A month
+// begins on a day when, on the evening before and before 24:00 UT, the moon
+// stands somewhere on Earth at sunset at least 8° from the sun and 5° above
+// the horizon; or when the conjunction came before dawn in New Zealand and
+// the crescent stands so at sunset in the Americas. Month starts are kept
+// once found.
+std::int32_t worldCalendarMonthStart(std::int32_t dayNumber);
+
+// Names of the religious days of a date (at most two fall on one day).
+struct ReligiousDays {
+    std::array<std::string_view, 2> names{};
+    int count = 0;
+    bool empty() const { return count == 0; }
+    // The names joined by separator ("" when none).
+    std::string joined(std::string_view separator) const;
 };
 
 // A pair of bounds on the cosine of the solver's hour angle.
@@ -260,8 +332,17 @@ public:
     std::int32_t computeHijri();
     std::int16_t hijriMonth();  // 1..12, computed when not cached
     std::int16_t hijriYear();
-    // The religious day of the date, or "".
+    // The religious day of the date, or "" (the first of two).
     std::string_view religiousDay();
+    // Every religious day of the date.
+    ReligiousDays religiousDays();
+
+    // ---- Diyanet's method -------------------------------------------------
+    // The Diyanet choice is on and the place lies beyond the threshold.
+    bool usesHighLatitudeRule() const;
+    // The day's times and the rules of İmsak and Yatsı by the Diyanet
+    // choice (below the threshold: computeDay with the mode's angles).
+    DiyanetDay diyanetDay();
 
     // ---- geomagnetic field and qibla -------------------------------------
     // World Magnetic Model synthesis (the model of the date: WMM2010 ..
@@ -352,6 +433,23 @@ private:
         std::int32_t number = 0;
     };
     mutable DayNumberMemo dayNumber_;
+
+    // The European rule's day, kept for the date and place it was made for.
+    struct HighLatitudeMemo {
+        bool valid = false;
+        std::int32_t dayNumber = 0;
+        float latitudeRadians = 0.0f;
+        float longitudeMinutes = 0.0f;
+        std::int16_t clockOffset = 0;
+        DiyanetDay day;
+    };
+    HighLatitudeMemo highLatitude_;
+    const DiyanetDay& highLatitudeDay();
+    // The Hijri day by the world calendar; sets the cached month and year.
+    std::int32_t worldCalendarHijri();
+    // The date's names without the check of the month's last day.
+    ReligiousDays religiousDaysOf(std::int32_t hijriDay, std::int16_t hijriMonth, std::int16_t weekday);
+    bool isLastDayOfHijriMonth();
 };
 
 // The one engine of the process.

@@ -4,7 +4,8 @@
 // the moon stood less than 8° from the sun (too close to be seen). The
 // month and year come from a count of mean lunations at that day. This is
 // a visibility rule of this program, not an official calendar: it may
-// differ by a day from a published one.
+// differ by a day from a published one. With the Diyanet choice the month
+// starts come from Diyanet's world calendar instead (world_calendar.cpp).
 #include <cmath>
 
 #include "engine/constants.h"
@@ -35,7 +36,7 @@ constexpr std::string_view kAsure = "Aşure Günü";
 constexpr std::string_view kMevlid = "Mevlid Gecesi";
 constexpr std::string_view kRegaib = "Regaib Gecesi";
 constexpr std::string_view kUcAylar = "Üç Ayların Başlangıcı";
-constexpr std::string_view kMirac = "Mirac Gecesi";
+constexpr std::string_view kMirac = "Miraç Gecesi";
 constexpr std::string_view kBerat = "Berat Gecesi";
 constexpr std::string_view kKadirSarani = "Kadir Gecesi (Şarani)";
 constexpr std::string_view kRamazanIlkGun = "Ramazan'ın ilk günü";
@@ -49,6 +50,11 @@ constexpr std::array<std::string_view, 4> kKurbanBayrami{
 
 constexpr std::int16_t kThursday = 4;
 constexpr std::int16_t kSaturday = 6;
+// Regaib: the night before the first Friday of Recep falls on Recep 1..6
+// or on the last day (29 or 30) of Cemaziyelahir.
+constexpr std::int32_t kLastRegaibDayOfRecep = 6;
+constexpr std::int32_t kShortestMonthDays = 29;
+constexpr std::int16_t kCemaziyelahir = 6;
 
 // The moon's progress beyond the 8° mark east of the sun, tenths 0..3599.
 std::int32_t beyondVisibilityMark(std::int32_t elongationTenths, std::int32_t latitudeTenths) {
@@ -60,7 +66,20 @@ std::int32_t beyondVisibilityMark(std::int32_t elongationTenths, std::int32_t la
 
 }  // namespace
 
+std::int32_t Engine::worldCalendarHijri() {
+    DayContext& c = context;
+    c.hijriValid = 1;
+    const std::int32_t today = dayNumber();
+    const std::int32_t start = worldCalendarMonthStart(today);
+    // The same lunation count as below, at the day before the month.
+    const auto count = static_cast<std::int32_t>(std::trunc((start - 1) * kMonthsPerDay + kLunationCountAtEpoch));
+    c.hijriMonthValue = static_cast<std::int16_t>(count % 12 + 1);
+    c.hijriYearValue = static_cast<std::int16_t>(count / 12);
+    return today - start + 1;
+}
+
 std::int32_t Engine::computeHijri() {
+    if (parameters.diyanetMethod) return worldCalendarHijri();
     DayContext& c = context;
     c.moonValid = 0;
     c.hijriValid = 1;
@@ -96,48 +115,73 @@ std::int16_t Engine::hijriYear() {
     return context.hijriYearValue;
 }
 
-std::string_view Engine::religiousDay() {
+std::string ReligiousDays::joined(std::string_view separator) const {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) text += separator;
+        text += names[static_cast<std::size_t>(i)];
+    }
+    return text;
+}
+
+bool Engine::isLastDayOfHijriMonth() {
+    const std::int16_t day = context.day;
+    setDate(static_cast<std::int16_t>(day + 1), context.month, context.year);
+    const bool nextIsFirst = computeHijri() == 1;
+    setDate(day, context.month, context.year);
+    computeHijri();
+    return nextIsFirst;
+}
+
+ReligiousDays Engine::religiousDaysOf(std::int32_t d, std::int16_t m, std::int16_t w) {
     using namespace names;
-    const std::int32_t d = computeHijri();
-    const std::int16_t m = hijriMonth();
-    const std::int16_t w = weekday();
+    ReligiousDays days;
+    auto name = [&days](std::string_view text) { days.names[static_cast<std::size_t>(days.count++)] = text; };
     switch (m) {
     case 1:
-        if (d == 1) return kHicriYilbasi;
-        if (d == 10) return kAsure;
+        if (d == 1) name(kHicriYilbasi);
+        if (d == 10) name(kAsure);
         break;
     case 3:
-        if (d == 11) return kMevlid;
+        if (d == 11) name(kMevlid);
         break;
-    case 6:
-        if (d == 30 && w == kThursday) return kRegaib;
+    case kCemaziyelahir:
+        if (w == kThursday && d >= kShortestMonthDays && isLastDayOfHijriMonth()) name(kRegaib);
         break;
     case 7:
-        // A Thursday among the first days of Recep begins Regaib, even on
-        // the first, which also begins the three months.
-        if (d < 6 && w == kThursday) return kRegaib;
-        if (d == 1) return kUcAylar;
-        if (d == 26) return kMirac;
+        if (d <= kLastRegaibDayOfRecep && w == kThursday) name(kRegaib);
+        if (d == 1) name(kUcAylar);
+        if (d == 26) name(kMirac);
         break;
     case 8:
-        if (d == 14) return kBerat;
+        if (d == 14) name(kBerat);
         break;
     case 9:
-        if (w == kSaturday && d % 2 == 0 && d > 15 && d < 30) return kKadirSarani;
-        if (d == 1) return kRamazanIlkGun;
-        if (d == 26) return kKadirR27;
+        if (w == kSaturday && d % 2 == 0 && d > 15 && d < 30) name(kKadirSarani);
+        if (d == 1) name(kRamazanIlkGun);
+        if (d == 26) name(kKadirR27);
         break;
     case 10:
-        if (d >= 1 && d <= 3) return kRamazanBayrami[static_cast<std::size_t>(d - 1)];
+        if (d >= 1 && d <= 3) name(kRamazanBayrami[static_cast<std::size_t>(d - 1)]);
         break;
     case 12:
-        if (d == 9) return kArefe;
-        if (d >= 10 && d <= 13) return kKurbanBayrami[static_cast<std::size_t>(d - 10)];
+        if (d == 9) name(kArefe);
+        if (d >= 10 && d <= 13) name(kKurbanBayrami[static_cast<std::size_t>(d - 10)]);
         break;
     default:
         break;
     }
-    return kNone;
+    return days;
+}
+
+ReligiousDays Engine::religiousDays() {
+    const std::int32_t d = computeHijri();
+    return religiousDaysOf(d, hijriMonth(), weekday());
+}
+
+std::string_view Engine::religiousDay() {
+    const ReligiousDays days = religiousDays();
+    return days.empty() ? names::kNone : days.names[0];
 }
 
 }  // namespace orvanta::engine

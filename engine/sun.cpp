@@ -23,15 +23,6 @@ namespace {
 
 using namespace constants;
 
-// Mean anomaly at J2000.0 and its daily motion (357.528°, 0.9856003°/day), rad.
-constexpr double kMeanAnomalyAtEpoch = 6.240040768070287;
-constexpr double kMeanAnomalyPerDay = 0.017201970343643867;
-// Mean longitude at J2000.0 and its daily motion (280.461°, 0.9856474°/day), rad.
-constexpr double kMeanLongitudeAtEpoch = 4.894967873435816;
-constexpr double kMeanLongitudePerDay = 0.017202792393721557;
-// Equation of centre: 1.915° sin g + 0.020° sin 2g, in radians.
-constexpr double kCentreTerm1 = 0.03342305517569141;
-constexpr double kCentreTerm2 = 0.00034906585039886593;
 // Half a day plus half a minute, as a fraction of a day: the transit is
 // carried half a minute late so that truncating clock times rounds them.
 constexpr double kNoonPlusHalfMinuteDays = 0.5003472222222223;

@@ -37,10 +37,17 @@ constexpr std::int16_t kTiedYatsiMode = 5;
 
 const std::array<std::string_view, kVakitCount> vakitNames{
     "SABAH", "İMSAK", "GÜNEŞ", "İŞRAK", "İSTİVA", "ÖĞLE", "İKİNDİ", "ASR-I SANİ", "İSFİRAR", "AKŞAM", "YATSI"};
+const std::array<std::string_view, kVakitCount> vakitTitles{
+    "Sabah", "İmsak", "Güneş", "İşrak", "İstiva", "Öğle", "İkindi", "Asr-ı Sani", "İsfirar", "Akşam", "Yatsı"};
+const std::array<std::string_view, kVakitCount> vakitKeys{
+    "sabah", "imsak", "gunes", "israk", "istiva", "ogle", "ikindi", "asrisani", "isfirar", "aksam", "yatsi"};
 
 const std::array<std::int32_t, kComputedVakits> defaultTemkin{-2, -6, 10, 0, 5, 4, 4, 0, 8, 2};
 
 std::uint16_t Engine::computeVakit(VakitType type) {
+    if (type != VakitType::Sabah && usesHighLatitudeRule()) {
+        return highLatitudeDay().times[static_cast<std::size_t>(type) - 1];
+    }
     DayContext& c = context;
     const std::int16_t mode = parameters.mode;
     c.limitLevel = kLevelSunrise;

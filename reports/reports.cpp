@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fmt/printf.h>
 
+#include "reports/month_walk.h"
 #include "settings/ini_file.h"
 #include "settings/text_encoding.h"
 
@@ -25,53 +26,9 @@ void appendf(std::string& out, const char* format, const Args&... args) {
     out += fmt::sprintf(format, args...);
 }
 
-// A month's walk through its days, each with its own clock offset.
-class MonthWalk {
-public:
-    MonthWalk(engine::Engine& engine, const settings::Settings& settings, const settings::SystemZone& zone, int year,
-              int month)
-        : engine_(engine), settings_(settings), zone_(zone), year_(year), month_(month) {}
-
-    // Sets the engine to the current day with its clock offset.
-    void enterDay() {
-        engine_.setDate(static_cast<std::int16_t>(day_), static_cast<std::int16_t>(month_),
-                        static_cast<std::int16_t>(year_));
-        const std::int32_t offset = settings::clockOffsetFor(settings_, {year_, month_, day_}, zone_).minutes();
-        engine_.setPlace(static_cast<std::int16_t>(settings_.latitude), static_cast<std::int16_t>(settings_.longitude),
-                         static_cast<std::int16_t>(offset));
-    }
-    // Steps to the next day; false when that begins another month.
-    bool nextDay() {
-        std::int16_t day = 0;
-        std::int16_t month = 0;
-        engine_.monthAndDayOf(static_cast<std::int16_t>(engine_.dayOfYear() + 1), day, month);
-        day_ = day;
-        month_ = month;
-        return day_ != 1;
-    }
-    int day() const { return day_; }
-    int month() const { return month_; }
-
-private:
-    engine::Engine& engine_;
-    const settings::Settings& settings_;
-    const settings::SystemZone& zone_;
-    int year_;
-    int day_ = 1;
-    int month_;
-};
-
-// Where the summer time of the timetable comes from: the system's zone,
-// the place's zone (by name), or the fixed choice.
-std::string summerTimeRule(const settings::Settings& settings) {
-    if (settings.useSystemDaylightSaving) return "Sistem";
-    if (!settings.timeZoneName.empty() && timezone::isKnownZone(settings.timeZoneName)) return settings.timeZoneName;
-    return settings.daylightSaving ? "Var" : "Yok";
-}
-
 void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::Settings& settings,
                       const settings::SystemZone& zone, int year, int month) {
-    const std::int32_t baseOffsetMinutes = settings::clockOffsetFor(settings, {year, month, 1}, zone).standardMinutes;
+    const std::int32_t baseOffsetMinutes = standardOffsetMinutes(settings, zone, year, month);
     out += "\n\n";
     appendf(out, "\n\n\n\t\t\tŞEHİR\t\t: %s / %s", settings.placeName.c_str(), settings.countryName.c_str());
     appendf(out, "\n\n\t\t\tPARALEL\t\t: %5.02f° ", std::abs(settings.latitude) * 0.01);
@@ -91,8 +48,7 @@ void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::
 
 // Day rows of the ten times; leaves the walk on the next month.
 void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
-    do {
-        walk.enterDay();
+    walk.forEachDay([&] {
         appendf(out, "\n %2d. ", walk.day());
         for (int t = static_cast<int>(VakitType::Imsak); t <= static_cast<int>(VakitType::Yatsi); ++t) {
             const int minutes = engine.computeVakit(static_cast<VakitType>(t));
@@ -101,7 +57,7 @@ void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
             const int position = t - static_cast<int>(VakitType::Imsak) + 1;
             if (position % 2 == 0 && position < 10) out += ' ';
         }
-    } while (walk.nextDay());
+    });
 }
 
 // One of the monthly report's angle tables: for each day, the azimuth of
@@ -114,14 +70,13 @@ void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings:
     out += header;
     out += " ---     -----   -----   -----   -----   -----   -----   -----   -----   -----\n";
     MonthWalk walk(engine, settings, zone, year, month);
-    do {
-        walk.enterDay();
+    walk.forEachDay([&] {
         appendf(out, "\n %2d. ", walk.day());
         for (const int hour : hours) {
             engine.setTimeOfDay(static_cast<std::int16_t>(hour), 0);
             appendf(out, "     %03d", static_cast<int>(azimuthTenths() / 10));
         }
-    } while (walk.nextDay());
+    });
     out += kPageBreak;
 }
 
@@ -132,6 +87,12 @@ std::optional<std::string> deliver(const std::string& text, const std::filesyste
 }
 
 }  // namespace
+
+std::string summerTimeRule(const settings::Settings& settings) {
+    if (settings.useSystemDaylightSaving) return "Sistem";
+    if (!settings.timeZoneName.empty() && timezone::isKnownZone(settings.timeZoneName)) return settings.timeZoneName;
+    return settings.daylightSaving ? "Var" : "Yok";
+}
 
 std::string padRight(std::string_view text, std::size_t width) {
     std::string padded(text);
@@ -172,13 +133,18 @@ std::string religiousDaysReport(engine::Engine engine, int year) {
     for (int n = 1; n <= days; ++n) {
         // Day n of January: the engine counts on into the later months.
         engine.setDate(static_cast<std::int16_t>(n), 1, static_cast<std::int16_t>(year));
-        const std::string_view name = settings::utf8Prefix(engine.religiousDay(), kReligiousNameCharacters);
-        if (name.empty()) continue;
+        const engine::ReligiousDays names = engine.religiousDays();
+        if (names.empty()) continue;
         std::int16_t day = 0;
         std::int16_t month = 0;
         engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
-        appendf(out, "\t%3d %s  %s   %s\n", day, padRight(engine::monthName(month), 9).c_str(),
-                padRight(engine::weekdayName(engine.weekday()), 9).c_str(), std::string(name).c_str());
+        // Two religious days of one date: one line each.
+        for (int i = 0; i < names.count; ++i) {
+            const std::string_view name =
+                settings::utf8Prefix(names.names[static_cast<std::size_t>(i)], kReligiousNameCharacters);
+            appendf(out, "\t%3d %s  %s   %s\n", day, padRight(engine::monthName(month), 9).c_str(),
+                    padRight(engine::weekdayName(engine.weekday()), 9).c_str(), std::string(name).c_str());
+        }
     }
     return out;
 }

@@ -35,6 +35,7 @@ void applyWelcomeChoice(const WelcomeChoice& choice, Settings& settings) {
         settings.imsakAngle = defaults.imsakAngle;
         settings.yatsiAngle = defaults.yatsiAngle;
         settings.calcMode = defaults.calcMode;
+        settings.diyanetMethod = defaults.diyanetMethod;
     }
     settings.autostart = choice.autostart;
     settings.placeChosen = true;

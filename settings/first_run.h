@@ -22,7 +22,7 @@ std::vector<const PlaceEntry*> rankedPlaces(const std::vector<PlaceEntry>& place
                                             std::string_view preferredZone);
 
 enum class CalculationChoice {
-    Diyanet,  // the values nearest to the Presidency of Religious Affairs' timetables
+    Diyanet,  // the Presidency of Religious Affairs' values and method (as "Diyanet Değerleri")
     Own,      // Orvanta's own defaults (the dialog's "Varsayılan Değerler")
 };
 

@@ -28,6 +28,9 @@ inline constexpr std::string_view kZoneName = "Saat Dilimi";  // IANA name, "Eur
 inline constexpr std::string_view kImsakAngle = "İmsak Açısı";
 inline constexpr std::string_view kYatsiAngle = "Yatsı Açısı";
 inline constexpr std::string_view kCalcMode = "Hesap Modu";
+// "Evet": the Diyanet choice (Diyanet's method beyond 45° and its world
+// Hijri calendar); missing in files written before it, read as "Hayır".
+inline constexpr std::string_view kDiyanetMethod = "Diyanet Yöntemi";
 // "<name> temkini": the temkin of a time is stored under the name of the
 // time before it (the Yatsı temkin under "AKŞAM temkini").
 std::string temkinKey(int temkinIndex);

@@ -171,6 +171,7 @@ void readCalculationParameters(const IniDocument& document, Settings& settings) 
     settings.imsakAngle = angleFromHundredths(document.readInt(section, keys::kImsakAngle, -1800));
     settings.yatsiAngle = angleFromHundredths(document.readInt(section, keys::kYatsiAngle, -1700));
     settings.calcMode = document.readInt(section, keys::kCalcMode, 4);
+    settings.diyanetMethod = document.readString(section, keys::kDiyanetMethod, "", kPathBuffer) == keys::kYes;
     settings.timeZoneName = document.readString(section, keys::kZoneName, "", kPathBuffer);
     settings.placeChosen = document.sectionHasKeys(section);
     keepCalculationWithinLimits(settings);
@@ -191,6 +192,7 @@ SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, en
         document.set(section, keys::kImsakAngle, std::to_string(angleHundredths(settings.imsakAngle)));
         document.set(section, keys::kYatsiAngle, std::to_string(angleHundredths(settings.yatsiAngle)));
         document.set(section, keys::kCalcMode, std::to_string(settings.calcMode));
+        document.set(section, keys::kDiyanetMethod, settings.diyanetMethod ? keys::kYes : keys::kNo);
         // A file that never had a zone keeps its lines as they were.
         if (!settings.timeZoneName.empty() || document.value(section, keys::kZoneName)) {
             document.set(section, keys::kZoneName, settings.timeZoneName);
@@ -208,6 +210,7 @@ void applyCalculationParameters(const Settings& settings, engine::Engine& engine
     engine.setAnglesAndMode(static_cast<std::int16_t>(angleHundredths(settings.imsakAngle)),
                             static_cast<std::int16_t>(angleHundredths(settings.yatsiAngle)),
                             static_cast<std::int16_t>(settings.calcMode));
+    engine.parameters.diyanetMethod = settings.diyanetMethod;
 }
 
 void readOptions(const IniDocument& document, Settings& settings) {
@@ -246,6 +249,7 @@ void applyDiyanetPreset(Settings& settings) {
     settings.imsakAngle = -18.0f;
     settings.yatsiAngle = -17.0f;
     settings.calcMode = 4;
+    settings.diyanetMethod = true;
 }
 
 bool hasRelay(const Settings& settings) { return settings.relayComPort != 0 || !settings.relayDevicePath.empty(); }

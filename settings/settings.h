@@ -73,6 +73,9 @@ struct Settings {
     float imsakAngle = -18.0f;  // sun's altitude at İmsak, degrees
     float yatsiAngle = -17.0f;  // sun's altitude at Yatsı, degrees
     std::int32_t calcMode = 4;  // 0..5
+    // The Diyanet choice: Diyanet's method and Hijri calendar (see
+    // engine::CalculationParameters::diyanetMethod).
+    bool diyanetMethod = false;
 
     // ---- options ----
     std::int32_t sabahEzanMinutes = 60;  // morning ezan this long before Güneş
@@ -105,7 +108,9 @@ struct Settings {
 // timetables the Turkish Presidency of Religious Affairs publishes for about
 // 96 % of the values (99 % of those from mid-2019 on), as fitted to several
 // hundred published city-days of 47 provinces; the defaults manage about a
-// fifth. Mode 4, İmsak -18°, Yatsı -17°, temkins 0 -6 10 0 3 4 4 0 6 0.
+// fifth. Mode 4, İmsak -18°, Yatsı -17°, temkins 0 -6 10 0 3 4 4 0 6 0, and
+// the Diyanet choice on: beyond 45° Diyanet's European rule, and Diyanet's
+// world Hijri calendar everywhere.
 void applyDiyanetPreset(Settings& settings);
 
 // An angle as the file and the engine take it: hundredths of a degree,

@@ -43,16 +43,22 @@ std::string panelTitle(const Settings& settings, std::int32_t clockOffsetMinutes
                         clockOffsetMinutes / 60.0);
 }
 
+std::string twilightRulesText(engine::Engine& engine) {
+    const engine::DiyanetDay day = engine.diyanetDay();
+    return "İmsak: " + engine::twilightRuleText(day.imsakRule, day.imsakDepressionDegrees) +
+           "\nYatsı: " + engine::twilightRuleText(day.yatsiRule, day.yatsiDepressionDegrees);
+}
+
 std::string calendarText(engine::Engine& engine, const PanelMoment& moment) {
-    // The religious name first, then the Hijri year, month and day.
-    const std::string_view religious = engine.religiousDay();
+    // The religious names first, then the Hijri year, month and day.
+    const std::string religious = engine.religiousDays().joined(" | ");
     const std::int32_t hijriYear = engine.hijriYear();
     const std::int32_t hijriMonth = engine.hijriMonth();
     const std::int32_t hijriDay = engine.computeHijri();
     return fmt::sprintf("%d %s %4d  %s  %02d:%02d\n%s%d %s %4d\n%s", moment.day, engine::monthName(moment.month),
                         moment.year, engine::weekdayShortName(engine.weekday()), moment.hour, moment.minute,
                         religious.empty() ? "\n" : "", hijriDay, engine::hijriMonthName(hijriMonth), hijriYear,
-                        religious);
+                        religious.c_str());
 }
 
 PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const engine::VakitTimes& today,
@@ -64,6 +70,7 @@ PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const en
         texts.fields.emplace_back(kFirstTimeField + k, fmt::sprintf("%02d:%02d", minutes / 60, minutes % 60));
     }
     texts.fields.emplace_back(1131, calendarText(engine, moment));
+    texts.fields.emplace_back(1149, twilightRulesText(engine));
     const SkyValues sky = skyValues(engine);
     texts.fields.emplace_back(1132, degrees(sky.qibla));
     texts.fields.emplace_back(1133, degrees(sky.sunAzimuth));

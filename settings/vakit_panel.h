@@ -56,6 +56,9 @@ std::string panelTitle(const Settings& settings, std::int32_t clockOffsetMinutes
 // The Gregorian line, the Hijri line and the religious day (an empty
 // second line when there is none).
 std::string calendarText(engine::Engine& engine, const PanelMoment& moment);
+// Which rule gave the day's İmsak and Yatsı, one line each
+// ("İmsak: takdir (45° ötesi, 12.4°)").
+std::string twilightRulesText(engine::Engine& engine);
 // Every field of the panel in the order it is filled.
 PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const engine::VakitTimes& today,
                       const PanelMoment& moment);

@@ -4,6 +4,7 @@
 #include <fmt/printf.h>
 
 #include "settings/keys.h"
+#include "shell/upcoming_time.h"
 
 namespace orvanta::shell {
 
@@ -149,7 +150,8 @@ void Scheduler::alignDate() {
     if (context.day == day && context.month == month && context.year == year) return;
 
     engine_.setDate(static_cast<std::int16_t>(day + 1), month, year);  // tomorrow
-    const std::string_view tomorrow = engine_.religiousDay();
+    // Both names when two religious days fall on one day.
+    const std::string tomorrow = engine_.religiousDays().joined(" ve ");
     if (!tomorrow.empty()) {
         const std::string today = fmt::format("{:02}/{:02}/{:04}", day, month, year);
         if (memory_.lastNoticeDate() != today) {
@@ -305,15 +307,8 @@ void Scheduler::armWakeTimer(const Pass& pass) {
 }
 
 void Scheduler::writeTip(const Pass& pass) {
-    VakitType nearest = VakitType::Imsak;
-    for (int t = static_cast<int>(VakitType::Gunes); t <= static_cast<int>(VakitType::Yatsi); ++t) {
-        const auto type = static_cast<VakitType>(t);
-        if (pass.minutesUntil(type) < pass.minutesUntil(nearest)) nearest = type;
-    }
-    if (!settings_.remainingToAnyTime && nearest != settings::ezanSlotType(2, settings_.ikindiAtAsrSani)) {
-        nearest = vakitRoles(nearest).nextMainTime;
-    }
-    effects_.setTip(tipText(nearest, pass.minutesUntil(nearest)));
+    const UpcomingTime upcoming = upcomingTime(pass.times, pass.nowMinute, settings_);
+    effects_.setTip(tipText(upcoming.type, upcoming.minutesLeft));
 }
 
 }  // namespace orvanta::shell

@@ -96,4 +96,16 @@ settings::SystemZone systemZoneAt(std::time_t when) {
 
 settings::SystemZone currentSystemZone() { return systemZoneAt(std::time(nullptr)); }
 
+settings::SystemZone systemZoneAtNoon(int year, int month, int day) {
+    constexpr int kNoonHour = 12;
+    constexpr int kTmYearBase = 1900;
+    std::tm noon{};
+    noon.tm_year = year - kTmYearBase;
+    noon.tm_mon = month - 1;
+    noon.tm_mday = day;
+    noon.tm_hour = kNoonHour;
+    noon.tm_isdst = -1;
+    return systemZoneAt(std::mktime(&noon));
+}
+
 }  // namespace orvanta::platform

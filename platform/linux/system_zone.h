@@ -11,5 +11,7 @@ namespace orvanta::platform {
 // time is in force at `when`, and the zone's database name.
 settings::SystemZone systemZoneAt(std::time_t when);
 settings::SystemZone currentSystemZone();
+// The zone at local noon of a civil day.
+settings::SystemZone systemZoneAtNoon(int year, int month, int day);
 
 }  // namespace orvanta::platform

@@ -110,6 +110,7 @@ CalculationDialog::CalculationDialog(Settings& settings, CalculationHost& host, 
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->defaultTemkins, &QPushButton::clicked, this, [this] {
         settings_.temkin = engine::defaultTemkin;
+        settings_.diyanetMethod = false;
         fillTemkins();
     });
     connect(ui_->defaultAngles, &QPushButton::clicked, this, [this] {
@@ -117,6 +118,7 @@ CalculationDialog::CalculationDialog(Settings& settings, CalculationHost& host, 
         settings_.imsakAngle = defaults.imsakAngle;
         settings_.yatsiAngle = defaults.yatsiAngle;
         settings_.calcMode = defaults.calcMode;
+        settings_.diyanetMethod = false;
         fillAngles();
     });
     connect(ui_->diyanetValues, &QPushButton::clicked, this, [this] {

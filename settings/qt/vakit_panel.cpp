@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kCalendarField = 1131;
 constexpr int kSkyMessageField = 1146;
+constexpr int kTwilightRulesField = 1149;
 constexpr int kDeclinationField = 1144;
 constexpr int kDeclinationLabelRow = 0;  // the first row of the astronomy group
 
@@ -26,7 +27,7 @@ VakitPanel::VakitPanel(std::function<PanelTexts()> source, QWidget* parent)
     // fields they are.
     for (QLabel* value : findChildren<QLabel*>()) {
         const int id = value->property(kControlIdProperty).toInt();
-        if (id != 0 && id != kCalendarField && id != kSkyMessageField) value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (id != 0 && id != kCalendarField && id != kSkyMessageField && id != kTwilightRulesField) value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->toggleButton, &QPushButton::clicked, this, &VakitPanel::toggleForm);

@@ -1,5 +1,6 @@
 #include "shell/qt/desktop_shell.h"
 
+#include <QStandardPaths>
 #include <QApplication>
 #include <QDebug>
 #include <QEventLoop>
@@ -12,6 +13,9 @@
 #include "platform/hot_key.h"
 #include "platform/notifier.h"
 #include "platform/wake_alarm.h"
+#include "reports/imsakiye.h"
+#include "shell/qt/calendar_command.h"
+#include "reports/qt/imsakiye_pdf.h"
 #include "reports/reports.h"
 #include "settings/keys.h"
 #include "settings/program_folder.h"
@@ -291,7 +295,11 @@ void DesktopShell::dispatch(int id) {
         switch (id) {
             case command::kMonthlyTimetable:
             case command::kYearlyTimetable:
-            case command::kReligiousDays: writeReport(id); break;
+            case command::kReligiousDays:
+            case command::kMonthlyImsakiyePdf:
+            case command::kMonthlyImsakiyePdf + 1:
+            case command::kRamadanImsakiyePdf:
+            case command::kCalendarExport: writeReport(id); break;
             case command::kEzanSound: toggleEzanSound(); break;
             case command::kWake: toggleWake(); break;
             case command::kManual: openDocument(kManualFile); break;
@@ -340,15 +348,29 @@ void DesktopShell::setMessageMode(int mode) {
 
 void DesktopShell::writeReport(int id) {
     const ClockTime& now = scheduler_->clockTime;
-    const std::filesystem::path file = settings::companionPath(folders_.programFolder, "txt");
+    const std::filesystem::path& folder = folders_.programFolder;
+    const settings::SystemZone zone = services_.clock.systemZone();
     OpenerViewer viewer(services_.opener);
     std::optional<std::string> failure;
     if (id == command::kReligiousDays) {
-        failure = reports::writeReligiousDaysReport(engine_, now.year, file, viewer);
+        failure = reports::writeReligiousDaysReport(engine_, now.year, folder / reports::religiousDaysFileName(now.year, "txt"),
+                                                    viewer);
+    } else if (id >= command::kMonthlyImsakiyePdf && id <= command::kCalendarExport) {
+        const std::filesystem::path documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+        if (id == command::kCalendarExport) {
+            failure = exportCalendarYear(engine_, settings_, now, documents, viewer);
+        } else {
+            const auto kind = static_cast<reports::ImsakiyeKind>(id - command::kMonthlyImsakiyePdf);
+            failure = reports::printImsakiye(engine_, settings_, zone, kind, now.year, now.month, documents, viewer);
+        }
     } else {
-        const auto span = id == command::kMonthlyTimetable ? reports::TimetableSpan::Month : reports::TimetableSpan::Year;
-        failure = reports::writeTimetableReport(engine_, settings_, services_.clock.systemZone(), now.year, now.month,
-                                                span, file, viewer);
+        const bool monthly = id == command::kMonthlyTimetable;
+        const auto kind = monthly ? reports::ImsakiyeKind::Month : reports::ImsakiyeKind::Year;
+        const auto file = folder / reports::imsakiyeFileName(kind, settings_.placeName, now.year, now.month, "txt");
+        failure = reports::writeTimetableReport(engine_, settings_, zone, now.year, now.month,
+                                                monthly ? reports::TimetableSpan::Month : reports::TimetableSpan::Year,
+                                                file, viewer);
     }
     if (failure) showError(qs(*failure));
 }
@@ -538,8 +560,15 @@ std::optional<std::filesystem::path> DesktopShell::findFile(const std::filesyste
     return settings::findCompanionFile(folders, name.string());
 }
 
+void DesktopShell::muteFor(int minutes) {
+    mutedUntil_ = QDateTime::currentDateTime().addSecs(std::int64_t{minutes} * 60);
+    setTip(std::string(lastTip_));
+}
+
+bool DesktopShell::muted() const { return mutedUntil_.isValid() && QDateTime::currentDateTime() < mutedUntil_; }
+
 void DesktopShell::playSound(std::string_view file) {
-    if (shutDown_ || !scheduler_->flags.ezanSoundOn) return;
+    if (shutDown_ || !scheduler_->flags.ezanSoundOn || muted()) return;
     const std::filesystem::path name{std::string(file)};
     const std::filesystem::path path = findFile(name).value_or(folders_.programFolder / name);
     soundPlayer_.play(qs(path), qs(file), relaySettings(settings_), settings_.pauseMediaPlayers);
@@ -612,9 +641,12 @@ void DesktopShell::showReligiousDayNotice(std::string_view text, std::string_vie
 }
 
 void DesktopShell::setTip(std::string_view text) {
-    const QString tip = qs(text);
+    lastTip_ = text;
+    QString tip = qs(text);
+    if (muted()) tip += QStringLiteral("\nSessiz, bitiş: %1").arg(mutedUntil_.toString(QStringLiteral("HH:mm")));
     tray_.setToolTip(tip);
     strip_.setText(tip);
+    emit tipWritten();
 }
 
 WakeResult DesktopShell::armWake(LocalTicks when) {

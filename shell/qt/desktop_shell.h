@@ -7,6 +7,7 @@
 // run it with a simulated clock and recording fakes.
 #pragma once
 
+#include <QDateTime>
 #include <QIcon>
 #include <QObject>
 #include <QSystemTrayIcon>
@@ -56,6 +57,9 @@ inline constexpr int kVakitPanel = 1027;
 inline constexpr int kMonthlyTimetable = 1028;
 inline constexpr int kYearlyTimetable = 1029;
 inline constexpr int kReligiousDays = 1030;
+inline constexpr int kMonthlyImsakiyePdf = 1150;  // 1150..1152: month, year, Ramadan
+inline constexpr int kRamadanImsakiyePdf = 1152;
+inline constexpr int kCalendarExport = 1153;
 inline constexpr int kFirstChart = 1031;  // 1031..1038, "Grafikler"
 inline constexpr int kLastChart = 1038;
 inline constexpr int kCalculationParameters = 1039;
@@ -126,6 +130,12 @@ public:
     void shutdown();
 
     void toggleTimeStrip() { strip_.toggle(); }
+    // Stops the sound that plays (as a middle click on the icon).
+    void stopSound() { soundPlayer_.stop(); }
+    // No ezan or salâ for the next `minutes` minutes (0 ends the silence);
+    // the tip says until when.
+    void muteFor(int minutes);
+    bool muted() const;
     // The system clock was set or the zone changed: a pass at the next tick.
     void onClockChanged();
     // The machine resumed or the screens changed: everything is refreshed.
@@ -150,8 +160,12 @@ public:
 
 signals:
     void finished();
+    // A pass wrote the tip (once a minute and after every change).
+    void tipWritten();
 
 private:
+    QDateTime mutedUntil_;
+    std::string lastTip_;  // the scheduler's last tip, without the silence
     // ---- SchedulerEffects ----
     void playSound(std::string_view file) override;
     void announceEzan(int slot) override;

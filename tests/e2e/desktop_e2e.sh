@@ -12,14 +12,7 @@ orvanta=$1
 require_tools Xvfb trayer xdotool xwininfo
 require_libfaketime
 
-start_xvfb
-start_tray_host_and_settle
-make_program_folder <<'INI'
-[Hesap Paramatreleri]
-Enlem=4101
-Boylam=2897
-Saat Farkı=120
-[Seçenekler]
+start_istanbul_session <<'INI'
 Ezan/Salâ=Evet
 iletiler=2
 INI

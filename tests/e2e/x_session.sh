@@ -30,6 +30,13 @@ wait_for() {
   return 1
 }
 
+# libfaketime, preloaded into orvanta itself (the faketime command would
+# stand between the test and the program's signals), in $libfaketime.
+require_libfaketime() {
+  libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+  [ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
+}
+
 start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
   pids+=($!)
@@ -59,4 +66,17 @@ make_program_folder() {
   chmod 700 "$work/run"
   cat >"$work/home/orvanta.ini"
   export ORVANTA_HOME=$work/home XDG_RUNTIME_DIR=$work/run TZ=Europe/Istanbul
+}
+
+# Xvfb, the tray host and a program folder for İstanbul (UTC+2 on
+# 1 January 2014, Öğle at 12:15) whose "Seçenekler" lines are read from
+# standard input.
+start_istanbul_session() {
+  start_xvfb
+  start_tray_host_and_settle
+  # Fed by a process substitution: make_program_folder's exports stay here.
+  make_program_folder < <(
+    printf '[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\nŞehir Adı=İstanbul\nÜlke Adı=Türkiye\n'
+    printf '[Seçenekler]\n'
+    cat)
 }

@@ -1,5 +1,6 @@
 // The timetables and the religious-days list: row counts, the summer-time
 // rule in every table, header formats, alignment and the file hand-off.
+#include "reports/imsakiye.h"
 #include "reports/reports.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,20 @@ TEST(Timetable, YearHasEveryDayOnce) {
     EXPECT_EQ(dayRows(parts[6])[14], expectedTimeRow(15, 7, 2016, s, 180));
 }
 
+// With the Diyanet choice the report follows Diyanet's world calendar, and
+// two religious days of one date take a line each.
+TEST(ReligiousDays, DiyanetCalendarNamesBothDaysOfOneDate) {
+    engine::Engine engine;
+    engine.parameters.diyanetMethod = true;
+    engine.setPlace(4101, 2897, 180);
+    const std::string text = religiousDaysReport(engine, 2026);
+    EXPECT_NE(text.find("\t 20 Mart       Cuma        Ramazan Bayramı 1. gün\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\t 10 Aralık     Perşembe    Regaib Gecesi\n"
+                        "\t 10 Aralık     Perşembe    Üç Ayların Başlangıcı\n"),
+              std::string::npos)
+        << text;
+}
+
 TEST(ReligiousDays, LeapYearExaminesItsLastDayAndColumnsAlign) {
     engine::Engine engine;
     engine.setPlace(4101, 2897, 120);
@@ -182,6 +197,52 @@ TEST(ReportFile, SecondReportReplacesTheFirstAndFailuresAreSaid) {
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("Rapor dosyası yazılamadı"), std::string::npos);
     EXPECT_EQ(viewer.opened.size(), 2u) << "nothing is opened";
+}
+
+TEST(ReportFileNames, SayWhatAndWhereAndWhen) {
+    struct Case {
+        ImsakiyeKind kind;
+        std::string_view place;
+        int month;
+        std::string_view extension;
+        std::string_view name;
+    };
+    const Case cases[] = {
+        {ImsakiyeKind::Month, "İstanbul", 12, "pdf", "İmsakiye-İstanbul-2026-12.pdf"},
+        {ImsakiyeKind::Year, "İstanbul", 1, "txt", "İmsakiye-İstanbul-2026.txt"},
+        {ImsakiyeKind::Ramadan, "Kuala Lumpur", 1, "pdf", "Ramazan-İmsakiyesi-Kuala_Lumpur-2026.pdf"},
+        {ImsakiyeKind::Month, "A/B:C", 3, "txt", "İmsakiye-A_B_C-2026-03.txt"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(imsakiyeFileName(c.kind, c.place, 2026, c.month, c.extension), c.name);
+    EXPECT_EQ(religiousDaysFileName(2026, "txt"), "Dini-Günler-2026.txt");
+}
+
+TEST(Imsakiye, MonthRowsMarkFridaysAndReligiousDays) {
+    engine::Engine engine;
+    const Imsakiye december = buildImsakiye(engine, istanbul(), {}, ImsakiyeKind::Month, 2026, 12);
+    ASSERT_EQ(december.pages.size(), 1u);
+    const auto& days = december.pages[0].days;
+    ASSERT_EQ(days.size(), 31u);
+    EXPECT_EQ(std::count_if(days.begin(), days.end(), [](const ImsakiyeDay& d) { return d.isFriday(); }), 4);
+    EXPECT_TRUE(days[3].isFriday()) << "4 December 2026 is a Friday";
+    EXPECT_EQ(december.method.rfind("Orvanta değerleri", 0), 0u);
+    settings::Settings diyanet = istanbul();
+    settings::applyDiyanetPreset(diyanet);
+    EXPECT_EQ(methodDescription(diyanet).rfind("Diyanet değerleri", 0), 0u);
+}
+
+TEST(Imsakiye, FollowsThePlacesZoneAsTheTimetableDoes) {
+    settings::Settings s = istanbul();
+    s.timeZoneName = "Europe/Istanbul";
+    engine::Engine engine;
+    const Imsakiye march = buildImsakiye(engine, s, {}, ImsakiyeKind::Month, 2014, 3);
+    EXPECT_EQ(march.clock, "UTC+2, yaz saati: Europe/Istanbul");
+    const auto& days = march.pages[0].days;
+    ASSERT_EQ(days.size(), 31u);
+    // 31 March 2014: the clock an hour ahead from that day on, less the
+    // minutes the İmsak of a March day comes earlier.
+    EXPECT_NEAR(days[30].times[0] - days[29].times[0], 60, 3);
+    EXPECT_NEAR(days[29].times[0] - days[28].times[0], 0, 3);
 }
 
 }  // namespace

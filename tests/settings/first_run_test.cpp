@@ -58,9 +58,11 @@ TEST(FirstRun, ChoiceLeavesAPlaceWithItsZoneTheMethodAndAutostart) {
     EXPECT_EQ(settings.timeZoneName, "Europe/Berlin");
     EXPECT_FALSE(settings.useSystemDaylightSaving || settings.daylightSaving);  // the zone gives summer time
     EXPECT_EQ(settings.temkin, diyanet.temkin);
+    EXPECT_TRUE(settings.diyanetMethod);  // beyond 45° the Diyanet rule too
 
     applyWelcomeChoice({places.front(), CalculationChoice::Own, false}, settings);
     EXPECT_EQ(settings.temkin, Settings{}.temkin);
+    EXPECT_FALSE(settings.diyanetMethod);
     EXPECT_FALSE(settings.autostart);
 }
 

@@ -52,6 +52,7 @@ TEST(SettingsLoad, NoFileGivesEveryDefault) {
     EXPECT_EQ(test::readFile(fromFile.path()), test::readFile(fresh.path()));
     EXPECT_EQ(loaded->settings.ezanFiles, Settings{}.ezanFiles);
     EXPECT_EQ(loaded->engine.parameters.mode, 4);
+    EXPECT_FALSE(loaded->engine.parameters.diyanetMethod) << "files from before the key are not the Diyanet choice";
 }
 
 TEST(SettingsLoad, StoredFormsOfAnglesFlagsAndTemkins) {
@@ -71,6 +72,17 @@ TEST(SettingsLoad, StoredFormsOfAnglesFlagsAndTemkins) {
     EXPECT_TRUE(s.sahurSala);
     EXPECT_TRUE(s.reminderOn) << "blanks around a value are not part of it";
     EXPECT_EQ(s.relayOnSeconds, 0) << "a value that is not a number reads 0";
+    EXPECT_FALSE(s.diyanetMethod);
+}
+
+// The Diyanet button's choice is kept by the file and reaches the engine.
+TEST(SettingsLoad, DiyanetChoiceReachesTheEngine) {
+    TempFolder folder;
+    const IniFile file(folder.write("orvanta.ini", "[Hesap Paramatreleri]\nDiyanet Yöntemi=Evet\n"));
+    EXPECT_TRUE(loadAll(file, folder)->engine.parameters.diyanetMethod);
+    Settings chosen;
+    applyDiyanetPreset(chosen);
+    EXPECT_TRUE(chosen.diyanetMethod);
 }
 
 // -16.99 is -16.9899997 in single precision: truncated it saved as -1698,
@@ -109,6 +121,7 @@ Settings everyKeyChanged() {
     s.imsakAngle = -19.25f;
     s.yatsiAngle = -15.5f;
     s.calcMode = 2;
+    s.diyanetMethod = true;
     s.sabahEzanMinutes = 45;
     s.cumaSalaMinutes = 100;
     s.sahurSalaMinutes = 11;
@@ -140,8 +153,8 @@ TEST(SettingsSave, EveryKeyRoundTrips) {
         saveAll(second, loadAll(first, folder)->settings, folder);
         const std::string text = test::readFile(first.path());
         EXPECT_EQ(test::readFile(second.path()), text);
-        // 23 place and calculation keys, 18 option keys, 2 section lines and a blank.
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 44) << text;
+        // 24 place and calculation keys, 18 option keys, 2 section lines and a blank.
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 45) << text;
         EXPECT_EQ(loadAll(first, folder)->settings.autostart, saved.autostart);
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "autostart" / "orvanta.desktop"));

@@ -23,6 +23,7 @@
 #include "settings/ini_file.h"
 #include "settings/place_database.h"
 #include "settings/text_encoding.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/shell_command.h"
 #include "tests/support/temp_folder.h"
 #include "tools/cli/arguments.h"
@@ -30,16 +31,8 @@
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun runInProcess(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = orvanta::cli::runCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using orvanta::test::CliRun;
+using orvanta::test::runInProcess;
 
 std::vector<std::string> istanbul(std::string date, std::vector<std::string> more = {},
                                   std::string offsetMinutes = "120") {
@@ -93,6 +86,19 @@ TEST(CliPreset, DiyanetValuesAndOptionsBesideThemWin) {
     const CliRun unknown = runInProcess(istanbul("2014-01-01", {"--preset", "mekke"}));
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("--preset"), std::string::npos);
+}
+
+// The Diyanet choice reaches hijri (its world calendar, both names of a
+// shared day) and sky (the rules of İmsak and Yatsı) too.
+TEST(CliPreset, DiyanetCalendarAndRulesInHijriAndSky) {
+    const std::vector<std::string> hijri{"hijri", "--lat", "41.01", "--lon", "28.97", "--offset", "180",
+                                         "--date", "2026-12-10", "--preset", "diyanet"};
+    EXPECT_EQ(runInProcess(hijri).out, "2026-12-10 1 Recep 1448 | Regaib Gecesi | Üç Ayların Başlangıcı\n");
+    const CliRun sky = runInProcess({"sky", "--lat", "52.52", "--lon", "13.4", "--offset", "120", "--date",
+                                     "2026-05-01", "--time", "12:00", "--preset", "diyanet"});
+    EXPECT_NE(sky.out.find("imsak_rule=takdir (45° ötesi, 15.0°)\nyatsi_rule=takdir (45° ötesi, 13.8°)\n"),
+              std::string::npos)
+        << sky.out;
 }
 
 TEST(CliTimes, ConsecutiveDaysAcrossMonthAndYearEnds) {
@@ -308,7 +314,8 @@ TEST(CliSky, KeysInOrderAtTheMomentGiven) {
     const std::vector<std::string> keys{"sun_azimuth",    "sun_altitude",    "moon_elongation",      "moon_latitude",
                                         "moon_azimuth",   "moon_altitude",   "moon_distance",        "sun_distance",
                                         "sun_longitude",  "sun_declination", "noon_deviation",       "qibla",
-                                        "magnetic_declination", "horizontal_intensity", "model_valid", "sky_message"};
+                                        "magnetic_declination", "horizontal_intensity", "model_valid", "sky_message",
+                                        "imsak_rule", "yatsi_rule"};
     ASSERT_EQ(got.size(), keys.size());
     for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(got[i].substr(0, got[i].find('=')), keys[i]);
     EXPECT_EQ(got[15], "sky_message=>>>  GÜNEŞ tutulması  <<<");

@@ -296,11 +296,11 @@ PlaceOptions placeOptions(const Options& options, const std::optional<settings::
     return place;
 }
 
-DayRange dayRangeOptions(const Options& options) {
+DayRange dayRangeOptions(const Options& options, std::string_view firstDayOption) {
     // A hundred years of days at most.
     constexpr std::int32_t kMaxDays = 36600;
     DayRange range;
-    range.first = options.date("date");
+    range.first = options.date(firstDayOption);
     range.days = options.has("days") ? options.integer("days", 1, kMaxDays) : 1;
     CivilDate last = range.first;
     for (std::int32_t i = 1; i < range.days; ++i) last = nextDay(last);

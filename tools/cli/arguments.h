@@ -96,13 +96,13 @@ struct PlaceOptions {
 PlaceOptions placeOptions(const Options& options, const std::optional<settings::Settings>& ini,
                           const CivilDate& firstDay);
 
-// --date and the optional --days (1..36600, default 1), checked to stay
-// within 2099.
+// --date (or the option named) and the optional --days (1..36600, default
+// 1), checked to stay within 2099.
 struct DayRange {
     CivilDate first;
     std::int32_t days = 1;
 };
-DayRange dayRangeOptions(const Options& options);
+DayRange dayRangeOptions(const Options& options, std::string_view firstDayOption = "date");
 
 // Days in a month with every year divisible by 4 a leap year (1901..2099).
 int daysInMonth(int year, int month);

@@ -21,11 +21,12 @@ constexpr const char* kUsage =
     "      (-720..900: zones run from UTC-12 to UTC+14, plus an hour of summer time).\n"
     "      --zone AREA/CITY (e.g. Europe/Berlin) instead gives each day the offset\n"
     "      of that zone of the time-zone database, summer time included.\n"
-    "  hijri --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N]\n"
-    "      the Hijri date found from the moon, and the religious day after ' | '.\n"
-    "  sky --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD --time HH:MM\n"
+    "  hijri --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD [--days N] [--preset diyanet]\n"
+    "      the Hijri date found from the moon, and the religious days after ' | '.\n"
+    "  sky --lat DEG --lon DEG --offset MIN --date YYYY-MM-DD --time HH:MM [--preset diyanet]\n"
     "      sun, moon, qibla and geomagnetic values as key=value lines, in the\n"
-    "      engine's integer units (mostly tenths of a degree).\n"
+    "      engine's integer units (mostly tenths of a degree), and the rules\n"
+    "      that gave the day's Imsak and Yatsi.\n"
     "  place --row N [--csv FILE]\n"
     "      line N of the place database as the program stores it:\n"
     "      name;country;zone minutes;latitude;longitude (hundredths of a degree).\n"
@@ -37,11 +38,15 @@ constexpr const char* kUsage =
     "      the day's ezans, salas, reminders, warnings and notices in firing order\n"
     "      as 'HH:MM kind detail' lines: the scheduler run over the day's 1440\n"
     "      minutes with the settings of FILE (which is only read).\n"
-    "  report monthly|yearly|religious --ini FILE --year Y [--month M] [--preset diyanet]\n"
+    "  report monthly|yearly|religious|ramadan --ini FILE --year Y [--month M] [--preset diyanet]\n"
+    "        [--format text|pdf --out FILE]\n"
     "      the month's timetable with its sun and moon tables (monthly, needs\n"
-    "      --month), the year's timetable, or the year's religious days.\n"
+    "      --month), the year's timetable, or the year's religious days. With\n"
+    "      --format pdf the printable A4 imsakiye of the month, the year or the\n"
+    "      Ramadan that begins in the year (1 Ramazan to the Bayram) is written\n"
+    "      to --out.\n"
     "  render moon|earth|globe|timemap|qiblamap --date YYYY-MM-DD --time HH:MM --out FILE.bmp\n"
-    "        [--ini FILE] [--lat DEG --lon DEG --offset MIN]\n"
+    "        [--ini FILE] [--lat DEG --lon DEG --offset MIN] [--preset diyanet]\n"
     "      the picture the program draws at that moment as a 24-bit BMP: the moon\n"
     "      (328x328), the flat earth (800x400), the globe (401x400), the prayer-time\n"
     "      or the qibla world map (800x400) with the place marked. The file is\n"
@@ -51,6 +56,19 @@ constexpr const char* kUsage =
     "      prints SERVER ADDRESS drift=+N s (the PC's lead); with --set the clock\n"
     "      is corrected, by a day at most (a larger jump exits 1 unset). Exit 3\n"
     "      when no server gave a sound answer.\n"
+    "  next [--ini FILE] [--json | --waybar] [--date YYYY-MM-DD --time HH:MM]\n"
+    "      the next prayer time and the time left, as the tray tip counts (the\n"
+    "      settings file of the program folder without --ini): a line of text,\n"
+    "      JSON, or the JSON of a Waybar custom module (text, tooltip, class,\n"
+    "      percentage). --date and --time ask about another moment than now.\n"
+    "  export ics --ini FILE --from YYYY-MM-DD --days N [--times imsak,ogle,...]\n"
+    "        [--alarm MIN] [--zone AREA/CITY] --out FILE\n"
+    "      an iCalendar file: one event for each chosen time of each day, in the\n"
+    "      place's zone (with its VTIMEZONE) or in UTC, an alarm MIN minutes before\n"
+    "      when asked, and the religious days as all-day events.\n"
+    "  export csv --ini FILE --from YYYY-MM-DD --days N [--zone AREA/CITY] --out FILE\n"
+    "      a spreadsheet file (UTF-8, a header row, one row per day): the date,\n"
+    "      the Hijri date, the ten times and the religious day.\n"
     "  mp3wav SOURCE.mp3 DEST.wav\n"
     "      wraps an MP3 file (after a leading ID3v2 tag) as a WAV file that\n"
     "      declares MPEG Layer-3 data; on failure prints the warning and exits 1.\n"
@@ -60,7 +78,9 @@ constexpr const char* kUsage =
     "given on the command line win; each day has its own offset. Without --ini,\n"
     "--lat, --lon and --offset (or --zone) are required. --preset diyanet takes the values that follow the Turkish\n"
     "Presidency of Religious Affairs' timetables (mode 4, -18/-17 degrees,\n"
-    "temkins 0 -6 10 0 3 4 4 0 6 0); options given beside it still win.\n";
+    "temkins 0 -6 10 0 3 4 4 0 6 0; beyond 45 degrees of latitude its European\n"
+    "rule) and its world Hijri calendar; options given beside it still win\n"
+    "nearer the equator than 45 degrees.\n";
 
 using Command = std::function<int(std::span<const std::string>, std::ostream&)>;
 
@@ -74,6 +94,8 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"events", runEvents},
         {"report", runReport},
         {"render", runRender},
+        {"next", runNext},
+        {"export", runExport},
     };
     return table;
 }

@@ -46,10 +46,15 @@ int runMp3Wav(std::span<const std::string> args, std::ostream& out);
 int runEvents(std::span<const std::string> args, std::ostream& out);
 int runReport(std::span<const std::string> args, std::ostream& out);
 int runRender(std::span<const std::string> args, std::ostream& out);
+int runNext(std::span<const std::string> args, std::ostream& out);
+int runExport(std::span<const std::string> args, std::ostream& out);
 // Exit status of timecheck when no server answered.
 inline constexpr int kExitNoAnswer = 3;
 // In the helper program orvanta-timecheck, which orvanta-cli starts for
 // "timecheck" (the time check needs Qt; the other commands do not load it).
 int runTimecheck(std::span<const std::string> args, std::ostream& out);
+// In the helper program orvanta-report-pdf, which orvanta-cli starts for
+// "report ... --format pdf" (Qt lays the PDF out).
+int runReportPdf(std::span<const std::string> args, std::ostream& out);
 
 }  // namespace orvanta::cli

@@ -29,13 +29,13 @@ int runRender(std::span<const std::string> args, std::ostream& out) {
     if (args.empty()) throw UsageError("expects " + std::string(kKinds));
     const std::optional<graphics::Picture> picture = pictureNamed(args[0]);
     if (!picture) throw UsageError(echoed(args[0]) + " is not " + std::string(kKinds));
-    const Options options(args.subspan(1), {"ini", "lat", "lon", "offset", "zone", "date", "time", "out"});
+    const Options options(args.subspan(1), {"ini", "lat", "lon", "offset", "zone", "date", "time", "out", "preset"});
     const auto ini = iniSettings(options);
     const CivilDate date = options.date("date");
     const auto [hour, minute] = options.timeOfDay("time");
     const std::filesystem::path file = options.text("out");
     const PlaceOptions place = placeOptions(options, ini, date);
-    settings::Settings settings = ini.value_or(settings::Settings{});
+    settings::Settings settings = withPreset(options, ini.value_or(settings::Settings{}));
     settings.latitude = place.latitudeHundredths;
     settings.longitude = place.longitudeHundredths;
 

@@ -12,9 +12,10 @@ namespace orvanta::cli {
 namespace {
 
 // The command's own engine, with the calculation of the settings file (or
-// the defaults), at the place.
-engine::Engine engineAtPlace(const PlaceOptions& place, const std::optional<settings::Settings>& ini) {
-    engine::Engine engine = engineFor(ini.value_or(settings::Settings{}));
+// the defaults) and --preset, at the place.
+engine::Engine engineAtPlace(const Options& options, const PlaceOptions& place,
+                             const std::optional<settings::Settings>& ini) {
+    engine::Engine engine = engineFor(withPreset(options, ini.value_or(settings::Settings{})));
     engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, place.offsetMinutes);
     return engine;
 }
@@ -22,13 +23,13 @@ engine::Engine engineAtPlace(const PlaceOptions& place, const std::optional<sett
 }  // namespace
 
 int runHijri(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"ini", "lat", "lon", "offset", "zone", "date", "days"});
+    const Options options(args, {"ini", "lat", "lon", "offset", "zone", "date", "days", "preset"});
     const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
     const PlaceOptions place = placeOptions(options, ini, range.first);
-    engine::Engine engine = engineAtPlace(place, ini);
+    engine::Engine engine = engineAtPlace(options, place, ini);
     forEachDay(engine, range, [&](const CivilDate& date) {
-        const std::string_view religious = engine.religiousDay();
+        const std::string religious = engine.religiousDays().joined(" | ");
         const std::int32_t day = engine.computeHijri();
         out << formatDate(date) << ' ' << day << ' ' << engine::hijriMonthName(engine.hijriMonth()) << ' '
             << engine.hijriYear();
@@ -39,12 +40,12 @@ int runHijri(std::span<const std::string> args, std::ostream& out) {
 }
 
 int runSky(std::span<const std::string> args, std::ostream& out) {
-    const Options options(args, {"ini", "lat", "lon", "offset", "zone", "date", "time"});
+    const Options options(args, {"ini", "lat", "lon", "offset", "zone", "date", "time", "preset"});
     const auto ini = iniSettings(options);
     const CivilDate date = options.date("date");
     const PlaceOptions place = placeOptions(options, ini, date);
     const auto [hour, minute] = options.timeOfDay("time");
-    engine::Engine engine = engineAtPlace(place, ini);
+    engine::Engine engine = engineAtPlace(options, place, ini);
     engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
                    static_cast<std::int16_t>(date.year));
     engine.setTimeOfDay(hour, minute);
@@ -59,6 +60,10 @@ int runSky(std::span<const std::string> args, std::ostream& out) {
         << "\nnoon_deviation=" << sky.noonDeviation << "\nqibla=" << sky.qibla
         << "\nmagnetic_declination=" << sky.magneticDeclination << "\nhorizontal_intensity=" << sky.horizontalIntensity
         << "\nmodel_valid=" << (sky.modelValid ? 1 : 0) << "\nsky_message=" << sky.skyMessage << '\n';
+    // Which rule gave the day's İmsak and Yatsı.
+    const engine::DiyanetDay day = engine.diyanetDay();
+    out << "imsak_rule=" << engine::twilightRuleText(day.imsakRule, day.imsakDepressionDegrees)
+        << "\nyatsi_rule=" << engine::twilightRuleText(day.yatsiRule, day.yatsiDepressionDegrees) << '\n';
     return kExitOk;
 }
 

@@ -76,6 +76,7 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
     engine::Engine engine;
     engine.setTemkin(temkin);
     engine.setAnglesAndMode(imsak, yatsi, mode);
+    engine.parameters.diyanetMethod = base.diyanetMethod;
     std::int16_t offsetMinutes = place.offsetMinutes;
     engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, offsetMinutes);
     std::array<char, kChunkBytes> chunk;

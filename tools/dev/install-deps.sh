@@ -3,13 +3,14 @@
 # Usage: tools/dev/install-deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev libfmt-dev tzdata libhowardhinnant-date-dev \
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev libfmt-dev libhowardhinnant-date-dev tzdata \
   lame gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libqt6svg6 qt6-qpa-plugins libx11-dev libgl-dev \
   xvfb xauth trayer xdotool x11-utils x11-apps faketime desktop-file-utils dpkg-dev \
   pulseaudio pulseaudio-utils dbus-daemon clang libclang-rt-dev xinetd libglib2.0-bin gsettings-desktop-schemas \
   xfconf libxfconf-0-3 \
   lintian appstream man-db librsvg2-bin netpbm \
+  libical-dev python3-icalendar poppler-utils fonts-dejavu-core \
   "$@")
 
 missing=()

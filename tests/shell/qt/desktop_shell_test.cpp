@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QStandardPaths>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -334,8 +335,28 @@ TEST_F(DesktopShellTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFla
 
     shell->dispatch(command::kMonthlyTimetable);
     ASSERT_EQ(opener.opened.size(), 1u);
-    EXPECT_EQ(opener.opened[0], (folder / "orvanta.txt").string());
-    EXPECT_NE(test::readFile(folder / "orvanta.txt").find("Ocak"), std::string::npos);
+    const std::filesystem::path report = opener.opened[0];
+    EXPECT_EQ(report.parent_path(), folder.path());
+    EXPECT_EQ(report.filename().string().rfind("İmsakiye-", 0), 0u) << report;
+    EXPECT_NE(test::readFile(report).find("Ocak"), std::string::npos);
+    // The printable imsakiye and the calendar file go to the documents
+    // folder (the test one here).
+    QStandardPaths::setTestModeEnabled(true);
+    const struct {
+        int command;
+        const char* extension;
+        const char* start;
+    } documents[] = {{command::kMonthlyImsakiyePdf, ".pdf", "%PDF-"}, {command::kCalendarExport, ".ics", "BEGIN:VCALENDAR"}};
+    for (const auto& document : documents) {
+        opener.opened.clear();
+        shell->dispatch(document.command);
+        ASSERT_EQ(opener.opened.size(), 1u) << document.extension;
+        const std::filesystem::path file = opener.opened[0];
+        EXPECT_EQ(file.extension(), document.extension);
+        EXPECT_EQ(test::readFile(file).rfind(document.start, 0), 0u);
+        std::filesystem::remove(file);
+    }
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST_F(DesktopShellTest, LaterEventWindowClosesTheEzanBoxWhoseOpenerGoesOn) {

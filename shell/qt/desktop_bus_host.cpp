@@ -1,0 +1,29 @@
+#include "shell/qt/desktop_bus_host.h"
+
+#include <QDateTime>
+
+#include "reports/imsakiye.h"
+#include "shell/qt/desktop_shell.h"
+#include "shell/upcoming_time.h"
+
+namespace orvanta::shell {
+
+std::string DesktopBusHost::placeName() const {
+    return shell_.settings().placeName + " / " + shell_.settings().countryName;
+}
+std::string DesktopBusHost::methodName() const { return reports::methodDescription(shell_.settings()); }
+engine::VakitTimes DesktopBusHost::todayTimes() const { return shell_.scheduler().todayTimes; }
+std::int32_t DesktopBusHost::nowMinute() const { return QTime::currentTime().msecsSinceStartOfDay() / 60000; }
+std::int64_t DesktopBusHost::nowUnixSeconds() const { return QDateTime::currentSecsSinceEpoch(); }
+engine::VakitType DesktopBusHost::nextTime() const {
+    return upcomingTime(todayTimes(), nowMinute(), shell_.settings()).type;
+}
+std::int32_t DesktopBusHost::minutesLeft() const {
+    return upcomingTime(todayTimes(), nowMinute(), shell_.settings()).minutesLeft;
+}
+bool DesktopBusHost::muted() const { return shell_.muted(); }
+void DesktopBusHost::stopSound() { shell_.stopSound(); }
+void DesktopBusHost::toggleStrip() { shell_.toggleTimeStrip(); }
+void DesktopBusHost::muteFor(int minutes) { shell_.muteFor(minutes); }
+
+}  // namespace orvanta::shell

@@ -1,0 +1,30 @@
+// The desktop shell as the session-bus service sees it.
+#pragma once
+
+#include "shell/qt/bus_service.h"
+
+namespace orvanta::shell {
+
+class DesktopShell;
+
+class DesktopBusHost : public BusHost {
+public:
+    explicit DesktopBusHost(DesktopShell& shell) : shell_(shell) {}
+
+    std::string placeName() const override;
+    std::string methodName() const override;
+    engine::VakitTimes todayTimes() const override;
+    std::int32_t nowMinute() const override;
+    std::int64_t nowUnixSeconds() const override;
+    engine::VakitType nextTime() const override;
+    std::int32_t minutesLeft() const override;
+    bool muted() const override;
+    void stopSound() override;
+    void toggleStrip() override;
+    void muteFor(int minutes) override;
+
+private:
+    DesktopShell& shell_;
+};
+
+}  // namespace orvanta::shell

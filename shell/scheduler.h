@@ -10,9 +10,9 @@
 //
 // Everything the scheduler does to the world goes through SchedulerEffects;
 // what it reads of the world (clock, zone) comes through SchedulerClock.
-// Effects may run a nested event loop (a message box) in which onTick is
-// called again; each pass keeps its own minute and times, so a nested pass
-// neither repeats nor swallows the events of the pass it interrupts.
+// Effects never wait for the user (a window they open stays open on its
+// own), so each pass runs to its end: every event of its minute, the
+// wake-up and the tip.
 #pragma once
 
 #include <array>
@@ -156,7 +156,6 @@ private:
     SchedulerClock& clock_;
     SchedulerEffects& effects_;
     NoticeMemory& memory_;
-    std::uint64_t passesStarted_ = 0;
 };
 
 // Texts of the scheduler.

@@ -33,13 +33,14 @@ SoundPlayer::SoundPlayer(SoundOutput& output, platform::DesktopOpener& opener, p
     leadTimer_.setSingleShot(true);
     relayOffTimer_.setSingleShot(true);
     connect(&relayOffTimer_, &QTimer::timeout, this, &SoundPlayer::relayOff);
-    output_.setFinishedHandler([this] { soundEnded(); });
+    output_.setFinishedHandler([this] { onSoundEnded(); });
 }
 
 void SoundPlayer::play(const QString& path, const QString& shownName, const RelaySettings& relay,
                        bool pauseMediaPlayers) {
     leadTimer_.stop();
     disconnect(pendingStart_);
+    sounding_ = isWav(path);
     QString relayError;
     if (relay.present()) {
         if (!relay_.open(relay.portNumber, relay.devicePath)) {
@@ -69,7 +70,7 @@ void SoundPlayer::start(const QString& path, const QString& shownName, bool paus
         // still playing goes on, as it would beside any other program.
         if (!opener_.open(path.toStdString())) error = QString::fromStdString(cannotRunMessage(shownName.toStdString()));
     } else if (!output_.play(path)) {
-        soundEnded();
+        onSoundEnded();
     } else if (pauseMediaPlayers && !mediaPlayersPaused_) {
         mediaPlayers_.pausePlaying();
         mediaPlayersPaused_ = true;
@@ -81,7 +82,7 @@ void SoundPlayer::stop() {
     leadTimer_.stop();
     disconnect(pendingStart_);
     output_.stop();
-    soundEnded();
+    onSoundEnded();
 }
 
 void SoundPlayer::release() {
@@ -90,7 +91,11 @@ void SoundPlayer::release() {
     relay_.close();
 }
 
-void SoundPlayer::soundEnded() {
+void SoundPlayer::onSoundEnded() {
+    if (sounding_) {
+        sounding_ = false;
+        emit soundEnded();
+    }
     if (!mediaPlayersPaused_) return;
     mediaPlayersPaused_ = false;
     mediaPlayers_.resumePaused();

@@ -35,7 +35,7 @@ start_tray_host() {
   tray_pid=$!
   pids+=("$tray_pid")
 }
-icon_docked() { xwininfo -tree -name panel | grep -q '("orvanta" "orvanta")'; }
+icon_docked() { xwininfo -tree -name panel | grep -q '("orvanta" "Orvanta")'; }
 
 # Starts the tray host and waits until it can take the icon: trayer maps its
 # window a moment before it owns the tray selection, and a program started

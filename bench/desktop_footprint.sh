@@ -38,7 +38,7 @@ with wave.open(sys.argv[1], "wb") as w:
     w.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(2 * math.pi * 440 * i / 22050))) for i in range(3 * 22050)))
 PY
 export ORVANTA_HOME=$work/home XDG_RUNTIME_DIR=$work/run TZ=Europe/Istanbul
-docked() { xwininfo -tree -name panel | grep -q '("orvanta" "Orvanta")'; }
+docked() { xwininfo -tree -name panel | grep -qi '("orvanta" "orvanta")'; }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 wakeups() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
@@ -69,8 +69,9 @@ echo "wakeups while idle: $woken over $idle_seconds s" \
      "= $(python3 -c "print(f'{60 * $woken / $idle_seconds:.1f}')") per minute"
 kill -TERM "$pid"; wait "$pid" || true
 
-# The first ezan sample: the clock starts 3 s before Öğle when the program
-# starts; the sink's monitor says when the first audible sample came.
+# The first ezan sample: the clock starts 3 s before Öğle; the program's
+# sound log says when (monotonic) and at which second of the clock the pass
+# started the ezan, the sink's monitor when the first audible sample came.
 if command -v pulseaudio >/dev/null && command -v parec >/dev/null && [ -x "$first_sound" ]; then
   (
     export XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:$work/run/pulse/native
@@ -82,13 +83,17 @@ if command -v pulseaudio >/dev/null && command -v parec >/dev/null && [ -x "$fir
       | "$first_sound" 22050 >"$work/first.rec" &
     recorder=$!
     sleep 0.5
-    started=$(python3 -c 'import time; print(time.monotonic())')
     LD_PRELOAD=$libfaketime FAKETIME='@2014-01-01 12:14:57' FAKETIME_DONT_FAKE_MONOTONIC=1 \
-      timeout 7 "$orvanta" >/dev/null 2>&1 || true
+      QT_LOGGING_RULES='orvanta.sound.debug=true' timeout 7 "$orvanta" >"$work/sound.log" 2>&1 || true
     wait "$recorder" || true
     kill "$pulse" 2>/dev/null || true
     heard=$(sed -n 's/^first_audible=//p' "$work/first.rec")
-    echo "first ezan sample after the minute: $(python3 -c "print(round(1000 * ($heard - $started - 3)))") ms"
+    read -r started clock < <(sed -n 's/.*starting .* at monotonic \([0-9.]*\), clock 12:\(15:[0-9.]*\).*/\1 \2/p' \
+                              "$work/sound.log" | head -n 1)
+    seconds_into_minute=${clock#15:}
+    echo "first ezan sample after the minute: $(python3 -c \
+      "print(round(1000 * ($heard - $started + $seconds_into_minute)))") ms" \
+      "(the pass $(python3 -c "print(round(1000 * $seconds_into_minute))") ms after the minute)"
   )
 else
   echo "first ezan sample: not measured (pulseaudio, parec or $first_sound missing)"

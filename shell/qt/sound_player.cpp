@@ -1,6 +1,7 @@
 #include "shell/qt/sound_player.h"
 
 #include <QFileInfo>
+#include <QTime>
 #include <QLoggingCategory>
 #include <chrono>
 
@@ -64,7 +65,8 @@ void SoundPlayer::play(const QString& path, const QString& shownName, const Rela
 // The sound starts first; an error is told after it, the sound's own
 // replacing the relay's.
 void SoundPlayer::start(const QString& path, const QString& shownName, bool pauseMediaPlayers, QString error) {
-    qCDebug(soundLog, "starting %s at monotonic %.3f", qPrintable(path), monotonicSeconds());
+    qCDebug(soundLog, "starting %s at monotonic %.3f, clock %s", qPrintable(path), monotonicSeconds(),
+            qPrintable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))));
     if (!isWav(path)) {
         // The desktop's player takes it; a WAV of the program's own that is
         // still playing goes on, as it would beside any other program.

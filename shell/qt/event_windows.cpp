@@ -94,6 +94,8 @@ private:
 
 }  // namespace
 
+EventWindows::~EventWindows() { delete current_.data(); }
+
 void EventWindows::closeEarlier() {
     if (QDialog* earlier = current_) {
         current_ = nullptr;

@@ -16,6 +16,12 @@ namespace orvanta::shell {
 
 class EventWindows {
 public:
+    EventWindows() = default;
+    EventWindows(const EventWindows&) = delete;
+    EventWindows& operator=(const EventWindows&) = delete;
+    // The window on screen goes too, without what follows its end.
+    ~EventWindows();
+
     // Closes the earlier event window, if one is open; what follows its end
     // runs now.
     void closeEarlier();

@@ -323,6 +323,20 @@ TEST_F(DesktopProgramTest, EzanBoxStopsItsSoundOnAskAndOffersItOnlyWhileItSounds
     EXPECT_TRUE(shell->eventWindows().current()->findChild<QPushButton*>("stopSoundButton")->isHidden());
 }
 
+// A dialog some part opens and waits for (a file dialog, a box) is modal to
+// its own parent alone, so the tray menu still opens.
+TEST_F(DesktopProgramTest, NoWindowIsModalToTheWholeProgram) {
+    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
+    Qt::WindowModality seen = Qt::ApplicationModal;
+    test::ModalAnswer answer([&](QWidget* modal) {
+        seen = modal->windowModality();
+        static_cast<QDialog*>(modal)->done(0);
+    });
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hata"), QStringLiteral("Dosya açılamadı"));
+    box.exec();
+    EXPECT_EQ(seen, Qt::WindowModal);
+}
+
 TEST_F(DesktopProgramTest, ResumeAfterMissedEzansFiresOnlyTheCurrentMinute) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=1\n", at(11, 0, 0));
     notifier.notices.clear();

@@ -74,11 +74,16 @@ public:
     virtual void rememberNoticeDate(const std::string& date) = 0;
 };
 
+// "İletiler": how events show.
+inline constexpr int kMessageModeNone = 0;
+inline constexpr int kMessageModeBalloon = 1;  // notifications
+inline constexpr int kMessageModeBox = 2;      // the event windows
+
 // The tray menu's flags that the scheduler reads.
 struct TrayFlags {
     bool ezanSoundOn = true;   // "Ezan / Salâ"
     bool wakeOn = false;       // "Bilgisayarı Uyandır"
-    int messageMode = 2;       // 0 none, 1 balloon, 2 box
+    int messageMode = kMessageModeBox;
     int lastChartCommand = 0;  // the chart shown, 0 none
 };
 

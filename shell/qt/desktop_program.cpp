@@ -18,7 +18,6 @@ namespace keys = settings::keys;
 
 namespace {
 
-constexpr int kMessageModeBox = 2;
 constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kSecondsPerMinute = 60;
 // The minute's wake-up comes this much after the minute begins, so a timer

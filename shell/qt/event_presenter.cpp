@@ -11,8 +11,6 @@ namespace orvanta::shell {
 namespace {
 
 constexpr int kBalloonTimeoutMs = 33333;
-constexpr int kMessageModeBalloon = 1;
-constexpr int kMessageModeBox = 2;
 constexpr char kPrayerAfterEzanFile[] = "ezandua.wav";
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }

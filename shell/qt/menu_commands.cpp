@@ -21,7 +21,6 @@ namespace keys = settings::keys;
 
 namespace {
 
-constexpr int kMessageModeBox = 2;
 constexpr char kManualFile[] = "orvanta.html";
 constexpr char kArticleFile[] = "makale.html";
 

@@ -202,6 +202,12 @@ void DesktopProgram::dispatch(int id) {
     armNextTick();
 }
 
+void DesktopProgram::quietForMinutes(int minutes) {
+    if (shutDown_) return;
+    commands_.quietForMinutes(minutes);
+    if (!lastTip_.empty()) showTip();
+}
+
 void DesktopProgram::tick() {
     if (shutDown_) return;
     const settings::SystemZone zone = services_.clock.systemZone();

@@ -53,7 +53,7 @@ public:
     // Stops the sound that plays (as a middle click on the icon).
     void stopSound() { presenter_.stopSound(); }
     // Quiet hours for `minutes` from now (0 ends them); the tip says until when.
-    void quietForMinutes(int minutes) { commands_.quietForMinutes(minutes); }
+    void quietForMinutes(int minutes);
     bool quiet() { return commands_.quiet(); }
     // The system clock was set or the zone changed: a pass now.
     void onClockChanged();

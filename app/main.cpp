@@ -35,7 +35,7 @@
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/xdg_autostart.h"
 #include "settings/program_folder.h"
-#include "shell/qt/desktop_shell.h"
+#include "shell/qt/desktop_program.h"
 #include "shell/qt/sound_output.h"
 #include "shell/qt/system_clock.h"
 
@@ -91,8 +91,10 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
-    // No display name: Qt would append it to every window title.
-    QApplication::setApplicationName(QStringLiteral("orvanta"));
+    // The name is the tray item's title on a StatusNotifierItem desktop (and
+    // the windows' class). No display name: Qt would append it to every
+    // window title.
+    QApplication::setApplicationName(QStringLiteral("Orvanta"));
     QApplication::setDesktopFileName(QStringLiteral("org.orvanta.Orvanta"));
     QApplication::setQuitOnLastWindowClosed(false);
     // Qt's own texts (file dialogs, buttons) in Turkish where installed.
@@ -127,18 +129,18 @@ int main(int argc, char** argv) {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) hotKey = std::make_unique<platform::X11HotKey>();
     const std::unique_ptr<platform::DesktopWallpaper> wallpaper = platform::desktopWallpaperForSession();
 
-    shell::DesktopShell desktop({settings::programFolder(environment), dataFolders(environment.executable)},
+    shell::DesktopProgram desktop({settings::programFolder(environment), dataFolders(environment.executable)},
                                 {clock, opener, wakeAlarm, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
                                  hotKey.get(), wallpaper.get()},
                                 engine::sharedEngine(),
                                 {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS),
                                  QStringLiteral(ORVANTA_DOWNLOAD_BASE)});
-    QObject::connect(&desktop, &shell::DesktopShell::finished, &application, &QApplication::quit);
-    // The session-bus interface org.orvanta.Orvanta1, brought up to date at every pass.
+    QObject::connect(&desktop, &shell::DesktopProgram::finished, &application, &QApplication::quit);
+    // The session-bus interface org.orvanta.Orvanta1, brought up to date whenever the tip is written.
     shell::DesktopBusHost busHost(desktop);
     shell::BusService bus(busHost);
     bus.registerOnSessionBus();
-    QObject::connect(&desktop, &shell::DesktopShell::tipWritten, &bus, &shell::BusService::refresh);
+    QObject::connect(&desktop, &shell::DesktopProgram::tipWritten, &bus, &shell::BusService::refresh);
     QObject::connect(&instance, &platform::SingleInstance::requestReceived, &desktop, [&desktop](const QString& request) {
         if (request == QLatin1String(kToggleStripRequest)) desktop.toggleTimeStrip();
     });
@@ -153,8 +155,8 @@ int main(int argc, char** argv) {
             desktop.shutdown();
         });
     }
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &desktop, &shell::DesktopShell::shutdown);
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, &desktop, &shell::DesktopShell::shutdown);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &desktop, &shell::DesktopProgram::shutdown);
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &desktop, &shell::DesktopProgram::shutdown);
 
     // The clock set, the machine resumed, the screens changed: a pass now.
     platform::ClockChangeWatch clockWatch;
@@ -166,7 +168,7 @@ int main(int argc, char** argv) {
         });
     }
     platform::SleepWatch sleepWatch;
-    QObject::connect(&sleepWatch, &platform::SleepWatch::resumed, &desktop, &shell::DesktopShell::onResumed);
+    QObject::connect(&sleepWatch, &platform::SleepWatch::resumed, &desktop, &shell::DesktopProgram::onResumed);
     for (auto signal : {&QGuiApplication::screenAdded, &QGuiApplication::screenRemoved}) {
         QObject::connect(&application, signal, &desktop, [&desktop] { desktop.onResumed(); });
     }

@@ -62,6 +62,7 @@ inline constexpr std::string_view kMessageMode = "iletiler";        // 0 none, 1
 inline constexpr std::string_view kWallpaper = "Duvar";             // "Yok", "Ay", "Yeryüzü", "Yerküre"
 inline constexpr std::string_view kLastReligiousDay = "Son Dini Gün";  // "dd/mm/yyyy"
 inline constexpr std::string_view kPauseMedia = "Medyayı Duraklat";  // "Hayır" turns it off
+inline constexpr std::string_view kQuietUntil = "Sessiz";  // quiet hours' end, "yyyy-mm-dd hh:mm"; absent: none
 // Tally counter i = 1..5.
 std::string tallyNameKey(int counter);
 std::string tallyValueKey(int counter);

@@ -37,15 +37,13 @@ std::int32_t timeOf(const engine::VakitTimes& times, VakitType type) {
 }  // namespace
 
 // One pass's own view: its minute, its day's times and the event bounds it
-// gathers. A nested pass has its own, so the interrupted one goes on with
-// the minute it started with.
+// gathers.
 struct Scheduler::Pass {
     std::int32_t nowMinute = 0;
     engine::VakitTimes times{};
     std::int16_t weekday = 0;
     std::int32_t earliestEventMinute = kMinutesPerDay;
     std::int32_t nextEventMinute = kMinutesPerDay;
-    std::uint64_t number = 0;
 
     std::int32_t minutesUntil(VakitType type) const { return engine::wrapMinutes(timeOf(times, type) - nowMinute); }
 
@@ -190,7 +188,6 @@ void Scheduler::correctClockHourly() {
 
 void Scheduler::runPass() {
     Pass pass;
-    pass.number = ++passesStarted_;
 
     alignZone();
     readClock();
@@ -219,9 +216,6 @@ void Scheduler::runPass() {
     pass.weekday = engine_.weekday();
     fireEvents(pass);
 
-    // A pass that ran inside one of this pass's event windows has already
-    // armed the wake-up and written the tip for a later minute.
-    if (passesStarted_ != pass.number) return;
     earliestEventMinute = pass.earliestEventMinute;
     nextEventMinute = pass.nextEventMinute;
     armWakeTimer(pass);

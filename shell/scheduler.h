@@ -10,9 +10,9 @@
 //
 // Everything the scheduler does to the world goes through SchedulerEffects;
 // what it reads of the world (clock, zone) comes through SchedulerClock.
-// Effects may run a nested event loop (a message box) in which onTick is
-// called again; each pass keeps its own minute and times, so a nested pass
-// neither repeats nor swallows the events of the pass it interrupts.
+// Effects never wait for the user (a window they open stays open on its
+// own), so each pass runs to its end: every event of its minute, the
+// wake-up and the tip.
 #pragma once
 
 #include <array>
@@ -74,11 +74,16 @@ public:
     virtual void rememberNoticeDate(const std::string& date) = 0;
 };
 
+// "İletiler": how events show.
+inline constexpr int kMessageModeNone = 0;
+inline constexpr int kMessageModeBalloon = 1;  // notifications
+inline constexpr int kMessageModeBox = 2;      // the event windows
+
 // The tray menu's flags that the scheduler reads.
 struct TrayFlags {
     bool ezanSoundOn = true;   // "Ezan / Salâ"
     bool wakeOn = false;       // "Bilgisayarı Uyandır"
-    int messageMode = 2;       // 0 none, 1 balloon, 2 box
+    int messageMode = kMessageModeBox;
     int lastChartCommand = 0;  // the chart shown, 0 none
 };
 
@@ -156,7 +161,6 @@ private:
     SchedulerClock& clock_;
     SchedulerEffects& effects_;
     NoticeMemory& memory_;
-    std::uint64_t passesStarted_ = 0;
 };
 
 // Texts of the scheduler.

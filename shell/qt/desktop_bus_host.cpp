@@ -3,7 +3,7 @@
 #include <QDateTime>
 
 #include "reports/imsakiye.h"
-#include "shell/qt/desktop_shell.h"
+#include "shell/qt/desktop_program.h"
 #include "shell/upcoming_time.h"
 
 namespace orvanta::shell {
@@ -21,9 +21,9 @@ engine::VakitType DesktopBusHost::nextTime() const {
 std::int32_t DesktopBusHost::minutesLeft() const {
     return upcomingTime(todayTimes(), nowMinute(), shell_.settings()).minutesLeft;
 }
-bool DesktopBusHost::muted() const { return shell_.muted(); }
+bool DesktopBusHost::muted() const { return shell_.quiet(); }
 void DesktopBusHost::stopSound() { shell_.stopSound(); }
 void DesktopBusHost::toggleStrip() { shell_.toggleTimeStrip(); }
-void DesktopBusHost::muteFor(int minutes) { shell_.muteFor(minutes); }
+void DesktopBusHost::muteFor(int minutes) { shell_.quietForMinutes(minutes); }
 
 }  // namespace orvanta::shell

@@ -5,11 +5,11 @@
 
 namespace orvanta::shell {
 
-class DesktopShell;
+class DesktopProgram;
 
 class DesktopBusHost : public BusHost {
 public:
-    explicit DesktopBusHost(DesktopShell& shell) : shell_(shell) {}
+    explicit DesktopBusHost(DesktopProgram& shell) : shell_(shell) {}
 
     std::string placeName() const override;
     std::string methodName() const override;
@@ -24,7 +24,7 @@ public:
     void muteFor(int minutes) override;
 
 private:
-    DesktopShell& shell_;
+    DesktopProgram& shell_;
 };
 
 }  // namespace orvanta::shell

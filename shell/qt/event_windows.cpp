@@ -1,14 +1,14 @@
 #include "shell/qt/event_windows.h"
 
-#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
-#include <memory>
+#include <QStyle>
+#include <QVBoxLayout>
 
-#include "shell/messages.h"
 #include "settings/qt/controls.h"
+#include "shell/messages.h"
 #include "ui_remind_dialog.h"
 
 namespace orvanta::shell {
@@ -16,27 +16,68 @@ namespace orvanta::shell {
 namespace {
 
 const QString kTitle = QString::fromUtf8(kEventWindowTitle.data(), static_cast<int>(kEventWindowTitle.size()));
+constexpr int kIconSizePixels = 32;
 
-// The boxes say "Tamam" whether or not Qt's own Turkish texts are
-// installed.
-void sayTamam(QMessageBox& box) { box.button(QMessageBox::Ok)->setText(QStringLiteral("Tamam")); }
-
-QMessageBox* eventBox(const QString& text, QMessageBox::Icon icon) {
-    auto* box = new QMessageBox(icon, kTitle, text, QMessageBox::Ok);
-    sayTamam(*box);
-    box->setWindowFlag(Qt::WindowStaysOnTopHint);
-    box->setWindowModality(Qt::ApplicationModal);
-    return box;
+// Above other windows, on screen until closed, gone from memory after.
+void keepOnTopUntilClosed(QWidget* window) {
+    window->setWindowFlag(Qt::WindowStaysOnTopHint);
+    window->setWindowModality(Qt::NonModal);
+    window->setAttribute(Qt::WA_DeleteOnClose);
 }
+
+// The ezan and warning boxes: the message, "Tamam", and for a sounding
+// ezan "Sesi Durdur".
+class EventBox : public QDialog {
+public:
+    EventBox(const QString& text, bool warningIcon) {
+        setWindowTitle(kTitle);
+        auto* layout = new QVBoxLayout(this);
+        auto* row = new QHBoxLayout;
+        if (warningIcon) {
+            auto* icon = new QLabel(this);
+            icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(kIconSizePixels));
+            row->addWidget(icon, 0, Qt::AlignTop);
+        }
+        auto* message = new QLabel(text, this);
+        message->setObjectName(QStringLiteral("message"));
+        row->addWidget(message, 1);
+        layout->addLayout(row);
+        buttons_ = new QDialogButtonBox(this);
+        QPushButton* ok = buttons_->addButton(QStringLiteral("Tamam"), QDialogButtonBox::AcceptRole);
+        ok->setObjectName(QStringLiteral("okButton"));
+        ok->setDefault(true);
+        connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        layout->addWidget(buttons_);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    void offerStopSound(const std::function<void()>& stopSound) {
+        stopButton_ = buttons_->addButton(QStringLiteral("Sesi Durdur"), QDialogButtonBox::ActionRole);
+        stopButton_->setObjectName(QStringLiteral("stopSoundButton"));
+        connect(stopButton_, &QPushButton::clicked, this, [this, stopSound] {
+            silencedByUser_ = true;
+            stopSound();
+            withdrawStopSound();
+        });
+    }
+    void withdrawStopSound() {
+        if (stopButton_ != nullptr) stopButton_->hide();
+    }
+    bool silencedByUser() const { return silencedByUser_; }
+
+private:
+    QDialogButtonBox* buttons_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    bool silencedByUser_ = false;
+};
 
 // "RemindDlg": no close box, and Escape does not close it; only its
 // button or a later event window does.
 class ReminderDialog : public QDialog {
 public:
     ReminderDialog(const QString& text, const QString& buttonText, const std::function<void()>& onButton)
-        : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+        : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
         ui_.setupUi(this);
-        setWindowModality(Qt::ApplicationModal);
         settings::attachTooltip(this, 1, QString::fromUtf8(kReminderButtonTooltip.data()));
         ui_.message->setText(text);
         ui_.doneButton->setText(buttonText);
@@ -53,98 +94,50 @@ private:
 
 }  // namespace
 
+EventWindows::~EventWindows() { delete current_.data(); }
+
 void EventWindows::closeEarlier() {
-    if (current_) {
-        current_->hide();
-        current_->done(0);
+    if (QDialog* earlier = current_) {
+        current_ = nullptr;
+        earlier->hide();
+        earlier->done(0);
     }
-    current_ = nullptr;
 }
 
-void EventWindows::run(QDialog* window) {
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+void EventWindows::present(QDialog* window, std::function<void()> onClosed) {
+    keepOnTopUntilClosed(window);
+    QObject::connect(window, &QDialog::finished, window, [this, window, onClosed = std::move(onClosed)] {
+        if (current_ == window) current_ = nullptr;
+        if (onClosed) onClosed();
+    });
     current_ = window;
-    window->exec();
-    if (current_ == window) current_ = nullptr;
-    window->deleteLater();
+    window->show();
+    window->raise();
 }
 
-void EventWindows::showEzanBox(const QString& slotName) {
-    run(eventBox(QString::fromStdString(ezanMessage(slotName.toStdString())), QMessageBox::NoIcon));
+void EventWindows::showEzanBox(const QString& slotName, bool sounding, std::function<void()> stopSound,
+                               std::function<void(bool silencedByUser)> onClosed) {
+    auto* box = new EventBox(QString::fromStdString(ezanMessage(slotName.toStdString())), false);
+    if (sounding) box->offerStopSound(stopSound);
+    present(box, [box, onClosed = std::move(onClosed)] { onClosed(box->silencedByUser()); });
 }
 
-void EventWindows::showWarningBox(const QString& text) { run(eventBox(text, QMessageBox::Warning)); }
-
-void EventWindows::showReminder(const QString& text, const QString& buttonText,
-                                const std::function<void()>& onButton) {
-    run(new ReminderDialog(text, buttonText, onButton));
+void EventWindows::soundEnded() {
+    if (auto* box = dynamic_cast<EventBox*>(current_.data())) box->withdrawStopSound();
 }
 
-namespace {
+void EventWindows::showWarningBox(const QString& text) { present(new EventBox(text, true), {}); }
 
-QMessageBox* programBox(const QString& title, const QString& text, bool warningIcon) {
-    auto* box = new QMessageBox(warningIcon ? QMessageBox::Warning : QMessageBox::Information, title, text,
-                                QMessageBox::Ok);
-    sayTamam(*box);
-    box->setWindowFlag(Qt::WindowStaysOnTopHint);
-    return box;
+void EventWindows::showReminder(const QString& text, const QString& buttonText, std::function<void()> onButton) {
+    present(new ReminderDialog(text, buttonText, onButton), {});
 }
-
-}  // namespace
 
 void showMessageBox(const QString& title, const QString& text, bool warningIcon) {
-    std::unique_ptr<QMessageBox> box(programBox(title, text, warningIcon));
-    box->exec();
-}
-
-namespace {
-
-// Moves a box onto a modal dialog, where the dialog does not block it, and
-// back to the desktop when the dialog ends.
-void moveOnto(QWidget* box, QWidget* modal) {
-    box->setParent(modal, box->windowFlags());
+    auto* box = new QMessageBox(warningIcon ? QMessageBox::Warning : QMessageBox::Information, title, text,
+                                QMessageBox::Ok);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("Tamam"));
+    keepOnTopUntilClosed(box);
     box->show();
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-        QObject::connect(dialog, &QDialog::finished, box, [box] {
-            const bool open = box->isVisible();
-            box->setParent(nullptr, box->windowFlags());
-            if (open) box->show();
-        });
-    }
-}
-
-// A box that does not wait must never end up behind a modal dialog, where
-// its "Tamam" does nothing and Enter reaches the dialog instead: when a
-// dialog opened after it blocks it, it moves onto that dialog.
-class KeepAboveModal : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::WindowBlocked) {
-            QPointer<QWidget> box = static_cast<QWidget*>(watched);
-            QPointer<QWidget> modal = QApplication::activeModalWidget();
-            // Not while Qt is still showing the dialog.
-            QTimer::singleShot(0, this, [box, modal] {
-                if (box && box->isVisible() && modal && modal != box && box->parentWidget() != modal) {
-                    moveOnto(box, modal);
-                }
-            });
-        }
-        return false;
-    }
-};
-
-}  // namespace
-
-void showMessageBoxWithoutWaiting(const QString& title, const QString& text) {
-    QMessageBox* box = programBox(title, text, true);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->installEventFilter(new KeepAboveModal(box));
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        moveOnto(box, modal);
-    } else {
-        box->show();
-    }
 }
 
 }  // namespace orvanta::shell

@@ -1,6 +1,7 @@
 #include "shell/qt/sound_player.h"
 
 #include <QFileInfo>
+#include <QTime>
 #include <QLoggingCategory>
 #include <chrono>
 
@@ -33,13 +34,14 @@ SoundPlayer::SoundPlayer(SoundOutput& output, platform::DesktopOpener& opener, p
     leadTimer_.setSingleShot(true);
     relayOffTimer_.setSingleShot(true);
     connect(&relayOffTimer_, &QTimer::timeout, this, &SoundPlayer::relayOff);
-    output_.setFinishedHandler([this] { soundEnded(); });
+    output_.setFinishedHandler([this] { onSoundEnded(); });
 }
 
 void SoundPlayer::play(const QString& path, const QString& shownName, const RelaySettings& relay,
                        bool pauseMediaPlayers) {
     leadTimer_.stop();
     disconnect(pendingStart_);
+    sounding_ = isWav(path);
     QString relayError;
     if (relay.present()) {
         if (!relay_.open(relay.portNumber, relay.devicePath)) {
@@ -63,13 +65,14 @@ void SoundPlayer::play(const QString& path, const QString& shownName, const Rela
 // The sound starts first; an error is told after it, the sound's own
 // replacing the relay's.
 void SoundPlayer::start(const QString& path, const QString& shownName, bool pauseMediaPlayers, QString error) {
-    qCDebug(soundLog, "starting %s at monotonic %.3f", qPrintable(path), monotonicSeconds());
+    qCDebug(soundLog, "starting %s at monotonic %.3f, clock %s", qPrintable(path), monotonicSeconds(),
+            qPrintable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))));
     if (!isWav(path)) {
         // The desktop's player takes it; a WAV of the program's own that is
         // still playing goes on, as it would beside any other program.
         if (!opener_.open(path.toStdString())) error = QString::fromStdString(cannotRunMessage(shownName.toStdString()));
     } else if (!output_.play(path)) {
-        soundEnded();
+        onSoundEnded();
     } else if (pauseMediaPlayers && !mediaPlayersPaused_) {
         mediaPlayers_.pausePlaying();
         mediaPlayersPaused_ = true;
@@ -81,7 +84,7 @@ void SoundPlayer::stop() {
     leadTimer_.stop();
     disconnect(pendingStart_);
     output_.stop();
-    soundEnded();
+    onSoundEnded();
 }
 
 void SoundPlayer::release() {
@@ -90,7 +93,11 @@ void SoundPlayer::release() {
     relay_.close();
 }
 
-void SoundPlayer::soundEnded() {
+void SoundPlayer::onSoundEnded() {
+    if (sounding_) {
+        sounding_ = false;
+        emit soundEnded();
+    }
     if (!mediaPlayersPaused_) return;
     mediaPlayersPaused_ = false;
     mediaPlayers_.resumePaused();

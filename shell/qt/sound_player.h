@@ -50,13 +50,18 @@ public:
     void stop();
     // Stops everything and releases the relay (shutdown).
     void release();
+    // A sound of the program's own is playing or waiting for the relay's
+    // lead (what a "Sesi Durdur" button or action can stop).
+    bool sounding() const { return sounding_; }
 
 signals:
     void failed(const QString& errorText);
+    // The sound ended, by itself or stopped.
+    void soundEnded();
 
 private:
     void start(const QString& path, const QString& shownName, bool pauseMediaPlayers, QString error);
-    void soundEnded();
+    void onSoundEnded();
     void relayOff();
 
     SoundOutput& output_;
@@ -67,6 +72,7 @@ private:
     QTimer relayOffTimer_;
     QMetaObject::Connection pendingStart_;
     bool mediaPlayersPaused_ = false;
+    bool sounding_ = false;
 };
 
 }  // namespace orvanta::shell

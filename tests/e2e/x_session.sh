@@ -49,7 +49,7 @@ start_tray_host() {
   tray_pid=$!
   pids+=("$tray_pid")
 }
-icon_docked() { xwininfo -tree -name panel | grep -q '("orvanta" "orvanta")'; }
+icon_docked() { xwininfo -tree -name panel | grep -q '("orvanta" "Orvanta")'; }
 
 # Starts the tray host and waits until it can take the icon: trayer maps its
 # window a moment before it owns the tray selection, and a program started
@@ -80,3 +80,6 @@ start_istanbul_session() {
     printf '[Seçenekler]\n'
     cat)
 }
+
+# Keeps a picture of the screen as $SCREENSHOTS/NAME.xwd when asked for.
+screenshot() { [ -n "${SCREENSHOTS:-}" ] && sleep 0.5 && xwd -root -silent -out "$SCREENSHOTS/$1.xwd"; return 0; }

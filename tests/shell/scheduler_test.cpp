@@ -1,6 +1,6 @@
 // The minute scheduler run on a simulated clock: the worked day, the
-// options one by one, the wake-up, the tip, summer time, a frozen clock,
-// nested passes and a year of days.
+// options one by one, the wake-up, the tip, summer time, a frozen clock
+// and a year of days.
 #include "shell/scheduler.h"
 
 #include <gtest/gtest.h>
@@ -267,60 +267,6 @@ TEST_F(SchedulerRun, ReligiousDayNoticeOncePerDay) {
     start(clockTimeAt(2014, 7, 28, 9, 0));
     runSeconds(*scheduler, clock, 60);
     EXPECT_TRUE(logged("notice").empty());
-}
-
-// Effects that keep the user in a box: the ezan box for five minutes, and
-// (standing in for any effect that waits) the salâ for two and a half, with
-// the reminder of the same minute still to come after it. Meanwhile the
-// one-second tick goes on and runs the passes of those minutes inside.
-class BoxedEventLog : public EventLog {
-public:
-    using EventLog::EventLog;
-    void announceEzan(int slot) override {
-        EventLog::announceEzan(slot);
-        openBox(300);
-    }
-    void playSound(std::string_view file) override {
-        EventLog::playSound(file);
-        openBox(150);
-    }
-    void openBox(std::int64_t seconds) {
-        if (inBox || scheduler == nullptr) return;
-        inBox = true;
-        runSeconds(*scheduler, *clock, seconds);
-        inBox = false;
-    }
-    Scheduler* scheduler = nullptr;
-    SimulatedClock* clock = nullptr;
-    bool inBox = false;
-};
-
-TEST_F(SchedulerRun, NestedPassesNeitherLoseNorRepeatEvents) {
-    settings.reminderOn = true;
-    settings.salaBeforeEnd = true;
-    // With R = 60 the SABAH reminder and salâ fall in the minute of the
-    // morning ezan (06:22), after its box.
-    settings.reminderMinutes = 60;
-    const auto plain = runDay(clockTimeAt(2014, 1, 1));
-
-    BoxedEventLog boxed([this] { return clock.minuteOfDay(); });
-    clock.set(clockTimeAt(2014, 1, 1));
-    Scheduler nested(engine, settings, clock, boxed, memory);
-    boxed.scheduler = &nested;
-    boxed.clock = &clock;
-    settings::applyCalculationParameters(settings, engine);
-    nested.onCalculationChanged();
-    // Run until the clock has passed the day's end: the boxes take some of
-    // the day's seconds inside them.
-    while (clock.now() < toLocalTicks(clockTimeAt(2014, 1, 1, 23, 59, 59))) runSeconds(nested, clock, 1), clock.advanceSeconds(1);
-    auto lines = boxed.eventLines();
-    // Events that come after a box in the same pass are filed under the
-    // minute the box closed: compare what fired, in order.
-    auto what = [](std::vector<std::string> l) {
-        for (auto& s : l) s = s.substr(6);
-        return l;
-    };
-    EXPECT_EQ(what(lines), what(plain));
 }
 
 // A year at İstanbul with every option on: each ezan exactly once a day at

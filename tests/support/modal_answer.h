@@ -1,5 +1,6 @@
 // Answering the windows a Qt test opens: a modal dialog's exec() waits for
-// the user, so the answer is prepared before the call that opens it.
+// the user, so the answer is prepared before the call that opens it; a
+// window that blocks nothing is found on screen after the call.
 #pragma once
 
 #include <QApplication>
@@ -31,6 +32,17 @@ public:
 private:
     QTimer poll_;
 };
+
+// The program's windows that block nothing are answered where they stand:
+// the visible top-level window with this title, the latest shown first;
+// nullptr when none is on screen.
+inline QWidget* shownWindow(const QString& title) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if ((*it)->isVisible() && (*it)->windowTitle() == title) return *it;
+    }
+    return nullptr;
+}
 
 // Answers the file dialogs with the prepared answers in turn (empty:
 // cancel; none left: cancel) and keeps what each was asked.

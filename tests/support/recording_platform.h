@@ -42,7 +42,16 @@ struct RecordingNotifier : platform::Notifier {
         notices.push_back(title + "|" + text);
         return true;
     }
+    // Recorded as "title|text [label]"; the action is kept to be chosen.
+    bool notifyWithAction(const std::string& title, const std::string& text, platform::NoticeKind, int,
+                          platform::NoticeAction offered) override {
+        notices.push_back(title + "|" + text + " [" + offered.label + "]");
+        action = std::move(offered.chosen);
+        return true;
+    }
+    void withdrawAction() override { action = nullptr; }
     std::vector<std::string> notices;
+    std::function<void()> action;
 };
 
 struct MemoryAutostart : settings::AutostartSetting {

@@ -1,0 +1,311 @@
+#include "shell/qt/desktop_program.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <ctime>
+
+#include "platform/hot_key.h"
+#include "platform/wake_alarm.h"
+#include "settings/keys.h"
+#include "settings/program_folder.h"
+#include "settings/tally.h"
+#include "shell/messages.h"
+
+namespace orvanta::shell {
+
+namespace keys = settings::keys;
+
+namespace {
+
+constexpr int kMillisecondsPerSecond = 1000;
+constexpr int kSecondsPerMinute = 60;
+// The minute's wake-up comes this much after the minute begins, so a timer
+// that fires a hair early does not find the old minute.
+constexpr int kMinuteMarginMs = 2;
+// The icon's name in the desktop's icon theme (hicolor), which a
+// StatusNotifierItem host draws at its own size.
+const QString kThemeIconName = QStringLiteral("org.orvanta.Orvanta");
+
+QString qs(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// A local clock instant (100-ns ticks since 1601, local time) as seconds
+// since 1970 UTC, through the system's zone rules at that instant.
+std::time_t localTicksToUtcSeconds(LocalTicks ticks) {
+    const ClockTime local = fromLocalTicks(ticks);
+    std::tm broken{};
+    broken.tm_year = local.year - 1900;
+    broken.tm_mon = local.month - 1;
+    broken.tm_mday = local.day;
+    broken.tm_hour = local.hour;
+    broken.tm_min = local.minute;
+    broken.tm_sec = local.second;
+    broken.tm_isdst = -1;
+    return std::mktime(&broken);
+}
+
+int millisecondsToNextMinute(const ClockTime& now) {
+    return (kSecondsPerMinute - now.second) * kMillisecondsPerSecond - now.milliseconds + kMinuteMarginMs;
+}
+
+}  // namespace
+
+DesktopProgram::DesktopProgram(ShellFolders folders, ShellServices services, engine::Engine& engine, WebAddresses web,
+                               QObject* parent)
+    : QObject(parent),
+      folders_(std::move(folders)),
+      services_(services),
+      engine_(engine),
+      ini_(settings::companionPath(folders_.programFolder, "ini")),
+      noticeMemory_(ini_),
+      scheduler_(std::make_unique<Scheduler>(engine_, settings_, services_.clock, static_cast<SchedulerEffects&>(*this),
+                                             noticeMemory_)),
+      soundPlayer_(services_.sound, services_.opener, services_.relay, services_.mediaPlayers),
+      presenter_({settings_, scheduler_->flags, services_.notifier, tray_, soundPlayer_,
+                  [this](std::string_view file) {
+                      const std::filesystem::path name{std::string(file)};
+                      return folders_.find(name).value_or(folders_.programFolder / name);
+                  },
+                  [this] { return commands_.quiet(); }}),
+      settingsWindows_({settings_, ini_, engine_, *scheduler_, services_.clock, services_.autostart, tray_.menu(),
+                        services_.opener, [this](const QString& text) { presenter_.showError(text); },
+                        [this](const std::filesystem::path& name) { return folders_.find(name); },
+                        [this](const std::filesystem::path& file) { commands_.openFile(file); },
+                        [this] { commands_.queryTimeServersSilently(); },
+                        [this] { presenter_.playSound(settings_.ezanFiles.front()); },
+                        [this] { presenter_.stopSound(); }, folders_.programFolder, std::move(web)}),
+      commands_({folders_, services_, engine_, settings_, ini_, iniReadable_, *scheduler_, tray_, presenter_,
+                 settingsWindows_, icon_}) {
+    connect(&tray_, &TrayAndStrip::commandChosen, this, &DesktopProgram::dispatch);
+    connect(&tray_, &TrayAndStrip::middleClicked, &presenter_, &EventPresenter::stopSound);
+    connect(&commands_, &MenuCommands::exitRequested, this, &DesktopProgram::shutdown);
+    connect(&settingsWindows_, &SettingsWindows::settingsChanged, this, &DesktopProgram::armNextTick);
+    tickTimer_.setSingleShot(true);
+    connect(&tickTimer_, &QTimer::timeout, this, &DesktopProgram::onTickTimer);
+}
+
+DesktopProgram::~DesktopProgram() = default;
+
+// ---------------------------------------------------------------- start-up
+
+void DesktopProgram::start() {
+    checkProgramFolder();
+    loadIcon();
+    tray_.setIcon(icon_);
+    replaySavedChoices();
+    lastZone_ = services_.clock.systemZone();
+    tray_.show(services_.notifier);
+    // The first pass: today's times, a due religious-day notice, the tip.
+    scheduler_->onTick();
+    commands_.restoreWallpaper();
+    grabHotKey();
+    openFirstRunDialogs();
+    armNextTick();
+}
+
+void DesktopProgram::checkProgramFolder() {
+    const QString errorTitle = QString::fromUtf8(kErrorTitle.data());
+    std::error_code error;
+    std::filesystem::create_directories(folders_.programFolder, error);
+    if (error) {
+        showMessageBox(errorTitle, QStringLiteral("Program klasörü oluşturulamadı:\n%1\n%2\n"
+                                                  "Ayarlar bu oturum boyunca geçerli, ancak kaydedilmeyecek.")
+                                       .arg(qs(folders_.programFolder), QString::fromStdString(error.message())));
+        return;
+    }
+    if (!QFileInfo(qs(folders_.programFolder)).isWritable()) {
+        showMessageBox(errorTitle, QStringLiteral("Program klasörüne yazılamıyor:\n%1\n"
+                                                  "Ayarlar bu oturum boyunca geçerli, ancak kaydedilmeyecek.")
+                                       .arg(qs(folders_.programFolder)));
+    }
+    iniReadable_ = ini_.tryRead().has_value();
+    if (!iniReadable_) {
+        showMessageBox(errorTitle, QStringLiteral("Ayarlar dosyası okunamıyor:\n%1\n"
+                                                  "Program varsayılan ayarlarla çalışıyor; dosyaya dokunulmayacak.")
+                                       .arg(qs(ini_.path())));
+    }
+}
+
+// A picture the user put in the program folder, else the desktop theme's
+// icon by name, else the built-in one. Every window carries it.
+void DesktopProgram::loadIcon() {
+    icon_ = QIcon::fromTheme(kThemeIconName, QIcon(QStringLiteral(":/orvanta/orvanta.png")));
+    for (const char* name : {"orvanta.png", "orvanta.ico"}) {
+        const QIcon custom(qs(folders_.programFolder / name));
+        if (!custom.availableSizes().isEmpty()) {
+            icon_ = custom;
+            break;
+        }
+    }
+    QApplication::setWindowIcon(icon_);
+}
+
+// The saved choices go through the menu's own commands, so check marks,
+// write-backs and side effects are those of the user's choice.
+void DesktopProgram::replaySavedChoices() {
+    // Read before the replay writes its first key. A file that cannot be
+    // read is no first run.
+    if (iniReadable_) {
+        const settings::IniDocument before = ini_.read();
+        calculationMissing_ = !before.sectionHasKeys(keys::kCalculationSection);
+        optionsMissing_ = !before.sectionHasKeys(keys::kOptionsSection);
+    }
+    if (ini_.readString(keys::kOptionsSection, keys::kWake, "", settings::kPathBuffer) == keys::kYes) {
+        dispatch(command::kWake);
+    }
+    const settings::IniDocument document = ini_.read();
+    for (int counter = 1; counter <= settings::kTallyCount; ++counter) {
+        tray_.menu().setText(command::kTallyFirst + counter - 1,
+                             QString::fromStdString(settings::readTally(document, counter).name));
+    }
+    tray_.menu().setChecked(command::kEzanSound, scheduler_->flags.ezanSoundOn);
+    const std::string ezanSound = ini_.readString(keys::kOptionsSection, keys::kEzanSala, "", settings::kPathBuffer);
+    if (ezanSound == keys::kNo) dispatch(command::kEzanSound);
+
+    settings::loadCalculationParameters(ini_, settings_, engine_);
+    settings::loadOptions(ini_, settings_, services_.autostart);
+    scheduler_->onCalculationChanged();
+    settings::loadEzanFiles(ini_, settings_);
+
+    const std::int32_t mode = ini_.readInt(keys::kOptionsSection, keys::kMessageMode, kMessageModeBox);
+    dispatch(command::kMessageNone + std::clamp(mode, 0, kMessageModeBox));
+    commands_.restoreQuiet();
+}
+
+void DesktopProgram::grabHotKey() {
+    if (services_.hotKey && !services_.hotKey->grabSuperA([this] { toggleTimeStrip(); })) {
+        qInfo("Super+A could not be grabbed; bind 'orvanta --toggle-strip' to a desktop shortcut instead");
+    }
+}
+
+// A first run: the welcome, which writes both groups; a file that lacks
+// only the options opens their window.
+void DesktopProgram::openFirstRunDialogs() {
+    if (calculationMissing_) {
+        settingsWindows_.openCalculationParameters();
+    } else if (optionsMissing_) {
+        settingsWindows_.openOptions();
+    }
+}
+
+// ---------------------------------------------------------------- running
+
+void DesktopProgram::dispatch(int id) {
+    if (shutDown_) return;
+    commands_.dispatch(id);
+    if (!lastTip_.empty()) showTip();  // the quiet line comes or goes at once
+    armNextTick();
+}
+
+void DesktopProgram::quietForMinutes(int minutes) {
+    if (shutDown_) return;
+    commands_.quietForMinutes(minutes);
+    if (!lastTip_.empty()) showTip();
+}
+
+void DesktopProgram::tick() {
+    if (shutDown_) return;
+    const settings::SystemZone zone = services_.clock.systemZone();
+    if (zone != lastZone_) {
+        lastZone_ = zone;
+        scheduler_->onTimeChange();
+    }
+    scheduler_->onTick();
+    armNextTick();
+}
+
+// Woken at the start of a minute: its pass is due now, whatever the
+// second count says.
+void DesktopProgram::onTickTimer() {
+    if (sleepingToMinute_ && scheduler_->triggers.tickCountdown > 0) scheduler_->triggers.tickCountdown = 0;
+    tick();
+}
+
+void DesktopProgram::onClockChanged() {
+    scheduler_->onTimeChange();
+    armNextTick();
+}
+
+void DesktopProgram::onResumed() {
+    scheduler_->onResume();
+    armNextTick();
+}
+
+// A pass asked for: now. A window that follows the seconds (or a clock
+// held still in "Hesap Parametreleri"): each second. Else the next minute.
+void DesktopProgram::armNextTick() {
+    if (shutDown_) return;
+    const Scheduler& scheduler = *scheduler_;
+    sleepingToMinute_ = false;
+    if (scheduler.triggers.tickCountdown == 0) {
+        tickTimer_.setTimerType(Qt::CoarseTimer);
+        tickTimer_.start(0);
+    } else if (settingsWindows_.anyOpen() || !scheduler.realTimeClock) {
+        tickTimer_.setTimerType(Qt::CoarseTimer);
+        tickTimer_.start(kMillisecondsPerSecond);
+    } else {
+        sleepingToMinute_ = true;
+        tickTimer_.setTimerType(Qt::PreciseTimer);
+        tickTimer_.start(millisecondsToNextMinute(services_.clock.localTime()));
+    }
+}
+
+// ---------------------------------------------------------------- effects
+
+void DesktopProgram::setTip(std::string_view text) {
+    lastTip_ = text;
+    showTip();
+}
+
+// The scheduler's tip, and under it the end of quiet hours while they hold.
+void DesktopProgram::showTip() {
+    QString tip = QString::fromStdString(lastTip_);
+    const std::string quiet = commands_.quietTipLine();
+    if (!quiet.empty()) tip += QLatin1Char('\n') + QString::fromStdString(quiet);
+    tray_.setTip(tip);
+    emit tipWritten();
+}
+
+WakeResult DesktopProgram::armWake(LocalTicks when) {
+    switch (services_.wakeAlarm.arm(localTicksToUtcSeconds(when))) {
+        case platform::WakeArmResult::Armed: return WakeResult::Armed;
+        case platform::WakeArmResult::NotSupported: return WakeResult::NotSupported;
+        case platform::WakeArmResult::Failed: break;
+    }
+    return WakeResult::Failed;
+}
+
+void DesktopProgram::cancelWake() { services_.wakeAlarm.cancel(); }
+
+void DesktopProgram::setMenuEntryEnabled(int command, bool enabled) {
+    tray_.menu().setEnabled(command, enabled);
+    if (command == command::kWake && !enabled) commands_.explainWakeUnavailable();
+}
+
+// ---------------------------------------------------------------- shutdown
+
+void DesktopProgram::shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    tickTimer_.stop();
+    presenter_.endAll();
+    commands_.end();
+    settingsWindows_.closeAll();
+    // Any other dialog still open (a file dialog) ends its wait, so the
+    // command that opened it returns and the program can end.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) dialog->done(0);
+    }
+    if (iniReadable_) {
+        const Scheduler& scheduler = *scheduler_;
+        const settings::SaveResult saved = ini_.update([&scheduler](settings::IniDocument& document) {
+            document.set(keys::kOptionsSection, keys::kEzanSala, scheduler.flags.ezanSoundOn ? keys::kYes : keys::kNo);
+            document.set(keys::kOptionsSection, keys::kWake, scheduler.flags.wakeOn ? keys::kYes : keys::kNo);
+        });
+        if (!saved) qWarning("the tray toggles were not saved: %s", saved.detail.c_str());
+    }
+    tray_.hide();
+    emit finished();
+}
+
+}  // namespace orvanta::shell

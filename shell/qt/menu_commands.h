@@ -1,0 +1,110 @@
+// The tray menu's commands: each id of the menu table carried out. The
+// toggles and choices keep their check marks and their keys in the
+// settings file; the windows a command opens block nothing.
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <functional>
+#include <optional>
+
+#include "engine/engine.h"
+#include "graphics/qt/chart_window.h"
+#include "graphics/qt/live_wallpaper.h"
+#include "nettime/qt/internet_time.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "shell/clock_time.h"
+#include "shell/qt/commands.h"
+#include "shell/qt/shell_services.h"
+#include "shell/quiet_hours.h"
+#include "shell/scheduler.h"
+
+namespace orvanta::shell {
+
+class EventPresenter;
+class SettingsWindows;
+class TrayAndStrip;
+
+class MenuCommands : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        const ShellFolders& folders;
+        ShellServices services;
+        engine::Engine& engine;
+        settings::Settings& settings;
+        settings::IniFile& ini;
+        const bool& iniReadable;
+        Scheduler& scheduler;
+        TrayAndStrip& tray;
+        EventPresenter& presenter;
+        SettingsWindows& windows;
+        const QIcon& icon;
+    };
+    explicit MenuCommands(Parts parts, QObject* parent = nullptr);
+
+    // Carries out a menu command ("Çıkış" asks for the end through
+    // exitRequested).
+    void dispatch(int id);
+
+    // Quiet hours hold now (their end passed: they end here).
+    bool quiet();
+    // The tip's line about quiet hours, empty when none hold.
+    std::string quietTipLine();
+    // The saved quiet hours, at start.
+    void restoreQuiet();
+    // Quiet hours for `minutes` from now; 0 or less ends them.
+    void quietForMinutes(int minutes);
+
+    // Hands a file to the desktop's program for it; says so when it cannot.
+    void openFile(const std::filesystem::path& path);
+
+    // The scheduler's asks.
+    void queryTimeServersSilently();
+    void renderWallpaper();
+    void redrawChart(int command);
+    // The saved wallpaper mode, at start; greyed without a backend.
+    void restoreWallpaper();
+    // "Bilgisayarı Uyandır" greyed (the wake-up clock cannot be set): why,
+    // in the entry's tip and once in a notice.
+    void explainWakeUnavailable();
+    // Shutdown: the user's background back, the chart gone, no check left.
+    void end();
+
+    graphics::ChartWindow& chartWindow() { return chartWindow_; }
+    const graphics::LiveWallpaper& wallpaper() const { return wallpaper_; }
+    nettime::InternetTime& internetTime() { return internetTime_; }
+
+signals:
+    void exitRequested();
+
+private:
+    void runGreyed(int id, const std::function<void()>& action);
+    void toggleEzanSound();
+    void toggleWake();
+    void setMessageMode(int mode);
+    void setQuiet(std::optional<ClockTime> end);
+    void writeReport(int id);
+    void printImsakiye(int id);
+    void exportCalendar();
+    static std::filesystem::path documentsFolder();
+    void openDocument(const char* fileName);
+    void chooseEzanFile(int slot);
+    void listenEzan(int slot);
+    void checkInternetTime(bool silent);
+    void showChart(int command);
+    void selectWallpaperMode(graphics::WallpaperMode mode);
+    void greyWallpaperWithoutBackend();
+    void saveOption(std::string_view key, const std::string& value);
+
+    Parts parts_;
+    nettime::InternetTime internetTime_;
+    graphics::ChartWindow chartWindow_;
+    graphics::LiveWallpaper wallpaper_;
+    std::optional<ClockTime> quietEnd_;
+    bool wakeExplained_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace orvanta::shell

@@ -1,0 +1,189 @@
+#include "shell/qt/settings_windows.h"
+
+#include <QKeyEvent>
+
+#include "settings/keys.h"
+#include "settings/program_folder.h"
+#include "settings/qt/calculation_dialog.h"
+#include "settings/qt/options_dialog.h"
+#include "settings/qt/tally_dialog.h"
+#include "settings/qt/vakit_panel.h"
+#include "settings/qt/welcome_dialog.h"
+#include "settings/text_encoding.h"
+#include "shell/qt/about_dialog.h"
+#include "shell/qt/commands.h"
+
+namespace orvanta::shell {
+
+namespace {
+
+// Escape closes the window it is installed on, whatever the window's own
+// keys say.
+class EscapeCloses : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) return false;
+        static_cast<QDialog*>(watched)->reject();
+        return true;
+    }
+};
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+}  // namespace
+
+SettingsWindows::SettingsWindows(Parts parts, QObject* parent)
+    : QObject(parent),
+      parts_(std::move(parts)),
+      host_({parts_.scheduler, parts_.settings, parts_.engine, parts_.clock, parts_.openFile,
+             parts_.correctClockSilently, parts_.findFile, parts_.programFolder, QUrl(parts_.web.downloadBase)}) {}
+
+// The windows hold the host: they go with it.
+SettingsWindows::~SettingsWindows() {
+    closing_ = true;
+    for (const QPointer<QDialog>& window : open_) delete window.data();
+}
+
+void SettingsWindows::present(int command, QDialog* window, std::function<void(bool accepted)> onClosed) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::NonModal);
+    parts_.menu.setEnabled(command, false);
+    connect(window, &QDialog::finished, this, [this, command, onClosed = std::move(onClosed)](int result) {
+        parts_.menu.setEnabled(command, true);
+        if (!closing_ && onClosed) onClosed(result == QDialog::Accepted);
+    });
+    open_.removeAll(nullptr);
+    open_.append(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// The panel shows the engine as the scheduler keeps it (today, at the
+// clock's minute) and is refilled after each pass that changed something.
+// It is an ordinary window: Esc closes it too.
+void SettingsWindows::openVakitPanel() {
+    auto* panel = new settings::VakitPanel([this] {
+        const ClockTime& now = parts_.scheduler.clockTime;
+        return settings::panelTexts(parts_.engine, parts_.settings, parts_.scheduler.todayTimes,
+                                    settings::PanelMoment{now.year, now.month, now.day, now.hour, now.minute});
+    });
+    panel->installEventFilter(new EscapeCloses(panel));
+    panel_ = panel;
+    present(command::kVakitPanel, panel, {});
+}
+
+void SettingsWindows::refreshPanel() {
+    if (panel_) panel_->refill();
+}
+
+void SettingsWindows::openCalculationParameters() {
+    if (parts_.settings.placeChosen) {
+        openCalculationDialog();
+    } else {
+        openWelcome();
+    }
+}
+
+std::filesystem::path SettingsWindows::placeListFile() const {
+    return parts_.findFile(settings::companionPath({}, "csv").filename())
+        .value_or(settings::companionPath(parts_.programFolder, "csv"));
+}
+
+// The dialog edits the settings in place: "Kaydet" saves the group (the
+// place typed there is chosen), any other end reloads it from the file
+// (the views' moment stays as set).
+void SettingsWindows::openCalculationDialog() {
+    auto* dialog = new settings::CalculationDialog(parts_.settings, host_, placeListFile());
+    present(command::kCalculationParameters, dialog, [this](bool save) {
+        if (save) {
+            parts_.settings.placeChosen = true;
+            const settings::SaveResult saved =
+                settings::saveCalculationParameters(parts_.ini, parts_.settings, parts_.engine);
+            if (!saved) parts_.showError(qs(saved.message));
+        } else {
+            settings::loadCalculationParameters(parts_.ini, parts_.settings, parts_.engine);
+        }
+        parts_.scheduler.onCalculationChanged();
+        emit settingsChanged();
+    });
+}
+
+// The welcome leaves a place from the list, the calculation chosen and the
+// autostart entry; the options are written with it, so the next start is
+// no first run. "Elle gir" goes on to the full dialog. Cancelled, nothing
+// is written and the tip keeps saying that no place is chosen.
+void SettingsWindows::openWelcome() {
+    auto* dialog = new settings::WelcomeDialog(settings::readPlaceList(placeListFile()),
+                                               parts_.clock.systemZone().ianaName, parts_.listenEzan);
+    present(command::kCalculationParameters, dialog, [this, dialog](bool accepted) {
+        parts_.stopSound();
+        if (dialog->result() == settings::WelcomeDialog::kEnterByHand) {
+            openCalculationDialog();
+            return;
+        }
+        if (!accepted) return;
+        settings::applyWelcomeChoice(dialog->choice(), parts_.settings);
+        settings::SaveResult saved = settings::saveCalculationParameters(parts_.ini, parts_.settings, parts_.engine);
+        saved &= settings::saveOptions(parts_.ini, parts_.settings, parts_.autostart);
+        if (!saved) parts_.showError(qs(saved.message));
+        parts_.scheduler.onCalculationChanged();
+        emit settingsChanged();
+    });
+}
+
+void SettingsWindows::openOptions() {
+    auto* dialog = new settings::OptionsDialog(parts_.settings, host_);
+    const bool ikindiAtAsrSani = parts_.settings.ikindiAtAsrSani;
+    present(command::kOptions, dialog, [this, ikindiAtAsrSani](bool save) {
+        if (save) {
+            const settings::SaveResult saved = settings::saveOptions(parts_.ini, parts_.settings, parts_.autostart);
+            if (!saved) parts_.showError(qs(saved.message));
+        } else {
+            settings::loadOptions(parts_.ini, parts_.settings, parts_.autostart);
+        }
+        // The İkindi slot rings at Asr-ı Sani now, or back at İkindi: its
+        // file is the one kept under that name.
+        if (parts_.settings.ikindiAtAsrSani != ikindiAtAsrSani) settings::loadEzanFiles(parts_.ini, parts_.settings);
+        parts_.scheduler.onOptionsChanged();
+        emit settingsChanged();
+    });
+}
+
+// The counter's name is its menu caption; "Kapat" saves the three keys and
+// renames the entry.
+void SettingsWindows::openTally(int counter) {
+    const int id = command::kTallyFirst + counter - 1;
+    settings::Tally tally = settings::readTally(parts_.ini.read(), counter);
+    tally.name = parts_.menu.action(id)->text().toStdString();
+    auto* dialog = new settings::TallyDialog(tally);
+    present(id, dialog, [this, dialog, id, counter](bool accepted) {
+        if (!accepted) return;
+        const settings::Tally saved = dialog->fields();
+        parts_.menu.setText(id, qs(settings::utf8Prefix(saved.name, settings::kTallyNameCharacters)));
+        const settings::SaveResult result = settings::saveTally(parts_.ini, counter, saved);
+        if (!result) parts_.showError(qs(result.message));
+    });
+}
+
+void SettingsWindows::openAbout(const QIcon& icon) {
+    present(command::kAbout, new AboutDialog(icon, parts_.web.homePage, parts_.web.mailAddress, parts_.opener), {});
+}
+
+bool SettingsWindows::anyOpen() const {
+    for (const QPointer<QDialog>& window : open_) {
+        if (window && window->isVisible()) return true;
+    }
+    return false;
+}
+
+void SettingsWindows::closeAll() {
+    closing_ = true;
+    for (const QPointer<QDialog>& window : open_) {
+        if (window) window->done(QDialog::Rejected);
+    }
+    open_.clear();
+    closing_ = false;
+}
+
+}  // namespace orvanta::shell

@@ -46,7 +46,7 @@ constexpr const char* kUsage =
     "      Ramadan that begins in the year (1 Ramazan to the Bayram) is written\n"
     "      to --out.\n"
     "  render moon|earth|globe|timemap|qiblamap --date YYYY-MM-DD --time HH:MM --out FILE.bmp\n"
-    "        [--ini FILE] [--lat DEG --lon DEG --offset MIN] [--preset diyanet]\n"
+    "        [--ini FILE] [--lat DEG --lon DEG --offset MIN|--zone AREA/CITY] [--preset diyanet]\n"
     "      the picture the program draws at that moment as a 24-bit BMP: the moon\n"
     "      (328x328), the flat earth (800x400), the globe (401x400), the prayer-time\n"
     "      or the qibla world map (800x400) with the place marked. The file is\n"
@@ -76,11 +76,11 @@ constexpr const char* kUsage =
     "times, hijri, sky and render also take --ini FILE: the place, the clock offset and\n"
     "(times) the temkins, angles and mode come from that settings file; options\n"
     "given on the command line win; each day has its own offset. Without --ini,\n"
-    "--lat, --lon and --offset (or --zone) are required. --preset diyanet takes the values that follow the Turkish\n"
-    "Presidency of Religious Affairs' timetables (mode 4, -18/-17 degrees,\n"
-    "temkins 0 -6 10 0 3 4 4 0 6 0; beyond 45 degrees of latitude its European\n"
-    "rule) and its world Hijri calendar; options given beside it still win\n"
-    "nearer the equator than 45 degrees.\n";
+    "--lat, --lon and --offset (or --zone) are required. --preset diyanet takes\n"
+    "the values that follow the Turkish Presidency of Religious Affairs'\n"
+    "timetables (mode 4, -18/-17 degrees, temkins 0 -6 10 0 3 4 4 0 6 0; beyond\n"
+    "45 degrees of latitude its European rule) and its world Hijri calendar;\n"
+    "options given beside it still win nearer the equator than 45 degrees.\n";
 
 using Command = std::function<int(std::span<const std::string>, std::ostream&)>;
 

@@ -293,7 +293,7 @@ TEST_F(DesktopProgramTest, SavedChoicesAreReplayedThroughTheirCommands) {
 }
 
 TEST_F(DesktopProgramTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFlag) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
+    start(std::string(kPlace) + "Saat Dilimi=Europe/Istanbul\n[Seçenekler]\nEzan/Salâ=Evet\n");
     for (int id : shell->menu().ids()) {
         if (id == command::kExit) continue;
         // A window that blocks is answered at once; one that blocks nothing
@@ -327,20 +327,24 @@ TEST_F(DesktopProgramTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirF
     EXPECT_EQ(report.filename().string().rfind("İmsakiye-", 0), 0u) << report;
     EXPECT_NE(test::readFile(report).find("Ocak"), std::string::npos);
     // The printable imsakiye and the calendar file go to the documents
-    // folder (the test one here).
+    // folder (the test one here); the calendar's events keep the place's zone.
     QStandardPaths::setTestModeEnabled(true);
     const struct {
         int command;
         const char* extension;
         const char* start;
-    } documents[] = {{command::kMonthlyImsakiyePdf, ".pdf", "%PDF-"}, {command::kCalendarExport, ".ics", "BEGIN:VCALENDAR"}};
+        const char* holds;
+    } documents[] = {{command::kMonthlyImsakiyePdf, ".pdf", "%PDF-", ""},
+                     {command::kCalendarExport, ".ics", "BEGIN:VCALENDAR", "TZID:Europe/Istanbul"}};
     for (const auto& document : documents) {
         opener.opened.clear();
         shell->dispatch(document.command);
         ASSERT_EQ(opener.opened.size(), 1u) << document.extension;
         const std::filesystem::path file = opener.opened[0];
         EXPECT_EQ(file.extension(), document.extension);
-        EXPECT_EQ(test::readFile(file).rfind(document.start, 0), 0u);
+        const std::string text = test::readFile(file);
+        EXPECT_EQ(text.rfind(document.start, 0), 0u);
+        EXPECT_NE(text.find(document.holds), std::string::npos) << document.extension;
         std::filesystem::remove(file);
     }
     QStandardPaths::setTestModeEnabled(false);

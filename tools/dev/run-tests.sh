@@ -5,7 +5,12 @@ cd "$(dirname "$0")/../.."
 tools/dev/install-deps.sh
 # Orvanta states its rules in its own terms (no comparison with another program).
 tools/dev/check-voice.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A compiler cache, where the machine has one, makes a second run quick.
+launcher=()
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
 cmake --build build
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
@@ -13,7 +18,7 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 # (the end-to-end tests preload libfaketime, which the sanitizer runtime
 # does not allow, and run above).
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_SANITIZE=ON \
-  -DORVANTA_BUILD_BENCH=OFF
+  -DORVANTA_BUILD_BENCH=OFF "${launcher[@]}"
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" -E end_to_end
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta: the desktop prayer-times clock in the notification area.
 //
 //   orvanta                  start (a second start exits at once, leaving

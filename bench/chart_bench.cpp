@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full-screen chart drawn whole at 1920 x 1080, as each minute's redraw
 // does (target: within 30 ms).
 #include <benchmark/benchmark.h>

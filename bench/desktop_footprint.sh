@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the desktop program under Xvfb with a tray host (trayer):
 #   - cold start to icon docked (median of 5 starts)
 #   - resident memory after start, before any sound

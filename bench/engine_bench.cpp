@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the engine's work: the ten times of one day and of a year, as the
 // scheduler and the yearly timetable compute them; the religious days of a
 // year; one geomagnetic synthesis. With libitl installed, its six times of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures and world maps, each drawn whole (targets: each map and the
 // flat earth within 15 ms at 800 x 400, the moon within 5 ms).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks' source file: 50 MB that begin with an MPEG-1 Layer III
 // frame header (128 kbit/s, 44100 Hz, joint stereo).
 #pragma once

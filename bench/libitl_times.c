@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* The yardstick of orvanta-cli times: libitl's six prayer times for
    consecutive days, one line a day, printed with printf as a small C
    program would. Usage: libitl_times FIRST_YEAR DAYS (from 1 January). */

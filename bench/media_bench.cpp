@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wrapping a 50 MB MP3 file as WAV, end to end (open, header, copy, close).
 #include <benchmark/benchmark.h>
 

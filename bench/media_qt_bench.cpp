@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop converter's copy of a 50 MB MP3 file on its worker thread:
 // the time it takes, and the longest the event loop (tray, time strip,
 // scheduler) waited meanwhile, as the counter longest_event_gap_ms.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `orvanta-cli next --waybar` as a status bar runs it: a whole process,
 # start-up and library loading included, each run checked to print JSON.
 # Usage: bench/next_waybar_bench.sh build/tools/cli/orvanta-cli [RUNS]

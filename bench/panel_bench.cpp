@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings layer's windows: one refill of the open "Vakitler" panel
 // (the work each scheduler pass adds while it is open), and the place
 // finder opening and filtering.

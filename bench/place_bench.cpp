@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place finder's work: reading the shipped place database into the
 // searchable list (once, when the finder opens: it must stay well under
 // 100 ms) and filtering it for a typed query (each keystroke), by a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the benchmarks that need a Qt application (offscreen).
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports end to end: computed, written to a file and handed over.
 #include <benchmark/benchmark.h>
 

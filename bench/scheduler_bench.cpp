@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scheduler passes: how many a second the decision logic runs, with every
 // option on, at İstanbul, effects recorded and thrown away.
 #include <benchmark/benchmark.h>

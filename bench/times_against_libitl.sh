@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orvanta-cli times against libitl for 36,500 days at İstanbul, both
 # writing their lines to /dev/null, best of RUNS (11) each, in one run so
 # that both see the same machine. Prints both times and their ratio (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day context setters and Gregorian day arithmetic.
 //
 // The leap rule is "divisible by 4", right for 1901..2099; the same rule is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Constants shared by the engine's computations (internal to engine/).
 // The values are those of the program's series, as doubles.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diyanet's method beyond latitude 45°: the rule its published European
 // timetables follow (found from Diyanet's 2026 calendars of Berlin, London,
 // Oslo and Paris; the manual's "Vakit Hesabı" article gives the figures).

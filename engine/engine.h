@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Orvanta astronomy and calendar engine.
 //
 // One process-wide state, the day context, holds the selected Gregorian date,

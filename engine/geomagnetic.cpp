@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The geomagnetic field from the World Magnetic Models, and the qibla.
 //
 // Field: spherical-harmonic synthesis of a model's main field plus its

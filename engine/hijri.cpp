@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hijri date from the moon, and the religious days.
 //
 // A Hijri month begins on the day after the last day on which, at 0h UT,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moon's position, distance and phase from a short lunar theory, the
 // sun's distance and related quantities, and the eclipse and visibility
 // classification.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sun's position from a short analytic series and the hour angle at
 // which it reaches an altitude.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily prayer times from the sun's position.
 //
 // Each time is the sun's transit plus an hour angle found by its own rule,

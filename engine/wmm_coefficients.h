@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The World Magnetic Models 2010, 2015 (its 2018 revision), 2020 and 2025:
 // each holds for the five years from its epoch.
 #pragma once

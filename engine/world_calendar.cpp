@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diyanet's single world Hijri calendar (the 2016 Istanbul congress).
 //
 // A Hijri month begins on a day when, on the evening before, somewhere on

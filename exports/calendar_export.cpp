@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exports/calendar_export.h"
 
 #include <libical/ical.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prayer times of a span of days as files for other programs: an
 // iCalendar file (RFC 5545, written and checked by libical) for calendar
 // applications and a CSV table for spreadsheets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts' colour table, indices 1..12, shared by the charts and the
 // prayer-time world map.
 #pragma once

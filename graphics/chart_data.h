@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the charts "Yörüngeler" and "Yıllık Vakit Grafiği" plot, computed
 // on an engine of their own (the program's engine is left as it was).
 //

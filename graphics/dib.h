@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device-independent bitmaps as the program's picture resources hold them:
 // a 40-byte information header, the colour table, then the pixel rows
 // stored bottom-up (stored row 0 is the bottom of the picture), each padded

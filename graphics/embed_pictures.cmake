@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes OUTPUT, a C++ source holding the bytes of MOON and EARTH (the
 # picture resources "_MOON_" and "_EARTH_") behind moonResource() and
 # earthResource(). Run at build time: cmake -DMOON=... -DEARTH=... -DOUTPUT=... -P embed_pictures.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture of RGB pixels held top row first, and "wall.bmp", the 24-bit
 // bitmap file the pictures are written as.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five pictures of the present moment in one place: the moon, the flat
 // earth and the globe (the image views and the wallpaper) and the two world
 // maps, for the engine's date and minute at the settings' place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the present moment: the moon with its phase, the earth
 // as a flat map with day, twilight and night, and the globe seen from above
 // the equator with the day-night boundary through its centre.

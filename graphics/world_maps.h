@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two world maps on the 800 x 400 land mask: "Vakit Haritası" (where it
 // is day, low sun, twilight or night now, and where İkindi and Asr-ı Sani
 // are just beginning) and "Kıble Haritası" (the direction of prayer from

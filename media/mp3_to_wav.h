@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wrapping an MP3 file as a WAV file without decoding it.
 //
 // The WAV file is a 70-byte RIFF/WAVE header that declares MPEG Layer-3 data

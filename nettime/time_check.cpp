@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "nettime/time_check.h"
 
 #include <fmt/format.h>

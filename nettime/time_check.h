@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking the PC clock against time servers: the server list of the
 // settings file, the drift, and the texts the user reads.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two time protocols the program speaks over UDP, as pure functions on
 // the datagrams: the Time Protocol (RFC 868: any datagram to port 37, four
 // bytes back) and SNTP (RFC 4330: a 48-byte client request to port 123).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting the system clock: the time check corrects the PC clock by the
 // drift it found.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a document or an address with the program the desktop associates
 // with it (a browser, a text viewer, a mail client, a music player).
 #pragma once

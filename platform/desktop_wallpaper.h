@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's background picture, as the live wallpaper uses it: the
 // user's own background is kept before the first picture and put back at
 // the end.

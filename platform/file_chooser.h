@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's file dialogs, behind an interface so tests can answer in
 // the dialog's place.
 #pragma once

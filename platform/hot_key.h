@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A key combination that reaches the program wherever the focus is.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's media players (music, video), so that an ezan is not sung
 // over music: the ones playing are paused while it sounds and resumed after.
 #pragma once

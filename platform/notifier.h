@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A desktop notification: what a tray balloon becomes where the desktop
 // shows notifications instead, or has no notification area at all.
 #pragma once

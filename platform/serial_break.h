@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relay on a serial port: its contact follows the port's transmit line,
 // which the break state holds active. Only the break state is used; the
 // port's line settings (speed, parity and so on) are never touched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Waking the computer from sleep at a set instant.
 #pragma once
 

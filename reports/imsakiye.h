@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printable imsakiye: the days of a month, a year or a Ramadan with
 // their ten times, Hijri dates and religious days, ready to be laid out on
 // paper (reports/qt/ prints it). The times are the text timetable's, day

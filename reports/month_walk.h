@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timetables' walk through the days of a month, each day with its own
 // clock offset (settings::clockOffsetFor). Shared by the text reports and
 // the printable imsakiye, which also share the words that say where the

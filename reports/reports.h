@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timetables ("İmsakiye") of a month or a year and the religious days of
 // a year, written as text for a person to read.
 //

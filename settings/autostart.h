@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the program starts with the user's desktop session. The desktop
 // program supplies the platform's way of keeping it.
 #pragma once

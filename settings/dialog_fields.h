@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the two settings dialogs ("Hesap Parametreleri" and "Seçenekler")
 // read from their fields, check and store, and how they show the values.
 // Kept apart from the widgets, so that the rules are tested on their own and

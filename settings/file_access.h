@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's files as the operating system holds them: reading regular
 // files only, replacing a file whole, and the lock that lets one save of a
 // file at a time read, change and write it.

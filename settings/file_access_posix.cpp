@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // file_access.h on POSIX systems (Linux: O_TMPFILE and linkat where the
 // file system has them).
 #include "settings/file_access.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first run's choices: the place guessed from the computer's zone, the
 // places a search finds (best first), and the settings the welcome leaves.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: a Windows-style INI file read and written key by key.
 //
 // Reading is forgiving, as INI readers are: an absent

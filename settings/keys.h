@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sections and keys of the settings file. Every part of the program that
 // reads or writes the file spells them from here.
 #pragma once

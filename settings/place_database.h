@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place database: a text file with one place a line,
 //   name;country;zone offset in hours;latitude;longitude[;IANA zone;region[;population][;other names]]
 // with "," or "." as the decimal separator. Line N is place N (no header);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its files.
 //
 // The program folder holds the settings file <base>.ini, the report file,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's settings: one record, its defaults, and the two groups that
 // the settings dialogs load and save (place and calculation; options).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five tally counters ("Çetele"): a name, a value and an increment
 // each, kept in the options group of the settings file.
 #pragma once

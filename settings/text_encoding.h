@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text encodings of the settings and place files the program reads:
 // UTF-8 and Windows-1254 (Turkish).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Vakitler" panel's values and texts, computed from the engine for
 // the moment it holds (the scheduler keeps it at the clock's minute). One
 // code path serves the panel and orvanta-cli sky, so both show the same.

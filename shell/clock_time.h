@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheduler's clock record and local instants in 100-ns units.
 #pragma once
 

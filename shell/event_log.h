@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A record of everything a scheduler asked of the world, minute by minute:
 // what orvanta-cli prints for a day and what tests compare.
 #pragma once

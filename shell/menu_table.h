@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray popup menu as data: one row an entry, in the order shown
 // (resources/menu.tsv). The desktop program builds its menu from it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date of the last religious-day notice, kept in the settings file
 // under "Son Dini Gün", or in memory where nothing may be written.
 #pragma once

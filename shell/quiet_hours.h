@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quiet hours: for a while chosen from the tray ("Sessiz"), no sound plays
 // (ezans, salâs, the reminder's sound) while the messages still come. The
 // quiet ends by itself at its end, which the settings file keeps so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minute scheduler: at each minute it brings the engine's day in line
 // with the clock and the zone, fires the minute's ezans, salâs, reminders
 // and warnings, gives the religious-day notice, arms the wake-up and writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/simulated_clock.h"
 
 namespace orvanta::shell {

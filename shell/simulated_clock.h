@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clock that shows a set local time and moves only when told to: for
 // running the scheduler over a day or a year faster than real time.
 #pragma once

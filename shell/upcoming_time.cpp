@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/upcoming_time.h"
 
 #include "shell/scheduler.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prayer time the program counts down to: the tray tip, the status-bar
 // line of orvanta-cli and the session-bus API all name the same one.
 #pragma once

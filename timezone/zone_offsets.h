@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UTC offset of an IANA time zone ("Europe/Berlin") on a day or at an
 // instant, summer time included, from the zone database's own rules.
 #pragma once

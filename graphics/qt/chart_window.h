@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Grafikler" window: a frameless, top-most window over the whole
 // screen that shows one chart, drawn off-screen and put on screen in one
 // piece, until the first key press or mouse click hides it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts of "Grafikler" drawn with QPainter on a black W x H surface
 // (device pixels). Coordinates are worked out in floating point and
 // truncated toward zero; thick pens are W / 500 pixels wide.

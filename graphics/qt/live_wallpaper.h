@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Duvar Kağıdı": the moon, the flat earth or the globe of the present
 // moment as the desktop's background, drawn again on the scheduler's
 // schedule; the user's own background is put back when the mode is

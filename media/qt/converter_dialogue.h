@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "MP3 » WAV Çevirici" on the desktop: the file dialogs, the warning boxes,
 // and the copy on a worker thread, so that the tray, the time strip and the
 // scheduler go on while a large file is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Correcting the PC clock by the drift a time server showed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "nettime/qt/internet_time.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Internet Saati": the time check as the user meets it. Interactive: a
 // small strip in the middle of the screen names the server being asked
 // (closing it stops the check without a box), then the result is shown

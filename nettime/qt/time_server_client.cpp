@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "nettime/qt/time_server_client.h"
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asking the time servers over UDP, one after another, until one answers.
 //
 // Each server gets a socket of its own on an ephemeral local port (port 37

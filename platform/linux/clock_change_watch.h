@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notices when the system clock is set (by the user, NTP stepping it, or
 // this program): a timerfd armed far in the future with
 // TFD_TIMER_CANCEL_ON_SET becomes readable, with ECANCELED, whenever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What decides the program folder, read from this process's environment.
 #pragma once
 

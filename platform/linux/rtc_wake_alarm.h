@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wake-up through the real-time clock's alarm,
 // /sys/class/rtc/rtc0/wakealarm: the kernel wakes a suspended machine when
 // the RTC reaches the second written there (seconds since 1970, UTC).

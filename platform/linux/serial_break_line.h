@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relay's serial port on Linux: port N is /dev/ttyS{N-1}; a USB adapter
 // is named by its device path (/dev/ttyUSB0). TIOCSBRK sets the break
 // state, TIOCCBRK clears it; both return at once (unlike tcsendbreak,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system's time zone as the C library sees it (TZ or /etc/localtime).
 #pragma once
 

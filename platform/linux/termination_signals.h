@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C, a closed terminal) turned
 // into a readable descriptor, so that the event loop runs the normal
 // shutdown instead of the process dying with its settings unsaved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting with the desktop session through an XDG autostart entry:
 // <config>/autostart/orvanta.desktop. The entry's presence is the setting.
 #pragma once

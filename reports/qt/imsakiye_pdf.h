@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The imsakiye printed to an A4 PDF through Qt's text layout (QTextDocument)
 // and PDF writer (QPdfWriter, which embeds the fonts it uses).
 #pragma once

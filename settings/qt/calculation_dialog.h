@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Hesap Parametreleri" (AstroDlg): place, zone, the ten temkins, the two
 // angles, the mode, and the date and time the views are computed for.
 //

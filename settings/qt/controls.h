@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog controls found by the id they carry (the dynamic property
 // "controlId"), and the help balloons attached to them.
 #pragma once

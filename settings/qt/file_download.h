@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An HTTP download that never leaves a partial file behind: the body goes
 // into a temporary file beside the target, which becomes the target only
 // when the whole body has come and looks right.

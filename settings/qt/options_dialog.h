@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Seçenekler" (SettingsDlg): the morning ezan, the Friday and sahur salâs,
 // the reminder, the salâ before a time ends, Asr-ı Sani, what the tray
 // counts down to, the clock correction and the start with the session.

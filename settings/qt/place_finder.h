@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Yer Bul": the place list searched by name. Typing filters the list, best
 // matches first (any of a place's names — its own, Turkish or local —, its
 // region or its country, letters folded so that "istanbul" finds "İstanbul"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Çetele" (TallyDlg): one counter's name, value and increment; "Ekle" adds
 // the increment to the value in the dialog, "Kapat" saves all three.
 #pragma once

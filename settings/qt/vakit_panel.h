@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Vakitler" panel (VakitDlg): the day's ten times, the calendar and,
 // expanded, the qibla, sun, moon and field values. It shows what the
 // engine holds; each refill asks its source again (the scheduler refills

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first run's welcome: two short steps, the place (a search field
 // filled with the city of the computer's zone, and the places it finds)
 // and the calculation ("Diyanet" chosen, Orvanta's own values one click

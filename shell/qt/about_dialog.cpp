@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/about_dialog.h"
 
 #include "platform/desktop_opener.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "AboutDlg": the program's credit, its home page and a mail to its authors.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program on the session bus: service org.orvanta.Orvanta,
 // object /org/orvanta/Orvanta, interface org.orvanta.Orvanta1 (described in
 // resources/dbus/org.orvanta.Orvanta1.xml). Status bars, widgets and home

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Takvime Aktar": the coming year's prayer times as an iCalendar file for
 // the user's calendar application.
 #pragma once

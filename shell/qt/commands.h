@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command ids of the tray menu (resources/menu.tsv).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running desktop program: it builds its parts (the tray and strip,
 // the presentation of events, the settings windows, the menu's commands),
 // starts them in order, paces the scheduler, and ends them in order.

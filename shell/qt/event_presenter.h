@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the scheduler's events reach the user: the event windows in message
 // mode 2, notifications (balloons) in mode 1, nothing to see in mode 0; and
 // every sound, through the relay and the player, unless the sound is off

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's event windows: the ezan box, the warning box and the
 // reminder dialog. They are ordinary top-level windows kept above the
 // others: the pass that opens one does not wait for it, so the day goes on

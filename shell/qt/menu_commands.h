@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray menu's commands: each id of the menu table carried out. The
 // toggles and choices keep their check marks and their keys in the
 // settings file; the windows a command opens block nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the two settings dialogs reach of the running program: the moment
 // the views follow (the scheduler's clock), the engine, the place list and
 // the files, the silent clock correction.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows the menu opens over the settings: "Vakitler", "Hesap
 // Parametreleri" (the first run's welcome until a place is chosen),
 // "Seçenekler", the tally counters and "Hakkında". Each is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the desktop program asks of the system, and its folders. Tests give
 // a simulated clock and recording fakes.
 #pragma once

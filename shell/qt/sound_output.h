@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's sounds go: one sound at a time, started without
 // waiting, a new one replacing the old.
 #pragma once

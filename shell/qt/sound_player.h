@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every sound of the program goes through here: the relay on its serial
 // port is switched on first, the sound starts after the relay's lead, and
 // the relay drops when its on-time has passed. Nothing waits: the lead and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PC's clock and zone as the scheduler reads them: local civil time
 // (summer time included) and the system zone of the C library.
 #pragma once

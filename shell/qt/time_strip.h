@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time strip: a small bar at the top-left corner of the screen that
 // shows the time left to the next prayer time. It floats above other
 // windows, never takes the focus, and is three-quarters opaque where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's place on the desktop: the tray icon with its menu and tip,
 // and the time strip that shows the same tip (and stands in for the icon
 // where the desktop has no notification area). A single click on the icon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray popup menu built from its data table: every entry found by its
 // command id, checked, greyed or renamed through it.
 #pragma once

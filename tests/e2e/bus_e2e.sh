@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The session-bus interface org.orvanta.Orvanta1 of the real orvanta on a
 # private session bus (dbus-run-session), under Xvfb with a tray host and a
 # PulseAudio null sink, its clock started before the Öğle ezan of 1 January

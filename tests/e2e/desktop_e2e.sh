@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real orvanta under Xvfb with a tray host (trayer), on a temporary
 # program folder, its clock started ten seconds before the Öğle ezan of
 # 1 January 2014 at İstanbul (UTC+2): the icon docks, the tip counts down,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The first run of the real orvanta under Xvfb with a tray host, TZ=Europe/Berlin
 # and an empty program folder: the welcome opens with Berlin guessed, two
 # presses of Enter finish it, and the settings file then holds Berlin, its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads 16-bit little-endian mono samples from standard input (parec --raw)
 // until the end of input and prints, as shell assignments, when the first
 // audible sample arrived (CLOCK_MONOTONIC seconds, the clock the program's

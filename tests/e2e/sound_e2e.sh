@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real orvanta's sound on a private PulseAudio server with a null sink:
 # the program is started three seconds before the Öğle ezan of 1 January
 # 2014 at İstanbul, and what reaches the sink's monitor is recorded. The

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orvanta-cli timecheck against a real RFC 868 server: xinetd's built-in
 # "time" service on UDP, bound to 127.0.0.1 port 37, from a configuration
 # this test writes and runs in the foreground. With the command's clock

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The live wallpaper on a plain X server: orvanta started with "Duvar"
 # set to the globe puts the globe on the root window's background (the
 # screen's centre changes and _XROOTPMAP_ID names the picture), and SIGTERM

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end scripts that run the real orvanta on a private
 # X server: skip/fail/wait_for, a work folder removed at exit with every
 # process started, Xvfb (1024 x 768), a tray host (trayer), and a program

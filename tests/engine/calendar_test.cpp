@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day arithmetic of the day context: day of year, day number, weekday,
 // month and day from a day of year, minute wrap, setters and cache flags.
 #include <gtest/gtest.h>

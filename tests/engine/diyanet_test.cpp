@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diyanet's method: the Turkish preset below 45°, the European rule's
 // boundaries beyond it, the accuracy against Diyanet's 2026 European
 // calendars, and Diyanet's world Hijri calendar with its religious days.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // World Magnetic Model declination and field strength, the model of each
 // date, validity, caching, and the qibla.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hijri date from the moon and the religious days.
 #include <gtest/gtest.h>
 

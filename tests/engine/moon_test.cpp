@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moon: phase, latitude and altitude at the eclipses of 2014, the sun's
 // panel values, the sky message and the moon cache.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solar series, the sun at a clock time, azimuth and altitude, and the
 // altitude solver with its clamp levels.
 #include <gtest/gtest.h>

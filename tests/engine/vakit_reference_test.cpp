@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's times against an independent solar computation.
 //
 // Reference: the low-precision solar coordinates of J. Meeus, Astronomical

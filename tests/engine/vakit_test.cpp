@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten daily times: the worked days, the modes, temkin, the
 // high-latitude limits, the Yatsı bounds and the order dependence.
 #include <gtest/gtest.h>

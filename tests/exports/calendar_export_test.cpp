@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar export: libical reads back what it wrote, and the zone's
 // offset follows its summer time.
 #include <gtest/gtest.h>

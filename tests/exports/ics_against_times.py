@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The iCalendar file of orvanta-cli export read by an independent parser
 (python3-icalendar): its events fall at the times `orvanta-cli times` gives
 for the same days, across the spring summer-time change of Europe/Berlin and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation dialog's check on any field texts (one line a field):
 // whatever passes, no value outside its range reaches the settings.
 #include <cmath>

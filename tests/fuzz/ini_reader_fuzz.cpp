@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on any bytes: decoding (UTF-8 or Windows-1254),
 // parsing, every group read into the record with its ranges, and the text
 // written back parsing to the same values.

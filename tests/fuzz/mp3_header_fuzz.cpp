@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The MP3 frame header and ID3v2 tag readers on any bytes, and the WAV
 // header built from what they find.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A place-database line on any bytes: a usable place always lies within the
 // ranges the engine takes, and a zone read from it has the form of a zone
 // name (never a path that leaves the zone database).

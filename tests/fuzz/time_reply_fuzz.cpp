@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SNTP and RFC 868 reply readers on any bytes: the first eight bytes
 // are the request's nonce, the rest the reply. Whatever is taken passes
 // every client check, and lies within the two eras the counts can name.

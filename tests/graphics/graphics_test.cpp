@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel rules of the pictures and maps, each against a value worked out by
 // hand from the rule's geometry (source: the rule as the program defines
 // it), and the "wall.bmp" layout byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MP3-to-WAV wrapping: the header, the failures in their order, the file
 // choices, and a real decoder reading the result.
 #include "media/mp3_to_wav.h"

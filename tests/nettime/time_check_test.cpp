@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time check's pure parts: the replies of both protocols with the era
 // rule, the server list of the settings file, and the texts.
 #include <gtest/gtest.h>

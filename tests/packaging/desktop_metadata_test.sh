@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the AppStream metadata pass their validators, and
 # the metadata names the entry by its file name and shows only screenshots
 # that the repository holds (resources/screenshots).

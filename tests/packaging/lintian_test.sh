@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build folder with cpack and checks it
 # with lintian: no error and no warning (informational tags are allowed).
 # Usage: lintian_test.sh BUILD-FOLDER. Exit 77 (skipped) without lintian.

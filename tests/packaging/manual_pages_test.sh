@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual pages format without a warning from man, and orvanta-cli.1
 # names every command and option that `orvanta-cli --help` lists.
 # Usage: manual_pages_test.sh RESOURCES/man PATH/TO/orvanta-cli

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux layer: the autostart entry and the system zone.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The PDF imsakiye read back with poppler: December 2026 in İstanbul carries
 the text timetable's times day for day, the fonts are embedded, a year is
 twelve pages, and the Ramadan of 1447 runs from Diyanet's first day

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timetables and the religious-days list: row counts, the summer-time
 // rule in every table, header formats, alignment and the file hand-off.
 #include "reports/imsakiye.h"

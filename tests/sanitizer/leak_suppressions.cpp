@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Leak reports the sanitizer build does not treat as faults.
 //
 // Libraries of the desktop keep process-wide caches that they never free

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialogs' field rules: how a field's text reads, the order of
 // the checks and what a failing field leaves stored, the wheel's date
 // steps.

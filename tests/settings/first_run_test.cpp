@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first run's guess, the order of the places found and the settings
 // the welcome leaves.
 #include "settings/first_run.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: private-profile reading rules, encodings and safe writes.
 #include "settings/ini_file.h"
 

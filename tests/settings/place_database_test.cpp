@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place database: line conversion, row choice and the shipped file.
 #include "settings/place_database.h"
 

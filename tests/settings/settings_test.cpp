@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record: defaults, the stored forms of every key, the hand-off
 // to the engine, and saves that are whole or not at all.
 #include "settings/settings.h"

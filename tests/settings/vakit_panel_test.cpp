@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Vakit panel's texts: the title's hemispheres and offset, the
 // calendar lines with and without a religious day.
 #include "settings/vakit_panel.h"

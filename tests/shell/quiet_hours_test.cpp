@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quiet hours: where each choice ends, the tip's Turkish dative after the
 // spoken time, and the settings file's spelling of the end.
 #include "shell/quiet_hours.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The minute scheduler run on a simulated clock: the worked day, the
 // options one by one, the wake-up, the tip, summer time, a frozen clock
 // and a year of days.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs orvanta-cli in the test's own process: status, output and errors.
 #pragma once
 

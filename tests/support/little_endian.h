@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the little-endian fields of a file header written by the program
 // (WAV and BMP).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answering the windows a Qt test opens: a modal dialog's exec() waits for
 // the user, so the answer is prepared before the call that opens it; a
 // window that blocks nothing is found on screen after the call.

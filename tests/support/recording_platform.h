@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording stand-ins for what the desktop program asks of the system: each
 // keeps what it was asked, so a test reads the program's effects.
 #pragma once

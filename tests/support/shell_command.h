@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a command line through the shell: its exit status and standard output.
 #pragma once
 

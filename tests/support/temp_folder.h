@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder of its own for one test, removed with everything in it.
 #pragma once
 

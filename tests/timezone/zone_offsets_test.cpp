@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zone offsets against the C library's own reading of the same zone
 // files: summer and winter days north and south, a switching Sunday.
 #include "timezone/zone_offsets.h"

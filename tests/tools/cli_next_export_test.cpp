@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli next and export: the status-bar line agrees with the tray
 // tip's choice, the export files hold the times of the times command.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli: the times command's output and its argument checking.
 #include <gtest/gtest.h>
 

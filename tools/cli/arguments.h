@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing and checking of orvanta-cli's "--name value" options.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli events: one day of the scheduler, minute by minute.
 #include <ostream>
 

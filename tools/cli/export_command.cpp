@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli export: the times of a span of days as an iCalendar file or a
 // CSV table.
 #include <algorithm>

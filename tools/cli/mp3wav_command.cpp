@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli mp3wav: the MP3-to-WAV converter with its file choices given
 // on the command line.
 #include <ostream>

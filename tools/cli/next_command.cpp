@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli next: the next prayer time and the time left, for status bars
 // and scripts, computed from the settings file without the running program.
 #include <algorithm>

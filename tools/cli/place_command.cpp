@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli place: one line of the place database as the program reads it,
 // or the places a name finds.
 #include <fmt/format.h>

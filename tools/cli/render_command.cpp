@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli render: the pictures and maps the program draws, at a given
 // moment, as 24-bit bitmap files.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli report: the timetables and the religious days as the program
 // writes them, on standard output; the printable imsakiye as PDF (through
 // the helper program orvanta-report-pdf, see report_pdf_command.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options of orvanta-cli report, shared by the text reports and the
 // PDF helper.
 #pragma once

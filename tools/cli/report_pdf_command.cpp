@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF side of orvanta-cli report, in the helper orvanta-report-pdf:
 // Qt's text layout needs a GUI application object (on the offscreen
 // platform, so no display is needed).

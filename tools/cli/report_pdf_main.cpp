@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-report-pdf: "orvanta-cli report ... --format pdf", which
 // orvanta-cli hands over to this program with its own command line.
 #include <iostream>

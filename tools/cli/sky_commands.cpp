@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli hijri and sky: the Hijri calendar and the sky of a moment.
 #include <ostream>
 #include <utility>

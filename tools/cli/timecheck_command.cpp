@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli timecheck: the program's time check from the command line.
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-timecheck: the "timecheck" command of orvanta-cli, which starts
 // this program with its own command line ("timecheck" first).
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvanta-cli times: the ten daily times of consecutive days.
 #include <algorithm>
 #include <array>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the tree explains Orvanta by another program: code, comments,
 # tests, build files, file names and the README state each rule as
 # Orvanta's own. Names of encodings and platforms (Windows-1254, Linux) and

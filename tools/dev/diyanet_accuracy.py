@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Compares `orvanta-cli times --preset diyanet` with published timetables.
 
 Usage: diyanet_accuracy.py TABLE.csv [--cli build/tools/cli/orvanta-cli] [--worst N]

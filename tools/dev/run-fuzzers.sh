@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets of tests/fuzz with clang (address and
 # undefined-behaviour sanitizers on) and runs each for FUZZ_SECONDS (20 by
 # default) from its seed corpus; a crash or a broken invariant fails.

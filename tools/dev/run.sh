@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts Orvanta in the notification area. Without a
 # graphical session it says so and prints today's ten prayer times for
 # İstanbul (41.01° N, 28.97° E, UTC+3) with orvanta-cli instead. Arguments

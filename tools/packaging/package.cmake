@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts beside the programs for the desktop and for
 # Debian (the desktop entry, the AppStream metadata, the icons, the manual
 # pages, the copyright file and the changelog), and the Debian package that

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the place database twice and checks that both runs give the
 # committed file byte for byte.
 set -eu

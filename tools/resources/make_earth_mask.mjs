@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the land mask "_EARTH_" (resources/earth.dib) to standard output:
 // an 800 x 400 one-bit equirectangular map, 1 land, 0 sea.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's icon from resources/orvanta.svg with rsvg-convert
 # (Debian librsvg2-bin): resources/orvanta.png (256 × 256, built into the
 # program) and the hicolor theme's sizes under resources/icons/hicolor,

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the moon picture "_MOON_" (resources/moon.dib) to standard output.
 
 Usage: tools/resources/make_moon.py ../shared/data/moon-texture.png > resources/moon.dib

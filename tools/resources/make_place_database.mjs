@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes Orvanta's place database (resources/orvanta.csv) to standard output.
 //
 //   cd tools/resources && npm ci && node make_place_database.mjs > ../../resources/orvanta.csv

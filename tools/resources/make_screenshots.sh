@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots of resources/org.orvanta.Orvanta.metainfo.xml from
 # the real program on a private X server (Xvfb, with trayer as the tray
 # host), at İstanbul on 7 December 2026, 10:30: the "Vakitler" panel, the

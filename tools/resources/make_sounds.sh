@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the three default sounds into resources/: short signals that stand
 # in for recordings, which cannot be shipped here. Each is plucked notes
 # softened by a low-pass filter, with a little reverb, 22050 Hz mono 16-bit PCM:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes engine/wmm_coefficients.cpp from World Magnetic Model coefficient files.
 
 Usage: tools/resources/make_wmm_table.py ../shared/data/WMM2010.COF ../shared/data/WMM2015v2.COF \\

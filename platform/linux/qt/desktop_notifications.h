@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notifications through the desktop's notification service
 // (org.freedesktop.Notifications on the session bus). Each names the
 // program's desktop entry and icon; a notice with a button has it where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens files and addresses through the desktop (xdg-open behind
 // QDesktopServices).
 #pragma once

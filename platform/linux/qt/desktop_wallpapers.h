@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live wallpaper's backends: GNOME (gsettings), KDE Plasma (its
 // scripting interface over D-Bus), XFCE (xfconf) and, on any other X11
 // session, the root window's background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Media players on the session bus (MPRIS: every bus name beginning with
 // org.mpris.MediaPlayer2.). Every call is asynchronous, so a player that
 // hangs cannot hold up the program; without a session bus nothing happens.

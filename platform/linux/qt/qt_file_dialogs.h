@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file dialogs through Qt: the desktop's own dialog where the platform
 // theme offers one (GTK, KDE, the XDG portal), else Qt's.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per user session: a lock file in the user's runtime
 // folder ($XDG_RUNTIME_DIR) decides which copy runs, and a local socket
 // beside it lets a later start hand the running copy a request

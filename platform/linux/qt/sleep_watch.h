@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells when the machine has resumed from suspend or hibernation: logind's
 // PrepareForSleep(false) signal on the system bus.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system clock set through systemd-timedated's SetTime over D-Bus
 // (relative, so only the drift matters; polkit decides, and may ask for a
 // password when the user is there to answer), else with clock_settime

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/qt/x11_hot_key.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Super+A grabbed on the X11 root window. Under Wayland no program may
 // grab keys; there the user binds `orvanta --toggle-strip` to a shortcut.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts drawn offscreen at 1024 x 768: colours at points worked out
 // from each chart's geometry (pen width 2 there, gauge radius 194).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "MP3 » WAV Çevirici" on the offscreen desktop, its file dialogs answered
 // by a script: what each dialog is asked, cancel at each step, the warning
 // boxes, and the event loop running while a large file is copied.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time check against real UDP servers on the loopback interface: one
 // that answers, one that answers late, from another address or port, with
 // two bytes, with a 1969 time, or never; an SNTP responder that echoes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop backgrounds through the desktops' real tools: GNOME's
 // gsettings on its key-file backend in a folder of the test's own, XFCE's
 // xfconf-query with its daemon on the test's private session bus. The

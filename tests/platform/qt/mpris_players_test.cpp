@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Media players paused for an ezan and resumed after, against small players
 // on a private session bus (the test runs under dbus-run-session): each
 // player is its own bus connection, as a real player is its own process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two settings dialogs and the place finder on the offscreen platform,
 // driven by control id: the failure signal and what it leaves stored, the
 // wheel, the clock fields, the place finder on the shipped list, the salâ

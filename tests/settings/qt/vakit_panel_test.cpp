@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Vakit panel on the offscreen platform: every field equals what
 // orvanta-cli prints for the same place and moment (İstanbul on the eclipse
 // morning of 2014, a southern place on a religious day, a place north of

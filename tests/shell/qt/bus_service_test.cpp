@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bus service's signals from the program's state: TimeEntered once at a
 // time's minute, Changed when the day or the settings change; the next time
 // as the tip counts it.

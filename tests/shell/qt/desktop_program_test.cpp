@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program driven on the offscreen platform with a simulated
 // clock and recording stand-ins: the menu built from its table, start-up
 // replay, command dispatch and greying, event windows that the day does not

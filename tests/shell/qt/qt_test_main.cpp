@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt tests run GoogleTest inside a QApplication on the offscreen
 // platform: no display is needed.
 #include <gtest/gtest.h>

@@ -13,7 +13,6 @@ namespace {
 
 using engine::VakitType;
 
-constexpr int kNoonHour = 12;
 constexpr std::int32_t kSecondsPerMinute = 60;
 constexpr const char* kProductId = "-//Orvanta//Namaz Vakitleri//TR";
 constexpr std::string_view kCsvLineEnd = "\r\n";
@@ -179,10 +178,12 @@ std::optional<std::string> placeZoneName(const settings::Settings& settings) {
     return name;
 }
 
+// The day's offset from the same zone rules every other timetable of the
+// program uses, so the calendar's times are those of `times` and the tray.
 std::int32_t zoneOffsetMinutesAtNoon(const std::string& zoneName, const CalendarDay& day) {
-    icaltimetype noon = timeOfDay(day, kNoonHour * 60);
-    int daylight = 0;
-    return icaltimezone_get_utc_offset(builtinZone(zoneName), &noon, &daylight) / kSecondsPerMinute;
+    const auto offset = timezone::offsetOnLocalDate(zoneName, day);
+    if (!offset) throw UnknownZone("bilinmeyen saat dilimi: " + zoneName);
+    return offset->utcOffsetMinutes;
 }
 
 std::string icsCalendar(const std::vector<ExportDay>& days, const IcsChoice& choice) {

@@ -14,14 +14,12 @@
 
 #include "engine/engine.h"
 #include "settings/settings.h"
+#include "timezone/zone_offsets.h"
 
 namespace orvanta::exports {
 
-struct CalendarDay {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
+// A day of the Gregorian calendar, as the zone rules take it.
+using CalendarDay = timezone::LocalDate;
 
 // One day of the export: the ten times İmsak .. Yatsı (minutes after local
 // midnight) at the clock offset of that day, the Hijri date and the

@@ -2,8 +2,10 @@
 #include "tools/cli/cli.h"
 
 #include <functional>
+#include <iostream>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "tools/cli/arguments.h"
 
@@ -137,6 +139,18 @@ int runCommand(std::span<const std::string> args,
         err << "orvanta-cli " << args[0] << ": " << error.what() << '\n';
         return kExitUsage;
     }
+}
+
+int runHelperProgram(int argc, char** argv, std::string_view subcommand, std::string_view usage,
+                     const std::function<int(std::span<const std::string>, std::ostream&)>& command) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] != subcommand) {
+        std::cerr << usage << '\n';
+        return kExitUsage;
+    }
+    const int status = runCommand(args, command, std::cout, std::cerr);
+    std::cout.flush();
+    return std::cout.good() ? status : kExitFailure;
 }
 
 }  // namespace orvanta::cli

@@ -7,6 +7,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace orvanta::cli {
 
@@ -36,6 +37,13 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
 int runCommand(std::span<const std::string> args,
                const std::function<int(std::span<const std::string>, std::ostream&)>& command, std::ostream& out,
                std::ostream& err);
+
+// The whole of a helper program's main(): orvanta-cli starts it with its
+// own command line, whose first word must be `subcommand` (else `usage`,
+// how it is started, on standard error and kExitUsage); the rest runs as
+// runCommand runs it, and a failed write of the results fails the program.
+int runHelperProgram(int argc, char** argv, std::string_view subcommand, std::string_view usage,
+                     const std::function<int(std::span<const std::string>, std::ostream&)>& command);
 
 // Subcommands; args are the options after the subcommand's name. They throw
 // UsageError on a bad argument before writing anything to out.

@@ -189,6 +189,11 @@ struct DiyanetDay {
 DiyanetDay highLatitudeDiyanetDay(std::int32_t dayNumber, double latitudeDegrees, double longitudeDegrees,
                                   std::int32_t clockOffsetMinutes);
 
+// The sun's depth at midnight (degrees) below which that rule scales
+// İmsak's twilight at a latitude (degrees, either hemisphere); Yatsı's
+// scale starts a degree shallower.
+double imsakScaleDepthDegrees(double latitudeDegrees);
+
 // "takdir (45° ötesi, 12.4°)" and the like: the rule in the words the panel
 // and the command line use.
 std::string twilightRuleText(TwilightRule rule, float depressionDegrees);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezone/zone_offsets.h"
 
+#include <algorithm>
 #include <chrono>
 #include <date/tz.h>
 #include <stdexcept>
@@ -29,18 +30,28 @@ std::int32_t offsetMinutes(const date::sys_info& info) {
 }
 
 // Read from the system's zone files, a period tells only whether it is
-// summer time, not by how much (its "save" is a flag). The standard offset
-// is that of the nearest period before it that is not summer time.
+// flagged as "daylight saving", not by how much (its "save" is a flag). A
+// few zones flag their winter instead of their summer (Ireland keeps Irish
+// Standard Time in summer and flags winter GMT with a negative save), so
+// summer time is taken by the offsets themselves: of a flagged period and
+// its nearest unflagged neighbour, the one with the larger offset is the
+// summer, and its lead on the other is the summer's shift.
 ZoneOffset offsetOf(const date::time_zone& zone, const date::sys_info& info) {
     constexpr int kPeriodsLookedBack = 4;
     const std::int32_t inForce = offsetMinutes(info);
-    if (info.save == std::chrono::minutes{0}) return ZoneOffset{inForce, 0};
+    const auto flagged = [](const date::sys_info& period) { return period.save != std::chrono::minutes{0}; };
+    if (!flagged(info)) {
+        const date::sys_info before = zone.get_info(info.begin - std::chrono::seconds{1});
+        const bool winterFlaggedBefore = flagged(before) && offsetMinutes(before) < inForce;
+        return ZoneOffset{inForce, winterFlaggedBefore ? inForce - offsetMinutes(before) : 0};
+    }
     date::sys_info earlier = info;
-    for (int step = 0; step < kPeriodsLookedBack && earlier.save != std::chrono::minutes{0}; ++step) {
+    for (int step = 0; step < kPeriodsLookedBack && flagged(earlier); ++step) {
         earlier = zone.get_info(earlier.begin - std::chrono::seconds{1});
     }
-    const bool standardFound = earlier.save == std::chrono::minutes{0};
-    return ZoneOffset{inForce, standardFound ? inForce - offsetMinutes(earlier) : kSummerShiftMinutes};
+    if (flagged(earlier)) return ZoneOffset{inForce, kSummerShiftMinutes};
+    // A flagged winter behind a larger unflagged offset is standard time.
+    return ZoneOffset{inForce, std::max(0, inForce - offsetMinutes(earlier))};
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The zone offsets against the C library's own reading of the same zone
-// files: summer and winter days north and south, a switching Sunday.
+// files: summer and winter days north and south, a switching Sunday, and
+// a zone that flags its winter.
 #include "timezone/zone_offsets.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +44,8 @@ TEST(ZoneOffsets, AgreeWithTheZoneFilesSummerAndWinter) {
         {"Europe/Amsterdam", {2026, 7, 1}, 60},   {"Australia/Sydney", {2026, 1, 15}, 60},
         {"Australia/Sydney", {2026, 7, 1}, 0},    {"Europe/Istanbul", {2026, 7, 1}, 0},
         {"Asia/Kolkata", {2026, 7, 1}, 0},        {"America/New_York", {1990, 7, 1}, 60},
+        // Ireland's zone files flag winter, not summer: summer is still summer.
+        {"Europe/Dublin", {2026, 1, 15}, 0},      {"Europe/Dublin", {2026, 7, 1}, 60},
     };
     for (const Case& c : cases) {
         const auto offset = offsetOnLocalDate(c.zone, c.date);

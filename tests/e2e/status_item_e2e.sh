@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The real orvanta on a StatusNotifierItem desktop: a private session bus
+# (dbus-run-session) with a StatusNotifierWatcher and its host
+# (desktop_bus_doubles.py), under Xvfb without an XEmbed tray, the icon
+# theme holding the program's icons as installed, its clock started ten
+# seconds before the Öğle ezan of 1 January 2014 at İstanbul (UTC+2). The
+# item registers with the title "Orvanta" and the theme icon's name; its
+# ToolTip follows the tip; the ezan box comes at 12:15 and holds nothing
+# back: within 5 s the ToolTip moves on, at 12:16 it names the next time,
+# and the item's menu (com.canonical.dbusmenu) answers and acts while the
+# box, "Hesap Parametreleri" and a file dialog are open, each window's own
+# entry greyed while it is.
+# Usage: status_item_e2e.sh PATH/TO/orvanta. Exit 77 (skipped) without the tools.
+set -u
+if [ -z "${ORVANTA_STATUS_ITEM_E2E_PRIVATE:-}" ]; then
+  command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 77; }
+  ORVANTA_STATUS_ITEM_E2E_PRIVATE=1 exec dbus-run-session -- "$0" "$@"
+fi
+orvanta=$1
+here=$(cd "$(dirname "$0")" && pwd)
+doubles=$here/desktop_bus_doubles.py
+
+. "$here/x_session.sh"
+require_tools Xvfb xdotool
+require_libfaketime
+/usr/bin/python3 -c 'import gi; gi.require_version("Gio", "2.0")' 2>/dev/null \
+  || skip "python3-gi is not installed (tools/dev/install-deps.sh installs it)"
+
+start_xvfb
+"$doubles" watcher >"$work/items" 2>"$work/watcher.log" &
+pids+=($!)
+wait_for 50 gdbus introspect --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+  || { cat "$work/watcher.log"; fail "the StatusNotifierWatcher did not come"; }
+make_program_folder <<'INI'
+[Hesap Paramatreleri]
+Enlem=4101
+Boylam=2897
+Saat Farkı=120
+[Seçenekler]
+Ezan/Salâ=Evet
+iletiler=2
+INI
+
+# The icons where an installed copy has them: share/icons/hicolor.
+XDG_DATA_DIRS=$here/../../resources:${XDG_DATA_DIRS:-/usr/local/share:/usr/share} \
+  LD_PRELOAD=$libfaketime FAKETIME='@2014-01-01 12:14:50' FAKETIME_DONT_FAKE_MONOTONIC=1 "$orvanta" >"$work/log" 2>&1 &
+pids+=($!)
+
+wait_for 200 test -s "$work/items" || { cat "$work/log"; fail "no item registered with the watcher"; }
+item=$(head -n 1 "$work/items")
+property() { "$doubles" property "$item" "$1"; }
+tip_says() { [ "$(property ToolTip)" = "$1" ]; }
+tip_names_next_time() { property ToolTip | grep -v '^ÖĞLE' | grep -q 'vaktine kalan süre'; }
+# menu_entry LABEL: the top-level entry's line, "label<TAB>enabled".
+menu_entry() { "$doubles" menu "$item" | grep "^$1	"; }
+click() { "$doubles" click "$item" "$1" || fail "the menu did not take the click on '$1'"; }
+window_shows() { xdotool search --onlyvisible --name "$1"; }
+
+[ "$(property Title)" = Orvanta ] || fail "the item's title is '$(property Title)'"
+[ "$(property IconName)" = org.orvanta.Orvanta ] || fail "the item's IconName is '$(property IconName)'"
+wait_for 50 tip_says 'ÖĞLE vaktine kalan süre =  0:01' || fail "the item's ToolTip is '$(property ToolTip)'"
+echo "ok: the item '$item' is titled Orvanta, named its theme icon, and its ToolTip counts down"
+
+wait_for 200 window_shows '^Orvanta$' || fail "no ezan box at 12:15"
+echo "ok: the ezan box is on screen at 12:15"
+wait_for 50 tip_says 'ÖĞLE vaktine kalan süre =  0:00' || fail "the ToolTip stayed at '$(property ToolTip)' behind the box"
+echo "ok: within 5 s the ToolTip moved on while the box waits: $(property ToolTip)"
+
+[ "$(menu_entry 'Hesap Parametreleri')" = $'Hesap Parametreleri\ttrue' ] \
+  || fail "the menu did not answer while the ezan box was open"
+click 'Hesap Parametreleri'
+wait_for 50 window_shows '^Hesap Parametreleri$' || fail "Hesap Parametreleri did not open from the item's menu"
+wait_for 20 test "$(menu_entry 'Hesap Parametreleri')" = $'Hesap Parametreleri\tfalse' \
+  || fail "the menu did not answer, or left its entry on, while Hesap Parametreleri was open"
+echo "ok: the item's menu answers and acts while the ezan box is open, and while Hesap Parametreleri is"
+
+click 'Ezan Dosyası Seç/ÖĞLE'
+wait_for 50 window_shows 'ÖĞLE ezanı dosyasını seçiniz' || fail "the file dialog did not open from the item's menu"
+[ "$(menu_entry 'Vakitler')" = $'Vakitler\ttrue' ] || fail "the menu did not answer while a file dialog was open"
+file_dialog=$(window_shows 'ÖĞLE ezanı dosyasını seçiniz' | head -n 1)
+xdotool windowactivate --sync "$file_dialog" key Escape 2>/dev/null || xdotool key --window "$file_dialog" Escape
+wait_for 50 sh -c '! xdotool search --onlyvisible --name "ÖĞLE ezanı dosyasını seçiniz"' || fail "Escape left the file dialog open"
+echo "ok: the menu answers while a file dialog it opened is open"
+
+wait_for 700 tip_names_next_time || fail "the ToolTip did not count past Öğle at 12:16: '$(property ToolTip)'"
+window_shows '^Orvanta$' >/dev/null || fail "the ezan box did not stay while unanswered"
+echo "ok: at 12:16 the ToolTip names the next time, the box still unanswered: $(property ToolTip)"
+echo "1 passed, 0 failed"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Stand-ins for the desktop services orvanta talks to on the session bus,
 and a client for the tray item it puts there, for the end-to-end tests.
 

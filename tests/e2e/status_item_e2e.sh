@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real orvanta on a StatusNotifierItem desktop: a private session bus
 # (dbus-run-session) with a StatusNotifierWatcher and its host
 # (desktop_bus_doubles.py), under Xvfb without an XEmbed tray, the icon

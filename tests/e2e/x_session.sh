@@ -12,13 +12,6 @@ require_tools() {
   done
 }
 
-# libfaketime, preloaded into orvanta itself (the faketime command would
-# stand between the test and the program's signals).
-require_libfaketime() {
-  libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-  [ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
-}
-
 work=$(mktemp -d)
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
@@ -80,6 +73,29 @@ start_istanbul_session() {
     printf '[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\nŞehir Adı=İstanbul\nÜlke Adı=Türkiye\n'
     printf '[Seçenekler]\n'
     cat)
+}
+
+# A PulseAudio server of the test's own with a null sink, so that nothing
+# reaches the speakers of a desktop this runs on; the program folder's
+# runtime folder holds its socket.
+start_null_sink() {
+  export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+  pulseaudio --daemonize=no -n --exit-idle-time=-1 --log-target=stderr \
+    --load='module-null-sink sink_name=nul' --load=module-native-protocol-unix 2>"$work/pulse.log" &
+  pids+=($!)
+  wait_for 50 pactl info || skip "PulseAudio did not start"
+}
+# A stream that sounds; a stopped one stays behind corked.
+playing() { pactl list sink-inputs | grep -q 'Corked: no'; }
+
+# A 30-second ezan as FILE, so that there is one to stop.
+write_long_ezan() {
+  /usr/bin/python3 - "$1" <<'PY'
+import math, struct, sys, wave
+with wave.open(sys.argv[1], "wb") as out:
+    out.setnchannels(1); out.setsampwidth(2); out.setframerate(22050)
+    out.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(i * 0.1))) for i in range(22050 * 30)))
+PY
 }
 
 # Keeps a picture of the screen as $SCREENSHOTS/NAME.xwd when asked for.

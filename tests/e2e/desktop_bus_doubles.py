@@ -12,8 +12,9 @@ and a client for the tray item it puts there, for the end-to-end tests.
                           sends ActionInvoked as a user's click would
   property ITEM NAME      an org.kde.StatusNotifierItem property (ToolTip
                           as its title; IconName, Title as text)
-  menu ITEM               AboutToShow, then GetLayout of the item's menu:
-                          one entry a line, "label<TAB>enabled"
+  menu ITEM [SUBMENU]     AboutToShow, then GetLayout of the item's menu
+                          (or of its submenu labelled SUBMENU): one entry
+                          a line, "label<TAB>enabled"
   click ITEM PATH         Event "clicked" on the entry at PATH ("Ezan
                           Dosyası Seç/ÖĞLE"), after "opened" on its menus
 
@@ -167,12 +168,8 @@ def entries(item, parent_id):
     return [child for child in layout[2] if child[1].get("type") != "separator"]
 
 
-def show_menu(item):
-    for entry in entries(item, 0):
-        say("%s\t%s" % (label(entry), "true" if entry[1].get("enabled", True) else "false"))
-
-
-def click(item, path):
+def entry_at(item, path):
+    """The id of the entry at PATH, sending "opened" on each menu on the way."""
     parent_id = 0
     steps = path.split("/")
     for depth, step in enumerate(steps):
@@ -180,8 +177,18 @@ def click(item, path):
         if not found:
             sys.exit("no entry '%s' in the menu" % step)
         parent_id = found[0][0]
-        event = "clicked" if depth == len(steps) - 1 else "opened"
-        menu_call(item, "Event", GLib.Variant("(isvu)", (parent_id, event, GLib.Variant("i", 0), 0)), "()")
+        if depth < len(steps) - 1:
+            menu_call(item, "Event", GLib.Variant("(isvu)", (parent_id, "opened", GLib.Variant("i", 0), 0)), "()")
+    return parent_id
+
+
+def show_menu(item, submenu=None):
+    for entry in entries(item, entry_at(item, submenu) if submenu else 0):
+        say("%s\t%s" % (label(entry), "true" if entry[1].get("enabled", True) else "false"))
+
+
+def click(item, path):
+    menu_call(item, "Event", GLib.Variant("(isvu)", (entry_at(item, path), "clicked", GLib.Variant("i", 0), 0)), "()")
 
 
 def main(argv):

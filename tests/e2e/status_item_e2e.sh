@@ -9,8 +9,8 @@
 # ToolTip follows the tip; the ezan box comes at 12:15 and holds nothing
 # back: within 5 s the ToolTip moves on, at 12:16 it names the next time,
 # and the item's menu (com.canonical.dbusmenu) answers and acts while the
-# box, "Hesap Parametreleri" and a file dialog are open, each window's own
-# entry greyed while it is.
+# box, "Hesap Parametreleri" and two file dialogs are open, each window's
+# own entry greyed while it is.
 # Usage: status_item_e2e.sh PATH/TO/orvanta. Exit 77 (skipped) without the tools.
 set -u
 if [ -z "${ORVANTA_STATUS_ITEM_E2E_PRIVATE:-}" ]; then
@@ -52,8 +52,9 @@ item=$(head -n 1 "$work/items")
 property() { "$doubles" property "$item" "$1"; }
 tip_says() { [ "$(property ToolTip)" = "$1" ]; }
 tip_names_next_time() { property ToolTip | grep -v '^ÖĞLE' | grep -q 'vaktine kalan süre'; }
-# menu_entry LABEL: the top-level entry's line, "label<TAB>enabled".
-menu_entry() { "$doubles" menu "$item" | grep "^$1	"; }
+# menu_entry LABEL [SUBMENU]: the entry's line, "label<TAB>enabled".
+menu_entry() { "$doubles" menu "$item" ${2:+"$2"} | awk -F '\t' -v label="$1" '$1 == label'; }
+entry_is() { [ "$(menu_entry "$1" ${3:+"$3"})" = "$1	$2" ]; }
 click() { "$doubles" click "$item" "$1" || fail "the menu did not take the click on '$1'"; }
 window_shows() { xdotool search --onlyvisible --name "$1"; }
 
@@ -67,21 +68,28 @@ echo "ok: the ezan box is on screen at 12:15"
 wait_for 50 tip_says 'ÖĞLE vaktine kalan süre =  0:00' || fail "the ToolTip stayed at '$(property ToolTip)' behind the box"
 echo "ok: within 5 s the ToolTip moved on while the box waits: $(property ToolTip)"
 
-[ "$(menu_entry 'Hesap Parametreleri')" = $'Hesap Parametreleri\ttrue' ] \
-  || fail "the menu did not answer while the ezan box was open"
+entry_is 'Hesap Parametreleri' true || fail "the menu did not answer while the ezan box was open"
 click 'Hesap Parametreleri'
 wait_for 50 window_shows '^Hesap Parametreleri$' || fail "Hesap Parametreleri did not open from the item's menu"
-wait_for 20 test "$(menu_entry 'Hesap Parametreleri')" = $'Hesap Parametreleri\tfalse' \
+wait_for 20 entry_is 'Hesap Parametreleri' false \
   || fail "the menu did not answer, or left its entry on, while Hesap Parametreleri was open"
 echo "ok: the item's menu answers and acts while the ezan box is open, and while Hesap Parametreleri is"
 
+# The file dialogs, each a window modal to nothing.
+escape() { xdotool windowfocus --sync "$(window_shows "$1" | head -n 1)" key Escape; }
 click 'Ezan Dosyası Seç/ÖĞLE'
 wait_for 50 window_shows 'ÖĞLE ezanı dosyasını seçiniz' || fail "the file dialog did not open from the item's menu"
-[ "$(menu_entry 'Vakitler')" = $'Vakitler\ttrue' ] || fail "the menu did not answer while a file dialog was open"
-file_dialog=$(window_shows 'ÖĞLE ezanı dosyasını seçiniz' | head -n 1)
-xdotool windowactivate --sync "$file_dialog" key Escape 2>/dev/null || xdotool key --window "$file_dialog" Escape
-wait_for 50 sh -c '! xdotool search --onlyvisible --name "ÖĞLE ezanı dosyasını seçiniz"' || fail "Escape left the file dialog open"
-echo "ok: the menu answers while a file dialog it opened is open"
+entry_is ÖĞLE false 'Ezan Dosyası Seç' || fail "the menu did not answer, or left its entry on, while a file dialog was open"
+click 'Yardım/MP3 » WAV Çevirici'
+wait_for 50 window_shows 'Dönüştürülecek MP3 dosyasını seçiniz' || fail "the converter did not open beside a file dialog"
+entry_is 'MP3 » WAV Çevirici' false Yardım || fail "the menu did not answer, or left its entry on, while the converter was open"
+# The first one closed, its answer comes while the later one is still open.
+escape 'ÖĞLE ezanı dosyasını seçiniz'
+wait_for 50 entry_is ÖĞLE true 'Ezan Dosyası Seç' || fail "the entry stayed greyed while another dialog was open"
+entry_is 'MP3 » WAV Çevirici' false Yardım || fail "the converter's entry came back before it closed"
+escape 'Dönüştürülecek MP3 dosyasını seçiniz'
+wait_for 50 entry_is 'MP3 » WAV Çevirici' true Yardım || fail "the converter's entry stayed greyed after it was cancelled"
+echo "ok: the menu answers while two file dialogs it opened are open, each entry greyed until its own dialog closes"
 
 wait_for 700 tip_names_next_time || fail "the ToolTip did not count past Öğle at 12:16: '$(property ToolTip)'"
 window_shows '^Orvanta$' >/dev/null || fail "the ezan box did not stay while unanswered"

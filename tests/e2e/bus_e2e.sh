@@ -8,10 +8,7 @@
 # playing ezan; Mute(60) keeps the next ezan silent and shows in the tip.
 # Usage: bus_e2e.sh PATH/TO/orvanta. Exit 77 (skipped) without the tools.
 set -u
-if [ -z "${ORVANTA_BUS_E2E_PRIVATE:-}" ]; then
-  command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 77; }
-  ORVANTA_BUS_E2E_PRIVATE=1 exec dbus-run-session -- "$0" "$@"
-fi
+. "$(dirname "$0")/private_bus.sh"
 orvanta=$1
 interface=org.orvanta.Orvanta1
 ogle_at=1388571300  # 2014-01-01 12:15 +02:00

@@ -10,27 +10,16 @@
 # the notice is the same without the button and the ezan plays on.
 # Usage: notice_actions_e2e.sh PATH/TO/orvanta. Exit 77 (skipped) without the tools.
 set -u
-if [ -z "${ORVANTA_NOTICE_E2E_PRIVATE:-}" ]; then
-  command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 77; }
-  ORVANTA_NOTICE_E2E_PRIVATE=1 exec dbus-run-session -- "$0" "$@"
-fi
+. "$(dirname "$0")/private_bus.sh"
 orvanta=$1
-here=$(cd "$(dirname "$0")" && pwd)
-doubles=$here/desktop_bus_doubles.py
 app_id=org.orvanta.Orvanta
 
-. "$here/x_session.sh"
+. "$(dirname "$0")/x_session.sh"
 require_tools pulseaudio pactl gdbus
 require_libfaketime
-/usr/bin/python3 -c 'import gi; gi.require_version("Gio", "2.0")' 2>/dev/null \
-  || skip "python3-gi is not installed (tools/dev/install-deps.sh installs it)"
+require_bus_doubles
 
-make_program_folder <<'INI'
-[Hesap Paramatreleri]
-Enlem=4101
-Boylam=2897
-Saat Farkı=120
-[Seçenekler]
+make_istanbul_folder <<'INI'
 Ezan/Salâ=Evet
 iletiler=1
 INI

@@ -13,31 +13,21 @@
 # own entry greyed while it is.
 # Usage: status_item_e2e.sh PATH/TO/orvanta. Exit 77 (skipped) without the tools.
 set -u
-if [ -z "${ORVANTA_STATUS_ITEM_E2E_PRIVATE:-}" ]; then
-  command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 77; }
-  ORVANTA_STATUS_ITEM_E2E_PRIVATE=1 exec dbus-run-session -- "$0" "$@"
-fi
+. "$(dirname "$0")/private_bus.sh"
 orvanta=$1
 here=$(cd "$(dirname "$0")" && pwd)
-doubles=$here/desktop_bus_doubles.py
 
 . "$here/x_session.sh"
 require_tools Xvfb xdotool
 require_libfaketime
-/usr/bin/python3 -c 'import gi; gi.require_version("Gio", "2.0")' 2>/dev/null \
-  || skip "python3-gi is not installed (tools/dev/install-deps.sh installs it)"
+require_bus_doubles
 
 start_xvfb
 "$doubles" watcher >"$work/items" 2>"$work/watcher.log" &
 pids+=($!)
 wait_for 50 gdbus introspect --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
   || { cat "$work/watcher.log"; fail "the StatusNotifierWatcher did not come"; }
-make_program_folder <<'INI'
-[Hesap Paramatreleri]
-Enlem=4101
-Boylam=2897
-Saat Farkı=120
-[Seçenekler]
+make_istanbul_folder <<'INI'
 Ezan/Salâ=Evet
 iletiler=2
 INI

@@ -31,6 +31,13 @@ require_libfaketime() {
   [ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
 }
 
+# The desktop services' stand-ins (desktop_bus_doubles.py) as $doubles.
+require_bus_doubles() {
+  /usr/bin/python3 -c 'import gi; gi.require_version("Gio", "2.0")' 2>/dev/null \
+    || skip "python3-gi is not installed (tools/dev/install-deps.sh installs it)"
+  doubles=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/desktop_bus_doubles.py
+}
+
 start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
   pids+=($!)
@@ -62,17 +69,21 @@ make_program_folder() {
   export ORVANTA_HOME=$work/home XDG_RUNTIME_DIR=$work/run TZ=Europe/Istanbul
 }
 
-# Xvfb, the tray host and a program folder for İstanbul (UTC+2 on
-# 1 January 2014, Öğle at 12:15) whose "Seçenekler" lines are read from
-# standard input.
-start_istanbul_session() {
-  start_xvfb
-  start_tray_host_and_settle
+# A program folder for İstanbul (UTC+2 on 1 January 2014, Öğle at 12:15)
+# whose "Seçenekler" lines are read from standard input.
+make_istanbul_folder() {
   # Fed by a process substitution: make_program_folder's exports stay here.
   make_program_folder < <(
     printf '[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\nŞehir Adı=İstanbul\nÜlke Adı=Türkiye\n'
     printf '[Seçenekler]\n'
     cat)
+}
+
+# Xvfb, the tray host and the İstanbul program folder.
+start_istanbul_session() {
+  start_xvfb
+  start_tray_host_and_settle
+  make_istanbul_folder
 }
 
 # A PulseAudio server of the test's own with a null sink, so that nothing

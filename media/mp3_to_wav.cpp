@@ -205,21 +205,36 @@ std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const s
     return std::nullopt;
 }
 
-bool convertMp3ToWav(ConverterDialogs& dialogs) {
-    const auto source = dialogs.chooseSource();
-    if (!source) return false;
-    const std::filesystem::path folder = source->parent_path();
-    const std::string proposedName = source->stem().string() + ".wav";
-    std::optional<std::filesystem::path> destination;
-    while (true) {
-        destination = dialogs.chooseDestination(folder, proposedName);
-        if (!destination) return false;
-        if (!isSameFile(*source, *destination)) break;
-        dialogs.warn(warning(texts::kDestinationCaption, std::string(texts::kSameFile)));
-    }
-    const auto failure = dialogs.wrap(*source, *destination);
-    if (failure) dialogs.warn(*failure);
-    return !failure;
+namespace {
+
+using Finished = std::function<void(bool written)>;
+
+// The destination, asked again after a warning while it is the source,
+// then the wrap and its warning.
+void convertTo(ConverterDialogs& dialogs, const std::filesystem::path& source, const Finished& finished) {
+    const std::string proposedName = source.stem().string() + ".wav";
+    dialogs.chooseDestination(source.parent_path(), proposedName, [&dialogs, source, finished](
+                                                                      std::optional<std::filesystem::path> destination) {
+        if (!destination) return finished(false);
+        if (isSameFile(source, *destination)) {
+            dialogs.warn(warning(texts::kDestinationCaption, std::string(texts::kSameFile)),
+                         [&dialogs, source, finished] { convertTo(dialogs, source, finished); });
+            return;
+        }
+        dialogs.wrap(source, *destination, [&dialogs, finished](std::optional<Warning> failure) {
+            if (!failure) return finished(true);
+            dialogs.warn(*failure, [finished] { finished(false); });
+        });
+    });
+}
+
+}  // namespace
+
+void convertMp3ToWav(ConverterDialogs& dialogs, std::function<void(bool written)> finished) {
+    dialogs.chooseSource([&dialogs, finished = std::move(finished)](std::optional<std::filesystem::path> source) {
+        if (!source) return finished(false);
+        convertTo(dialogs, *source, finished);
+    });
 }
 
 }  // namespace orvanta::media

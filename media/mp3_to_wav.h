@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -97,27 +98,32 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination);
 
 // What the converter needs from the desktop: the two file choices and the
-// warning box.
+// warning box. Each answers through its callback, at once or later (a
+// desktop's dialogs answer when the user closes them, and nothing waits
+// for them meanwhile); the dialogs outlive the conversion.
 class ConverterDialogs {
 public:
+    using PathAnswer = std::function<void(std::optional<std::filesystem::path>)>;
     virtual ~ConverterDialogs() = default;
     // The MP3 file to convert, or nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> chooseSource() = 0;
+    virtual void chooseSource(PathAnswer answer) = 0;
     // The WAV file to write, proposed in folder with the name proposedName,
     // or nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> chooseDestination(const std::filesystem::path& folder,
-                                                                   const std::string& proposedName) = 0;
-    virtual void warn(const Warning& warning) = 0;
+    virtual void chooseDestination(const std::filesystem::path& folder, const std::string& proposedName,
+                                   PathAnswer answer) = 0;
+    // closed runs once the user has seen the warning.
+    virtual void warn(const Warning& warning, std::function<void()> closed) = 0;
     // Writes the WAV file (wrapMp3AsWav); a desktop runs it without
     // holding up its other work.
-    virtual std::optional<Warning> wrap(const std::filesystem::path& source, const std::filesystem::path& destination) {
-        return wrapMp3AsWav(source, destination);
+    virtual void wrap(const std::filesystem::path& source, const std::filesystem::path& destination,
+                      std::function<void(std::optional<Warning>)> done) {
+        done(wrapMp3AsWav(source, destination));
     }
 };
 
 // The whole conversion dialogue: source, destination (asked again while it
-// is the source), wrap, and one warning on failure. Returns whether a WAV
-// file was written.
-bool convertMp3ToWav(ConverterDialogs& dialogs);
+// is the source), wrap, and one warning on failure. finished gets whether a
+// WAV file was written.
+void convertMp3ToWav(ConverterDialogs& dialogs, std::function<void(bool written)> finished);
 
 }  // namespace orvanta::media

@@ -3,21 +3,25 @@
 // the dialog's place.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace orvanta::platform {
 
 class FileChooser {
 public:
+    // The chosen file's full path, or an empty text when the user
+    // cancelled.
+    using Answer = std::function<void(const std::string& path)>;
     virtual ~FileChooser() = default;
     // filters: "Name (*.ext *.EXT);;Other (*)". initialPath: the file
-    // proposed, or a folder to start in. Both give the chosen file's full
-    // path, or an empty text when the user cancelled.
-    virtual std::string fileToOpen(const std::string& title, const std::string& initialPath,
-                                   const std::string& filters) = 0;
+    // proposed, or a folder to start in. Both return at once, the dialog on
+    // screen blocking nothing; the answer comes when it is closed.
+    virtual void fileToOpen(const std::string& title, const std::string& initialPath, const std::string& filters,
+                            Answer answer) = 0;
     // Asks before an existing file is chosen to be replaced.
-    virtual std::string fileToSave(const std::string& title, const std::string& initialPath,
-                                   const std::string& filters) = 0;
+    virtual void fileToSave(const std::string& title, const std::string& initialPath, const std::string& filters,
+                            Answer answer) = 0;
 };
 
 }  // namespace orvanta::platform

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/qt/converter_dialogue.h"
 
-#include <QEventLoop>
 #include <QFutureWatcher>
 #include <QMessageBox>
 #include <QtConcurrent/QtConcurrentRun>
@@ -25,33 +24,42 @@ std::string filter(std::string_view name, std::string_view extension) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> DesktopConverterDialogs::chooseSource() {
-    return chosen(files_.fileToOpen(std::string(texts::kOpenTitle), "", filter(texts::kOpenFilter, "mp3")));
+void DesktopConverterDialogs::chooseSource(PathAnswer answer) {
+    files_.fileToOpen(std::string(texts::kOpenTitle), "", filter(texts::kOpenFilter, "mp3"),
+                      [answer = std::move(answer)](const std::string& path) { answer(chosen(path)); });
 }
 
-std::optional<std::filesystem::path> DesktopConverterDialogs::chooseDestination(const std::filesystem::path& folder,
-                                                                                const std::string& proposedName) {
-    return chosen(
-        files_.fileToSave(std::string(texts::kSaveTitle), (folder / proposedName).string(), filter(texts::kSaveFilter, "wav")));
+void DesktopConverterDialogs::chooseDestination(const std::filesystem::path& folder, const std::string& proposedName,
+                                                PathAnswer answer) {
+    files_.fileToSave(std::string(texts::kSaveTitle), (folder / proposedName).string(), filter(texts::kSaveFilter, "wav"),
+                      [answer = std::move(answer)](const std::string& path) { answer(chosen(path)); });
 }
 
-void DesktopConverterDialogs::warn(const Warning& warning) {
-    QMessageBox::warning(nullptr, QString::fromStdString(warning.caption), QString::fromStdString(warning.body));
+void DesktopConverterDialogs::warn(const Warning& warning, std::function<void()> closed) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(warning.caption),
+                                QString::fromStdString(warning.body));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [closed = std::move(closed)] { closed(); });
+    box->open();
 }
 
-std::optional<Warning> DesktopConverterDialogs::wrap(const std::filesystem::path& source,
-                                                     const std::filesystem::path& destination) {
-    QFutureWatcher<std::optional<Warning>> copy;
-    QEventLoop wait;
-    QObject::connect(&copy, &QFutureWatcher<std::optional<Warning>>::finished, &wait, &QEventLoop::quit);
-    copy.setFuture(QtConcurrent::run([source, destination] { return wrapMp3AsWav(source, destination); }));
-    if (!copy.isFinished()) wait.exec();
-    return copy.result();
+void DesktopConverterDialogs::wrap(const std::filesystem::path& source, const std::filesystem::path& destination,
+                                   std::function<void(std::optional<Warning>)> done) {
+    auto* copy = new QFutureWatcher<std::optional<Warning>>(this);
+    connect(copy, &QFutureWatcher<std::optional<Warning>>::finished, this, [copy, done = std::move(done)] {
+        copy->deleteLater();
+        done(copy->result());
+    });
+    copy->setFuture(QtConcurrent::run([source, destination] { return wrapMp3AsWav(source, destination); }));
 }
 
-bool runMp3Converter(platform::FileChooser& files) {
-    DesktopConverterDialogs dialogs(files);
-    return convertMp3ToWav(dialogs);
+// The dialogs go when the dialogue is over.
+void runMp3Converter(platform::FileChooser& files, std::function<void(bool written)> finished) {
+    auto* dialogs = new DesktopConverterDialogs(files);
+    convertMp3ToWav(*dialogs, [dialogs, finished = std::move(finished)](bool written) {
+        dialogs->deleteLater();
+        if (finished) finished(written);
+    });
 }
 
 }  // namespace orvanta::media

@@ -2,6 +2,7 @@
 #include "shell/qt/menu_commands.h"
 
 #include <QFileInfo>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QMenu>
 
@@ -99,7 +100,9 @@ void MenuCommands::dispatch(int id) {
             case command::kCalculationParameters: windows.openCalculationParameters(); break;
             case command::kOptions: windows.openOptions(); break;
             case command::kMp3Converter:
-                runGreyed(id, [this] { media::runMp3Converter(parts_.services.files); });
+                greyUntilDone(id, [this](std::function<void()> done) {
+                    media::runMp3Converter(parts_.services.files, [done = std::move(done)](bool) { done(); });
+                });
                 break;
             case command::kExit: emit exitRequested(); break;
             default: break;
@@ -107,11 +110,20 @@ void MenuCommands::dispatch(int id) {
     }
 }
 
-// For the commands that still wait for their file dialogs.
+// For the commands that still wait for their work.
 void MenuCommands::runGreyed(int id, const std::function<void()>& action) {
     parts_.tray.menu().setEnabled(id, false);
     action();
     parts_.tray.menu().setEnabled(id, true);
+}
+
+// For the commands whose dialogs answer later: the entry is greyed until
+// the command calls done (not after the program has ended).
+void MenuCommands::greyUntilDone(int id, const std::function<void(std::function<void()> done)>& start) {
+    parts_.tray.menu().setEnabled(id, false);
+    start([self = QPointer<MenuCommands>(this), id] {
+        if (self && !self->ended_) self->parts_.tray.menu().setEnabled(id, true);
+    });
 }
 
 void MenuCommands::saveOption(std::string_view key, const std::string& value) {
@@ -243,19 +255,25 @@ void MenuCommands::openFile(const std::filesystem::path& path) {
 }
 
 void MenuCommands::chooseEzanFile(int slot) {
-    runGreyed(command::kChooseEzanFirst + slot, [this, slot] {
+    greyUntilDone(command::kChooseEzanFirst + slot, [this, slot](std::function<void()> done) {
         const std::string_view name = settings::ezanSlotName(slot, parts_.settings.ikindiAtAsrSani);
         const QString current = qs(parts_.settings.ezanFiles[static_cast<std::size_t>(slot)]);
         const std::filesystem::path start = QFileInfo(current).isAbsolute()
                                                 ? std::filesystem::path(current.toStdString())
                                                 : parts_.folders.programFolder / current.toStdString();
-        const std::string chosen = parts_.services.files.fileToOpen(std::string(name) + " ezanı dosyasını seçiniz :",
-                                                                    start.string(),
-                                                                    "WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)");
-        if (chosen.empty() || ended_) return;
-        const settings::SaveResult saved = settings::saveEzanFile(parts_.ini, parts_.settings, slot, chosen);
-        if (!saved) parts_.presenter.showError(qs(saved.message));
+        parts_.services.files.fileToOpen(
+            std::string(name) + " ezanı dosyasını seçiniz :", start.string(),
+            "WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)",
+            [self = QPointer<MenuCommands>(this), slot, done = std::move(done)](const std::string& chosen) {
+                done();
+                if (self && !chosen.empty() && !self->ended_) self->keepEzanFile(slot, chosen);
+            });
     });
+}
+
+void MenuCommands::keepEzanFile(int slot, const std::string& file) {
+    const settings::SaveResult saved = settings::saveEzanFile(parts_.ini, parts_.settings, slot, file);
+    if (!saved) parts_.presenter.showError(qs(saved.message));
 }
 
 void MenuCommands::listenEzan(int slot) {

@@ -82,6 +82,7 @@ signals:
 
 private:
     void runGreyed(int id, const std::function<void()>& action);
+    void greyUntilDone(int id, const std::function<void(std::function<void()> done)>& start);
     void toggleEzanSound();
     void toggleWake();
     void setMessageMode(int mode);
@@ -92,6 +93,7 @@ private:
     static std::filesystem::path documentsFolder();
     void openDocument(const char* fileName);
     void chooseEzanFile(int slot);
+    void keepEzanFile(int slot, const std::string& file);
     void listenEzan(int slot);
     void checkInternetTime(bool silent);
     void showChart(int command);

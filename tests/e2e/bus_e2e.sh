@@ -8,10 +8,7 @@
 # playing ezan; Mute(60) keeps the next ezan silent and shows in the tip.
 # Usage: bus_e2e.sh PATH/TO/orvanta. Exit 77 (skipped) without the tools.
 set -u
-if [ -z "${ORVANTA_BUS_E2E_PRIVATE:-}" ]; then
-  command -v dbus-run-session >/dev/null || { echo "SKIPPED: dbus-run-session is not installed"; exit 77; }
-  ORVANTA_BUS_E2E_PRIVATE=1 exec dbus-run-session -- "$0" "$@"
-fi
+. "$(dirname "$0")/private_bus.sh"
 orvanta=$1
 interface=org.orvanta.Orvanta1
 ogle_at=1388571300  # 2014-01-01 12:15 +02:00
@@ -24,21 +21,8 @@ start_istanbul_session <<'INI'
 Ezan/Salâ=Evet
 iletiler=0
 INI
-# A 30-second ezan, so that there is one to stop.
-/usr/bin/python3 - "$ORVANTA_HOME/ezan.wav" <<'PY'
-import math, struct, sys, wave
-with wave.open(sys.argv[1], "wb") as out:
-    out.setnchannels(1); out.setsampwidth(2); out.setframerate(22050)
-    out.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(i * 0.1))) for i in range(22050 * 30)))
-PY
-
-export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
-pulseaudio --daemonize=no -n --exit-idle-time=-1 --log-target=stderr \
-  --load='module-null-sink sink_name=nul' --load=module-native-protocol-unix 2>"$work/pulse.log" &
-pids+=($!)
-wait_for 50 pactl info || skip "PulseAudio did not start"
-# A stream that sounds; a stopped one stays behind corked.
-playing() { pactl list sink-inputs | grep -q 'Corked: no'; }
+write_long_ezan "$ORVANTA_HOME/ezan.wav"
+start_null_sink
 
 bus() { gdbus call --session --dest org.orvanta.Orvanta --object-path /org/orvanta/Orvanta "$@"; }
 property() { bus --method org.freedesktop.DBus.Properties.Get "$interface" "$1"; }

@@ -12,13 +12,6 @@ require_tools() {
   done
 }
 
-# libfaketime, preloaded into orvanta itself (the faketime command would
-# stand between the test and the program's signals).
-require_libfaketime() {
-  libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-  [ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
-}
-
 work=$(mktemp -d)
 pids=()
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done; wait 2>/dev/null; rm -rf "$work"; }
@@ -36,6 +29,13 @@ wait_for() {
 require_libfaketime() {
   libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
   [ -n "$libfaketime" ] || skip "libfaketime is not installed (Debian package faketime)"
+}
+
+# The desktop services' stand-ins (desktop_bus_doubles.py) as $doubles.
+require_bus_doubles() {
+  /usr/bin/python3 -c 'import gi; gi.require_version("Gio", "2.0")' 2>/dev/null \
+    || skip "python3-gi is not installed (tools/dev/install-deps.sh installs it)"
+  doubles=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/desktop_bus_doubles.py
 }
 
 start_xvfb() {
@@ -69,17 +69,44 @@ make_program_folder() {
   export ORVANTA_HOME=$work/home XDG_RUNTIME_DIR=$work/run TZ=Europe/Istanbul
 }
 
-# Xvfb, the tray host and a program folder for İstanbul (UTC+2 on
-# 1 January 2014, Öğle at 12:15) whose "Seçenekler" lines are read from
-# standard input.
-start_istanbul_session() {
-  start_xvfb
-  start_tray_host_and_settle
+# A program folder for İstanbul (UTC+2 on 1 January 2014, Öğle at 12:15)
+# whose "Seçenekler" lines are read from standard input.
+make_istanbul_folder() {
   # Fed by a process substitution: make_program_folder's exports stay here.
   make_program_folder < <(
     printf '[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\nŞehir Adı=İstanbul\nÜlke Adı=Türkiye\n'
     printf '[Seçenekler]\n'
     cat)
+}
+
+# Xvfb, the tray host and the İstanbul program folder.
+start_istanbul_session() {
+  start_xvfb
+  start_tray_host_and_settle
+  make_istanbul_folder
+}
+
+# A PulseAudio server of the test's own with a null sink, so that nothing
+# reaches the speakers of a desktop this runs on; the program folder's
+# runtime folder holds its socket.
+start_null_sink() {
+  export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
+  pulseaudio --daemonize=no -n --exit-idle-time=-1 --log-target=stderr \
+    --load='module-null-sink sink_name=nul' --load=module-native-protocol-unix 2>"$work/pulse.log" &
+  pids+=($!)
+  wait_for 50 pactl info || skip "PulseAudio did not start"
+}
+# A stream that sounds; a stopped one stays behind corked.
+playing() { pactl list sink-inputs | grep -q 'Corked: no'; }
+
+# A 30-second ezan as FILE, so that there is one to stop.
+write_long_ezan() {
+  /usr/bin/python3 - "$1" <<'PY'
+import math, struct, sys, wave
+with wave.open(sys.argv[1], "wb") as out:
+    out.setnchannels(1); out.setsampwidth(2); out.setframerate(22050)
+    out.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(i * 0.1))) for i in range(22050 * 30)))
+PY
 }
 
 # Keeps a picture of the screen as $SCREENSHOTS/NAME.xwd when asked for.

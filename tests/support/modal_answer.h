@@ -46,27 +46,41 @@ inline QWidget* shownWindow(const QString& title) {
 }
 
 // Answers the file dialogs with the prepared answers in turn (empty:
-// cancel; none left: cancel) and keeps what each was asked.
+// cancel; none left: cancel) and keeps what each was asked. It answers at
+// once, or, while `holding`, when answerHeld() is called, as a user who
+// leaves the dialog open a while.
 struct ScriptedFileChooser : platform::FileChooser {
-    std::string fileToOpen(const std::string& title, const std::string& initialPath,
-                           const std::string& filters) override {
-        return answer("open " + title + " | " + filters, initialPath);
+    void fileToOpen(const std::string& title, const std::string& initialPath, const std::string& filters,
+                    Answer answer) override {
+        ask("open " + title + " | " + filters, initialPath, std::move(answer));
     }
-    std::string fileToSave(const std::string& title, const std::string& initialPath,
-                           const std::string& filters) override {
-        return answer("save " + title + " | " + filters, initialPath);
+    void fileToSave(const std::string& title, const std::string& initialPath, const std::string& filters,
+                    Answer answer) override {
+        ask("save " + title + " | " + filters, initialPath, std::move(answer));
     }
-    std::string answer(std::string question, const std::string& initialPath) {
+    void ask(std::string question, const std::string& initialPath, Answer answer) {
         asked.push_back(std::move(question));
         initialPaths.push_back(initialPath);
-        if (answers.empty()) return {};
-        std::string next = answers.front();
-        answers.pop_front();
-        return next;
+        held.push_back(std::move(answer));
+        if (!holding) answerHeld();
+    }
+    void answerHeld() {
+        while (!held.empty()) {
+            const Answer answer = std::move(held.front());
+            held.pop_front();
+            std::string next;
+            if (!answers.empty()) {
+                next = answers.front();
+                answers.pop_front();
+            }
+            answer(next);
+        }
     }
     std::deque<std::string> answers;
     std::vector<std::string> asked;
     std::vector<std::string> initialPaths;
+    bool holding = false;
+    std::deque<Answer> held;
 };
 
 }  // namespace orvanta::test

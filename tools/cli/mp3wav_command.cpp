@@ -20,15 +20,15 @@ public:
     CommandLineDialogs(std::filesystem::path source, std::filesystem::path destination)
         : source_(std::move(source)), destination_(std::move(destination)) {}
 
-    std::optional<std::filesystem::path> chooseSource() override { return source_; }
-    std::optional<std::filesystem::path> chooseDestination(const std::filesystem::path&,
-                                                           const std::string&) override {
-        if (asked_) return std::nullopt;
+    void chooseSource(PathAnswer answer) override { answer(source_); }
+    void chooseDestination(const std::filesystem::path&, const std::string&, PathAnswer answer) override {
+        if (asked_) return answer(std::nullopt);
         asked_ = true;
-        return destination_;
+        answer(destination_);
     }
-    void warn(const media::Warning& warning) override {
+    void warn(const media::Warning& warning, std::function<void()> closed) override {
         warnings_ << warning.caption << ": " << warning.body << '\n';
+        closed();
     }
     std::string warnings() const { return warnings_.str(); }
 
@@ -46,7 +46,10 @@ int runMp3Wav(std::span<const std::string> args, std::ostream&) {
         throw UsageError("expects two file names: SOURCE.mp3 DEST.wav");
     }
     CommandLineDialogs dialogs(args[0], args[1]);
-    if (!media::convertMp3ToWav(dialogs)) throw CommandFailure(dialogs.warnings());
+    // Every answer here comes at once: the conversion is over on return.
+    bool written = false;
+    media::convertMp3ToWav(dialogs, [&written](bool done) { written = done; });
+    if (!written) throw CommandFailure(dialogs.warnings());
     return kExitOk;
 }
 

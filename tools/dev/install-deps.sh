@@ -11,7 +11,7 @@ packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libitl-dev libfmt-
   pulseaudio pulseaudio-utils dbus-daemon clang libclang-rt-dev xinetd libglib2.0-bin gsettings-desktop-schemas \
   xfconf libxfconf-0-3 \
   lintian appstream man-db librsvg2-bin netpbm \
-  libical-dev python3-icalendar poppler-utils fonts-dejavu-core \
+  libical-dev python3-icalendar poppler-utils fonts-dejavu-core python3-gi gir1.2-glib-2.0 \
   "$@")
 
 missing=()

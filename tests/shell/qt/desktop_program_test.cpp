@@ -560,6 +560,17 @@ TEST_F(DesktopProgramTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
     shell->dispatch(1054);
     EXPECT_EQ(saved("ASR-I SANİ"), "/home/u/Müzik/ikindi.wav");
     EXPECT_EQ(shell->settings().ezanFiles[2], "/home/u/Müzik/ikindi.wav");
+
+    // A dialog left open holds nothing: the command returns, its entry
+    // greyed until the answer comes.
+    files.holding = true;
+    files.answers = {"/home/u/Müzik/ogle.wav"};
+    shell->dispatch(1053);
+    EXPECT_FALSE(shell->menu().action(1053)->isEnabled());
+    EXPECT_EQ(shell->settings().ezanFiles[1], "ezan.wav");
+    files.answerHeld();
+    EXPECT_TRUE(shell->menu().action(1053)->isEnabled());
+    EXPECT_EQ(saved("ÖĞLE"), "/home/u/Müzik/ogle.wav");
 }
 
 TEST_F(DesktopProgramTest, TallyAddsRenamesSavesAndRefusesAnOverflow) {

@@ -13,10 +13,12 @@
 #include "graphics/qt/chart_window.h"
 #include "graphics/qt/live_wallpaper.h"
 #include "nettime/qt/internet_time.h"
+#include "reports/imsakiye.h"
+#include "reports/reports.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "shell/clock_time.h"
-#include "shell/qt/commands.h"
+#include "shell/command.h"
 #include "shell/qt/shell_services.h"
 #include "shell/quiet_hours.h"
 #include "shell/scheduler.h"
@@ -47,7 +49,7 @@ public:
 
     // Carries out a menu command ("Çıkış" asks for the end through
     // exitRequested).
-    void dispatch(int id);
+    void dispatch(Command command);
 
     // Quiet hours hold now (their end passed: they end here).
     bool quiet();
@@ -64,7 +66,8 @@ public:
     // The scheduler's asks.
     void queryTimeServersSilently();
     void renderWallpaper();
-    void redrawChart(int command);
+    // A pass changed something: the chart on screen is drawn again.
+    void redrawChart();
     // The saved wallpaper mode, at start; greyed without a backend.
     void restoreWallpaper();
     // "Bilgisayarı Uyandır" greyed (the wake-up clock cannot be set): why,
@@ -81,20 +84,22 @@ signals:
     void exitRequested();
 
 private:
-    void runGreyed(int id, const std::function<void()>& action);
+    bool dispatchNumbered(Command command);
+    void runGreyed(Command command, const std::function<void()>& action);
     void toggleEzanSound();
     void toggleWake();
     void setMessageMode(int mode);
     void setQuiet(std::optional<ClockTime> end);
-    void writeReport(int id);
-    void printImsakiye(int id);
+    void writeTimetable(reports::TimetableSpan span);
+    void writeReligiousDays();
+    void printImsakiye(reports::ImsakiyeKind kind);
     void exportCalendar();
     static std::filesystem::path documentsFolder();
     void openDocument(const char* fileName);
     void chooseEzanFile(int slot);
     void listenEzan(int slot);
     void checkInternetTime(bool silent);
-    void showChart(int command);
+    void showChart(graphics::Chart chart);
     void selectWallpaperMode(graphics::WallpaperMode mode);
     void greyWallpaperWithoutBackend();
     void saveOption(std::string_view key, const std::string& value);
@@ -104,6 +109,7 @@ private:
     graphics::ChartWindow chartWindow_;
     graphics::LiveWallpaper wallpaper_;
     std::optional<ClockTime> quietEnd_;
+    std::optional<graphics::Chart> shownChart_;  // until the window is dismissed
     bool wakeExplained_ = false;
     bool ended_ = false;
 };

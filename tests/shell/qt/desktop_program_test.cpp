@@ -68,10 +68,10 @@ settings::VakitPanel* shownPanel() {
     return nullptr;
 }
 
-QAbstractButton* button(QWidget* window, int id) {
-    return static_cast<QAbstractButton*>(settings::findControl(window, id));
+QAbstractButton* button(QWidget* window, const char* name) {
+    return window->findChild<QAbstractButton*>(QLatin1String(name));
 }
-QLineEdit* field(QWidget* window, int id) { return static_cast<QLineEdit*>(settings::findControl(window, id)); }
+QLineEdit* field(QWidget* window, const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
 
 class DesktopProgramTest : public ::testing::Test {
 protected:
@@ -184,10 +184,10 @@ TEST_F(DesktopProgramTest, FirstRunCancelledCountsNothingUntilAPlaceIsChosen) {
     QWidget* calculation = test::shownWindow(QStringLiteral("Hesap Parametreleri"));
     ASSERT_NE(calculation, nullptr);
     EXPECT_FALSE(shell->menu().action(Command::CalculationParameters)->isEnabled());
-    for (const auto& [id, text] : {std::pair{1090, "41.01"}, {1091, "28.97"}, {1092, "2"}}) {
-        field(calculation, id)->setText(QString::fromUtf8(text));
+    for (const auto& [name, text] : {std::pair{"latitude", "41.01"}, {"longitude", "28.97"}, {"timeZone", "2"}}) {
+        field(calculation, name)->setText(QString::fromUtf8(text));
     }
-    button(calculation, 1)->click();
+    button(calculation, "saveButton")->click();
     runSeconds(60);
     EXPECT_TRUE(shell->strip().text().startsWith(QStringLiteral("ÖĞLE vaktine kalan süre"))) << shell->strip().text().toStdString();
     // The next "Hesap Parametreleri" is the full window.
@@ -204,11 +204,11 @@ TEST_F(DesktopProgramTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
     shell->dispatch(Command::CalculationParameters);
     QWidget* calculation = test::shownWindow("Hesap Parametreleri");
     ASSERT_NE(calculation, nullptr);
-    button(calculation, 1097)->click();
-    button(calculation, 1116)->click();
-    field(calculation, 1112)->setText("15/03/2014");
-    button(calculation, 1098)->click();
-    button(calculation, 2)->click();
+    button(calculation, "defaultAngles")->click();
+    button(calculation, "realTimeClock")->click();
+    field(calculation, "viewDate")->setText("15/03/2014");
+    button(calculation, "applyButton")->click();
+    button(calculation, "cancelButton")->click();
     EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
     EXPECT_EQ(shell->settings().calcMode, 2);
     EXPECT_FALSE(shell->scheduler().realTimeClock);
@@ -218,10 +218,10 @@ TEST_F(DesktopProgramTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
     shell->dispatch(Command::Options);
     QWidget* options = test::shownWindow("Seçenekler");
     ASSERT_NE(options, nullptr);
-    field(options, 1100)->setText("30");
-    button(options, 1051)->click();
-    button(options, 1058)->click();
-    button(options, 1)->click();
+    field(options, "sabahMinutes")->setText("30");
+    button(options, "ikindiAtAsrSani")->click();
+    button(options, "autostart")->click();
+    button(options, "saveButton")->click();
     EXPECT_EQ(saved("Sabah Ezanı"), "30");
     EXPECT_EQ(saved("İkindi Ezanı Asr-ı Sani'de"), "Evet");
     EXPECT_TRUE(autostart.enabled());
@@ -555,20 +555,20 @@ TEST_F(DesktopProgramTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
 
 TEST_F(DesktopProgramTest, TallyAddsRenamesSavesAndRefusesAnOverflow) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nÇetele-3 Değeri=10\nÇetele-3 Eklenecek=-3\n");
-    auto text = [](QWidget* dialog, int id) { return field(dialog, id)->text(); };
+    auto text = [](QWidget* dialog, const char* name) { return field(dialog, name)->text(); };
     shell->dispatch(Command::Tally3);
     QWidget* dialog = test::shownWindow("Çetele");
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(shell->menu().action(Command::Tally3)->isEnabled());
-    EXPECT_EQ((QStringList{text(dialog, 1117), text(dialog, 1118), text(dialog, 1119)}),
+    EXPECT_EQ((QStringList{text(dialog, "nameEdit"), text(dialog, "valueEdit"), text(dialog, "incrementEdit")}),
               (QStringList{"Çetele-3", "10", "-3"}));
     QTest::keyClick(dialog, Qt::Key_Escape);  // does nothing
     EXPECT_TRUE(dialog->isVisible());
-    field(dialog, 1117)->setText(QStringLiteral("Kaza namazı"));
-    button(dialog, 6)->click();
-    button(dialog, 6)->click();
-    EXPECT_EQ(text(dialog, 1118), "4");
-    button(dialog, 1)->click();
+    field(dialog, "nameEdit")->setText(QStringLiteral("Kaza namazı"));
+    button(dialog, "addButton")->click();
+    button(dialog, "addButton")->click();
+    EXPECT_EQ(text(dialog, "valueEdit"), "4");
+    button(dialog, "closeButton")->click();
     EXPECT_TRUE(shell->menu().action(Command::Tally3)->isEnabled());
     EXPECT_EQ(shell->menu().action(Command::Tally3)->text(), QStringLiteral("Kaza namazı"));
     EXPECT_EQ(saved("Çetele-3 Değeri"), "4");
@@ -583,18 +583,18 @@ TEST_F(DesktopProgramTest, TallyAddsRenamesSavesAndRefusesAnOverflow) {
     shell->dispatch(Command::Tally3);
     dialog = test::shownWindow("Çetele");
     ASSERT_NE(dialog, nullptr);
-    field(dialog, 1118)->setText(QStringLiteral("2147483647"));
-    field(dialog, 1119)->setText(QStringLiteral("1"));
-    button(dialog, 6)->click();
-    EXPECT_TRUE(!button(dialog, 6)->isEnabled() && text(dialog, 1118) == QStringLiteral("2147483647"))
+    field(dialog, "valueEdit")->setText(QStringLiteral("2147483647"));
+    field(dialog, "incrementEdit")->setText(QStringLiteral("1"));
+    button(dialog, "addButton")->click();
+    EXPECT_TRUE(!button(dialog, "addButton")->isEnabled() && text(dialog, "valueEdit") == QStringLiteral("2147483647"))
         << "the sum would wrap: refused with the failure signal";
-    button(dialog, 1)->click();
+    button(dialog, "closeButton")->click();
     EXPECT_EQ(saved("Çetele-3 Değeri"), "2147483647");
 }
 
 TEST_F(DesktopProgramTest, VakitPanelIsGreyedWhileOpenEachPassRefillsItAndEscCloses) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\n", at(12, 13, 58));
-    auto calendar = [](QWidget* panel) { return static_cast<QLabel*>(settings::findControl(panel, 1131))->text(); };
+    auto calendar = [](QWidget* panel) { return panel->findChild<QLabel*>(QStringLiteral("calendar"))->text(); };
     shell->dispatch(Command::VakitPanel);
     QWidget* panel = shownPanel();
     ASSERT_NE(panel, nullptr);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two settings dialogs and the place finder on the offscreen platform,
-// driven by control id: the failure signal and what it leaves stored, the
+// driven by object name: the failure signal and what it leaves stored, the
 // wheel, the clock fields, the place finder on the shipped list, the salâ
 // question and its download from a real HTTP server on the loopback
 // interface, and each dialog's look (screenshots; no label cut).

@@ -18,11 +18,11 @@ void BM_ChartRedraw(benchmark::State& state) {
     settings.latitude = 4101;
     settings.longitude = 2897;
     std::optional<TimeMapPainter> timeMap;
-    const auto command = static_cast<int>(state.range(0));
+    const auto chart = static_cast<Chart>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(renderChart(command, {engine, settings, {180, false}, 2026}, QSize(1920, 1080), timeMap));
+        benchmark::DoNotOptimize(renderChart(chart, {engine, settings, {180, false}, 2026}, QSize(1920, 1080), timeMap));
     }
 }
-BENCHMARK(BM_ChartRedraw)->DenseRange(chart::kAngles, chart::kYearlyTimes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartRedraw)->DenseRange(static_cast<int>(Chart::Angles), static_cast<int>(Chart::YearlyTimes))->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -42,23 +42,23 @@ constexpr double kDecimalFieldLimit = 1e6;
 
 bool inRange(std::int32_t value, Range range) { return value >= range.minimum && value <= range.maximum; }
 
-std::optional<std::int32_t> integerIn(const FieldReader& read, int id, FieldSign sign, Range range) {
-    const std::int32_t value = dialogInteger(read(id), sign);
+std::optional<std::int32_t> integerIn(const FieldReader& read, Field field, FieldSign sign, Range range) {
+    const std::int32_t value = dialogInteger(read(field), sign);
     if (!inRange(value, range)) return std::nullopt;
     return value;
 }
 
 // A decimal field ("." the decimal point) scaled as the place list is.
-std::optional<std::int32_t> scaledIn(const FieldReader& read, int id, int factor, Range range) {
-    const double value = leadingDecimal(read(id));
+std::optional<std::int32_t> scaledIn(const FieldReader& read, Field field, int factor, Range range) {
+    const double value = leadingDecimal(read(field));
     if (!(std::fabs(value) <= kDecimalFieldLimit)) return std::nullopt;  // also NaN
     const std::int32_t scaled = scaledPlaceValue(value, factor);
     if (!inRange(scaled, range)) return std::nullopt;
     return scaled;
 }
 
-std::optional<float> angleIn(const FieldReader& read, int id, double highest) {
-    const double value = leadingDecimal(read(id));
+std::optional<float> angleIn(const FieldReader& read, Field field, double highest) {
+    const double value = leadingDecimal(read(field));
     if (!(value >= kAngleLowest && value <= highest)) return std::nullopt;
     return static_cast<float>(value);
 }
@@ -131,81 +131,82 @@ std::string angleText(float degrees) { return fmt::format("{:4.1f}", degrees); }
 std::string viewDateText(const ViewMoment& m) { return fmt::format("{:02}/{:02}/{:04}", m.day, m.month, m.year); }
 std::string viewTimeText(const ViewMoment& m) { return fmt::format("{:02}:{:02}", m.hour, m.minute); }
 
-std::optional<int> storeCalculationFields(const FieldReader& read, Settings& settings,
+std::optional<Field> storeCalculationFields(const FieldReader& read, Settings& settings,
                                           const std::filesystem::path& placeFile, bool realTimeClock,
                                           ViewMoment& moment) {
-    if (const auto mode = integerIn(read, control::kCalcMode, FieldSign::Signed, kModes)) {
+    if (const auto mode = integerIn(read, Field::CalcMode, FieldSign::Signed, kModes)) {
         settings.calcMode = *mode;
     } else {
-        return control::kCalcMode;
+        return Field::CalcMode;
     }
     for (std::size_t index = 0; index < kTemkinRanges.size(); ++index) {
-        const int id = control::kFirstTemkin + static_cast<int>(index);
+        const Field field = kTemkinFields[index];
         const bool yatsiAfterAksam = index == kTemkinRanges.size() - 1 && settings.calcMode == kYatsiFollowsAksamMode;
-        const auto minutes = integerIn(read, id, FieldSign::Signed, yatsiAfterAksam ? kYatsiAfterAksam : kTemkinRanges[index]);
-        if (!minutes) return id;
+        const auto minutes =
+            integerIn(read, field, FieldSign::Signed, yatsiAfterAksam ? kYatsiAfterAksam : kTemkinRanges[index]);
+        if (!minutes) return field;
         settings.temkin[index] = *minutes;
     }
-    if (const auto row = integerIn(read, control::kPlaceRow, FieldSign::Unsigned, {1, kLastPlaceRow})) {
+    if (const auto row = integerIn(read, Field::PlaceRow, FieldSign::Unsigned, {1, kLastPlaceRow})) {
         settings.placeRow = *row;
     } else {
-        return control::kPlaceRow;
+        return Field::PlaceRow;
     }
     if (settings.usePlaceList) {
-        if (loadPlaceRow(placeFile, settings).status == PlaceRowStatus::Bad) return control::kPlaceRow;
+        if (loadPlaceRow(placeFile, settings).status == PlaceRowStatus::Bad) return Field::PlaceRow;
     } else {
         // A place entered by hand keeps the fixed offset and summer time.
         settings.timeZoneName.clear();
-        settings.placeName = std::string(utf8Prefix(read(control::kPlaceName), kNameBuffer - 1));
-        settings.countryName = std::string(utf8Prefix(read(control::kCountryName), kNameBuffer - 1));
-        const auto latitude = scaledIn(read, control::kLatitude, kDegreesFactor, {-kLatitudeLimit, kLatitudeLimit});
-        if (!latitude) return control::kLatitude;
+        settings.placeName = std::string(utf8Prefix(read(Field::PlaceName), kNameBuffer - 1));
+        settings.countryName = std::string(utf8Prefix(read(Field::CountryName), kNameBuffer - 1));
+        const auto latitude = scaledIn(read, Field::Latitude, kDegreesFactor, {-kLatitudeLimit, kLatitudeLimit});
+        if (!latitude) return Field::Latitude;
         settings.latitude = *latitude;
         const auto longitude =
-            scaledIn(read, control::kLongitude, kDegreesFactor, {-kLongitudeLimit, kLongitudeLimit});
-        if (!longitude) return control::kLongitude;
+            scaledIn(read, Field::Longitude, kDegreesFactor, {-kLongitudeLimit, kLongitudeLimit});
+        if (!longitude) return Field::Longitude;
         settings.longitude = *longitude;
-        const auto zone = scaledIn(read, control::kTimeZone, kHoursFactor, {kWestmostZoneMinutes, kEastmostZoneMinutes});
-        if (!zone) return control::kTimeZone;
+        const auto zone = scaledIn(read, Field::TimeZone, kHoursFactor, {kWestmostZoneMinutes, kEastmostZoneMinutes});
+        if (!zone) return Field::TimeZone;
         settings.timeZoneMinutes = *zone;
     }
-    if (const auto angle = angleIn(read, control::kImsakAngle, kImsakAngleHighest)) {
+    if (const auto angle = angleIn(read, Field::ImsakAngle, kImsakAngleHighest)) {
         settings.imsakAngle = *angle;
     } else {
-        return control::kImsakAngle;
+        return Field::ImsakAngle;
     }
-    if (const auto angle = angleIn(read, control::kYatsiAngle, kYatsiAngleHighest)) {
+    if (const auto angle = angleIn(read, Field::YatsiAngle, kYatsiAngleHighest)) {
         settings.yatsiAngle = *angle;
     } else {
-        return control::kYatsiAngle;
+        return Field::YatsiAngle;
     }
     if (realTimeClock) return std::nullopt;
     // The day is not checked against its month: 31/02 is counted on into March.
-    const auto date = separatedNumbers<3>(read(control::kViewDate), '/');
+    const auto date = separatedNumbers<3>(read(Field::ViewDate), '/');
     if (!date || !inRange((*date)[0], {1, 31}) || !inRange((*date)[1], {1, 12}) ||
         !inRange((*date)[2], {kFirstViewYear, kLastViewYear})) {
-        return control::kViewDate;
+        return Field::ViewDate;
     }
-    const auto time = separatedNumbers<2>(read(control::kViewTime), ':');
-    if (!time || !inRange((*time)[0], {0, 23}) || !inRange((*time)[1], {0, 59})) return control::kViewTime;
+    const auto time = separatedNumbers<2>(read(Field::ViewTime), ':');
+    if (!time || !inRange((*time)[0], {0, 23}) || !inRange((*time)[1], {0, 59})) return Field::ViewTime;
     moment = ViewMoment{(*date)[2], (*date)[1], (*date)[0], (*time)[0], (*time)[1]};
     return std::nullopt;
 }
 
-std::optional<int> storeOptionMinutes(const FieldReader& read, Settings& settings) {
+std::optional<Field> storeOptionMinutes(const FieldReader& read, Settings& settings) {
     struct MinuteField {
-        int id;
-        std::int32_t Settings::*field;
+        Field field;
+        std::int32_t Settings::*value;
         std::int32_t maximum;
     };
-    const std::array<MinuteField, 4> fields{{{control::kSabahMinutes, &Settings::sabahEzanMinutes, kShortLeadMinutes},
-                                             {control::kReminderMinutes, &Settings::reminderMinutes, kShortLeadMinutes},
-                                             {control::kCumaSalaMinutes, &Settings::cumaSalaMinutes, kLongLeadMinutes},
-                                             {control::kSahurSalaMinutes, &Settings::sahurSalaMinutes, kLongLeadMinutes}}};
+    const std::array<MinuteField, 4> fields{{{Field::SabahMinutes, &Settings::sabahEzanMinutes, kShortLeadMinutes},
+                                             {Field::ReminderMinutes, &Settings::reminderMinutes, kShortLeadMinutes},
+                                             {Field::CumaSalaMinutes, &Settings::cumaSalaMinutes, kLongLeadMinutes},
+                                             {Field::SahurSalaMinutes, &Settings::sahurSalaMinutes, kLongLeadMinutes}}};
     for (const MinuteField& f : fields) {
-        const auto minutes = integerIn(read, f.id, FieldSign::Unsigned, {kLeastLeadMinutes, f.maximum});
-        if (!minutes) return f.id;
-        settings.*f.field = *minutes;
+        const auto minutes = integerIn(read, f.field, FieldSign::Unsigned, {kLeastLeadMinutes, f.maximum});
+        if (!minutes) return f.field;
+        settings.*f.value = *minutes;
     }
     return std::nullopt;
 }

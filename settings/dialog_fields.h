@@ -5,6 +5,7 @@
 // the dialogs only move text in and out.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -16,49 +17,41 @@
 
 namespace orvanta::settings {
 
-// Control ids of the two dialogs (the controlId of each widget).
-namespace control {
-inline constexpr int kSave = 1;    // "Kaydet"
-inline constexpr int kCancel = 2;  // "İptal"
-// ---- "Hesap Parametreleri" ----
-inline constexpr int kFirstTemkin = 1074;  // 1074..1083, İmsak .. Yatsı
-inline constexpr int kDefaultTemkins = 1084;
-inline constexpr int kOpenPlaceList = 1085;
-inline constexpr int kUsePlaceList = 1086;
-inline constexpr int kPlaceRow = 1087;
-inline constexpr int kPlaceName = 1088;
-inline constexpr int kCountryName = 1089;
-inline constexpr int kLatitude = 1090;
-inline constexpr int kLongitude = 1091;
-inline constexpr int kTimeZone = 1092;
-inline constexpr int kDaylightSaving = 1093;
-inline constexpr int kImsakAngle = 1094;
-inline constexpr int kYatsiAngle = 1095;
-inline constexpr int kCalcMode = 1096;
-inline constexpr int kDefaultAngles = 1097;
-inline constexpr int kApply = 1098;
-inline constexpr int kDiyanetValues = 1148;  // beside the defaults
-inline constexpr int kViewDate = 1112;
-inline constexpr int kViewTime = 1113;
-inline constexpr int kSystemTimeZone = 1114;
-inline constexpr int kSystemDaylightSaving = 1115;
-inline constexpr int kRealTimeClock = 1116;
-// ---- "Seçenekler" ----
-inline constexpr int kSabahFromGunes = 1099;
-inline constexpr int kSabahMinutes = 1100;
-inline constexpr int kSabahAtImsak = 1101;
-inline constexpr int kReminderMinutes = 1105;
-inline constexpr int kReminderOn = 1106;
-inline constexpr int kCumaSalaMinutes = 1107;
-inline constexpr int kSahurSalaMinutes = 1108;
-inline constexpr int kSalaBeforeEnd = 1109;
-inline constexpr int kCumaSala = 1110;
-inline constexpr int kSahurSala = 1111;
-inline constexpr int kRemainingToAnyTime = 1048;
-inline constexpr int kAutoCorrectClock = 1049;
-inline constexpr int kIkindiAtAsrSani = 1051;
-inline constexpr int kAutostart = 1058;
-}  // namespace control
+// The fields the two settings dialogs check, by name.
+enum class Field {
+    // ---- "Hesap Parametreleri" ----
+    CalcMode,
+    TemkinImsak,
+    TemkinGunes,
+    TemkinIsrak,
+    TemkinIstiva,
+    TemkinOgle,
+    TemkinIkindi,
+    TemkinAsriSani,
+    TemkinIsfirar,
+    TemkinAksam,
+    TemkinYatsi,
+    PlaceRow,
+    PlaceName,
+    CountryName,
+    Latitude,
+    Longitude,
+    TimeZone,
+    ImsakAngle,
+    YatsiAngle,
+    ViewDate,
+    ViewTime,
+    // ---- "Seçenekler" ----
+    SabahMinutes,
+    ReminderMinutes,
+    CumaSalaMinutes,
+    SahurSalaMinutes,
+};
+// The ten temkins, İmsak .. Yatsı (the order of Settings::temkin).
+inline constexpr std::array kTemkinFields{Field::TemkinImsak,   Field::TemkinGunes,    Field::TemkinIsrak,
+                                          Field::TemkinIstiva,  Field::TemkinOgle,     Field::TemkinIkindi,
+                                          Field::TemkinAsriSani, Field::TemkinIsfirar, Field::TemkinAksam,
+                                          Field::TemkinYatsi};
 
 // An integer field read leniently, as a typed number: blanks skipped,
 // a sign (signed fields only), then the leading digits, so "41,5" reads 41;
@@ -94,9 +87,9 @@ std::string angleText(float degrees);
 std::string viewDateText(const ViewMoment& moment);
 std::string viewTimeText(const ViewMoment& moment);
 
-// Reads the text of field `controlId`. The dialog gives the field the
-// keyboard focus first, so that the field that fails keeps it.
-using FieldReader = std::function<std::string(int controlId)>;
+// Reads the text of a field. The dialog gives the field the keyboard
+// focus first, so that the field that fails keeps it.
+using FieldReader = std::function<std::string(Field field)>;
 
 // The check of "Kaydet" and "Uygula" in "Hesap Parametreleri": the mode,
 // the ten temkins, the row; with the place list on the row's place (a blank
@@ -104,15 +97,15 @@ using FieldReader = std::function<std::string(int controlId)>;
 // else names, latitude, longitude and zone; the two angles; with
 // realTimeClock off the date and the time. Each field that passes is stored
 // at once; the first that fails ends the check (the earlier ones stay
-// stored) and its id is returned. Nothing when every field passed.
-std::optional<int> storeCalculationFields(const FieldReader& read, Settings& settings,
+// stored) and it is returned. Nothing when every field passed.
+std::optional<Field> storeCalculationFields(const FieldReader& read, Settings& settings,
                                           const std::filesystem::path& placeFile, bool realTimeClock,
                                           ViewMoment& moment);
 
 // The check of "Kaydet" in "Seçenekler": the four minute fields in order
-// (checked also while greyed), stored as they pass; the id of the first
-// that fails, or nothing.
-std::optional<int> storeOptionMinutes(const FieldReader& read, Settings& settings);
+// (checked also while greyed), stored as they pass; the first that
+// fails, or nothing.
+std::optional<Field> storeOptionMinutes(const FieldReader& read, Settings& settings);
 
 // The salâ sound is needed: a Friday or sahur salâ, or the salâ before a
 // time ends while the reminder file is "sala.wav" (in any letter case).

@@ -9,9 +9,6 @@ namespace orvanta::settings {
 
 namespace {
 
-// First control id of the ten times (İmsak .. Yatsı), in order.
-constexpr int kFirstTimeField = 1120;
-
 std::string degrees(std::int32_t tenths) { return fmt::sprintf("%5.1f°", tenths * 0.1); }
 
 }  // namespace
@@ -68,27 +65,27 @@ PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const en
     texts.title = panelTitle(settings, engine.context.clockOffset);
     for (int k = 0; k < engine::kComputedVakits; ++k) {
         const int minutes = today[static_cast<std::size_t>(k + 1)];
-        texts.fields.emplace_back(kFirstTimeField + k, fmt::sprintf("%02d:%02d", minutes / 60, minutes % 60));
+        texts.times[static_cast<std::size_t>(k)] = fmt::sprintf("%02d:%02d", minutes / 60, minutes % 60);
     }
-    texts.fields.emplace_back(1131, calendarText(engine, moment));
-    texts.fields.emplace_back(1149, twilightRulesText(engine));
+    texts.calendar = calendarText(engine, moment);
+    texts.twilightRules = twilightRulesText(engine);
     const SkyValues sky = skyValues(engine);
-    texts.fields.emplace_back(1132, degrees(sky.qibla));
-    texts.fields.emplace_back(1133, degrees(sky.sunAzimuth));
-    texts.fields.emplace_back(1134, degrees(sky.sunAltitude));
-    texts.fields.emplace_back(1144, degrees(sky.magneticDeclination));
+    texts.qibla = degrees(sky.qibla);
+    texts.sunAzimuth = degrees(sky.sunAzimuth);
+    texts.sunAltitude = degrees(sky.sunAltitude);
+    texts.magneticDeclination = degrees(sky.magneticDeclination);
     texts.declinationEnabled = sky.modelValid;
-    texts.fields.emplace_back(1145, fmt::sprintf("%5.1f µT", sky.horizontalIntensity * 0.1));
-    texts.fields.emplace_back(1142, degrees(sky.moonAzimuth));
-    texts.fields.emplace_back(1143, degrees(sky.moonAltitude));
-    texts.fields.emplace_back(1140, degrees(sky.moonElongation));
-    texts.fields.emplace_back(1141, degrees(sky.moonLatitude));
-    texts.fields.emplace_back(1139, fmt::sprintf("%5.1f Mm", sky.moonDistance * 0.1));
-    texts.fields.emplace_back(1135, fmt::sprintf("%5.1f Gm", sky.sunDistance * 0.1));
-    texts.fields.emplace_back(1136, degrees(sky.sunLongitude));
-    texts.fields.emplace_back(1137, degrees(sky.sunDeclination));
-    texts.fields.emplace_back(1138, fmt::sprintf("%5.1f'", sky.noonDeviation * 0.1));
-    texts.fields.emplace_back(1146, std::string(sky.skyMessage));
+    texts.horizontalIntensity = fmt::sprintf("%5.1f µT", sky.horizontalIntensity * 0.1);
+    texts.moonAzimuth = degrees(sky.moonAzimuth);
+    texts.moonAltitude = degrees(sky.moonAltitude);
+    texts.moonElongation = degrees(sky.moonElongation);
+    texts.moonLatitude = degrees(sky.moonLatitude);
+    texts.moonDistance = fmt::sprintf("%5.1f Mm", sky.moonDistance * 0.1);
+    texts.sunDistance = fmt::sprintf("%5.1f Gm", sky.sunDistance * 0.1);
+    texts.sunLongitude = degrees(sky.sunLongitude);
+    texts.sunDeclination = degrees(sky.sunDeclination);
+    texts.noonDeviation = fmt::sprintf("%5.1f'", sky.noonDeviation * 0.1);
+    texts.skyMessage = std::string(sky.skyMessage);
     return texts;
 }
 

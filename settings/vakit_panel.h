@@ -44,10 +44,27 @@ struct PanelMoment {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
 };
 
-// Control ids of the panel's value fields and their texts.
+// The texts of the panel's value fields.
 struct PanelTexts {
     std::string title;
-    std::vector<std::pair<int, std::string>> fields;  // id -> text, in filling order
+    std::array<std::string, engine::kComputedVakits> times;  // İmsak .. Yatsı, "hh:mm"
+    std::string calendar;
+    std::string twilightRules;
+    std::string qibla;
+    std::string sunAzimuth;
+    std::string sunAltitude;
+    std::string magneticDeclination;
+    std::string horizontalIntensity;
+    std::string moonAzimuth;
+    std::string moonAltitude;
+    std::string moonElongation;
+    std::string moonLatitude;
+    std::string moonDistance;
+    std::string sunDistance;
+    std::string sunLongitude;
+    std::string sunDeclination;
+    std::string noonDeviation;
+    std::string skyMessage;
     bool declinationEnabled = false;
 };
 

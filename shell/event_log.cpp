@@ -10,19 +10,35 @@ void EventLog::add(std::string kind, std::string detail) {
     effects_.push_back(LoggedEffect{minuteNow_(), std::move(kind), std::move(detail)});
 }
 
-void EventLog::announceEzan(int slot) { add("ezan", std::string(settings::ezanSlotName(slot, ikindiAtAsrSani))); }
-
-void EventLog::showReminder(engine::VakitType prayer) {
-    add("reminder", std::string(engine::vakitNames[static_cast<std::size_t>(prayer)]));
+void EventLog::announce(const SchedulerEvent& event) {
+    std::visit(EventHandlers{
+                   [this](const event::Sound& sound) { add("sala", std::string(sound.file)); },
+                   [this](const event::Ezan& ezan) {
+                       add("ezan", std::string(settings::ezanSlotName(ezan.slot, ikindiAtAsrSani)));
+                   },
+                   [this](const event::Warning& warning) { add("warning", std::string(warning.text)); },
+                   [this](const event::Reminder& reminder) {
+                       add("reminder", std::string(engine::vakitNames[static_cast<std::size_t>(reminder.prayer)]));
+                   },
+                   [this](const event::ReligiousDayNotice& notice) { add("notice", std::string(notice.text)); },
+                   [this](const event::Tip& tip) { add("tip", std::string(tip.text)); },
+                   [this](const event::MenuEntryEnabled& entry) {
+                       add(entry.enabled ? "enable" : "grey", std::string(commandName(entry.command)));
+                   },
+                   [this](const event::TimeCheckDue&) { add("time-check", ""); },
+                   [this](const event::WallpaperDue&) { add("wallpaper", ""); },
+                   [](const event::ViewsDue&) {},
+               },
+               event);
 }
 
-WakeResult EventLog::armWake(LocalTicks when) {
-    add("wake", formatClockTime(fromLocalTicks(when)));
+WakeResult EventLog::setWake(std::optional<LocalTicks> when) {
+    if (!when) {
+        add("cancel-wake", "");
+        return WakeResult::Armed;
+    }
+    add("wake", formatClockTime(fromLocalTicks(*when)));
     return wakeResult;
-}
-
-void EventLog::setMenuEntryEnabled(int command, bool enabled) {
-    add(enabled ? "enable" : "grey", std::to_string(command));
 }
 
 std::vector<std::string> EventLog::eventLines() const {

@@ -14,7 +14,7 @@ namespace orvanta::shell {
 struct LoggedEffect {
     std::int32_t minute = 0;  // minute of the day when it was asked for
     std::string kind;         // "ezan", "sala", "reminder", "warning", "notice", "tip", "wake", ...
-    std::string detail;       // slot or prayer name, file, text, or instant
+    std::string detail;       // slot or prayer name, file, text, instant, or command name
 };
 
 class EventLog : public SchedulerEffects {
@@ -22,25 +22,12 @@ public:
     // minuteNow tells the minute of the day to file each effect under.
     explicit EventLog(std::function<std::int32_t()> minuteNow) : minuteNow_(std::move(minuteNow)) {}
 
-    void playSound(std::string_view file) override { add("sala", std::string(file)); }
-    void announceEzan(int slot) override;
-    void showWarning(std::string_view text) override { add("warning", std::string(text)); }
-    void showReminder(engine::VakitType prayer) override;
-    void showReligiousDayNotice(std::string_view text, std::string_view) override {
-        add("notice", std::string(text));
-    }
-    void setTip(std::string_view text) override { add("tip", std::string(text)); }
-    WakeResult armWake(LocalTicks when) override;
-    void cancelWake() override { add("cancel-wake", ""); }
-    void setMenuEntryEnabled(int command, bool enabled) override;
-    void queryTimeServersSilently() override { add("time-check", ""); }
-    void renderWallpaper() override { add("wallpaper", ""); }
-    void refreshPanel() override {}
-    void redrawChart(int command) override { add("chart", std::to_string(command)); }
+    void announce(const SchedulerEvent& event) override;
+    WakeResult setWake(std::optional<LocalTicks> when) override;
 
     // The slot names follow this flag (İKİNDİ or ASR-I SANİ).
     bool ikindiAtAsrSani = false;
-    // What armWake answers.
+    // What setWake answers when asked to arm.
     WakeResult wakeResult = WakeResult::Armed;
 
     const std::vector<LoggedEffect>& effects() const { return effects_; }

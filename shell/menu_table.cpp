@@ -2,6 +2,8 @@
 #include "shell/menu_table.h"
 
 #include <charconv>
+#include <map>
+#include <set>
 
 namespace orvanta::shell {
 
@@ -20,16 +22,20 @@ std::vector<std::string_view> splitTabs(std::string_view line) {
 
 std::optional<MenuRow> parseRow(std::string_view line) {
     const std::vector<std::string_view> fields = splitTabs(line);
-    if (fields.size() != 4) return std::nullopt;
+    if (fields.size() != 5) return std::nullopt;
     MenuRow row;
-    row.submenu = fields[1];
-    if (fields[0] == "-") return fields[2].empty() && fields[3].empty() ? std::optional(row) : std::nullopt;
+    row.submenu = fields[2];
+    if (fields[0] == "-") {
+        return fields[1].empty() && fields[3].empty() && fields[4].empty() ? std::optional(row) : std::nullopt;
+    }
     const auto [end, error] = std::from_chars(fields[0].data(), fields[0].data() + fields[0].size(), row.id);
-    if (error != std::errc{} || end != fields[0].data() + fields[0].size() || row.id <= 0 || fields[2].empty()) {
+    row.command = commandNamed(fields[1]);
+    if (error != std::errc{} || end != fields[0].data() + fields[0].size() || row.id <= 0 || !row.command ||
+        fields[3].empty()) {
         return std::nullopt;
     }
-    row.text = fields[2];
-    row.checkGroup = fields[3];
+    row.text = fields[3];
+    row.checkGroup = fields[4];
     return row;
 }
 
@@ -53,6 +59,22 @@ std::optional<std::vector<MenuRow>> parseMenuTable(std::string_view text, int* b
         rows.push_back(std::move(*row));
     }
     return rows;
+}
+
+std::string menuTableMismatch(const std::vector<MenuRow>& rows) {
+    std::map<Command, int> rowsOfCommand;
+    std::set<int> ids;
+    std::string mismatch;
+    for (const MenuRow& row : rows) {
+        if (row.separator()) continue;
+        ++rowsOfCommand[*row.command];
+        if (!ids.insert(row.id).second) mismatch += "number " + std::to_string(row.id) + " used twice; ";
+    }
+    for (Command command : allCommands()) {
+        const int count = rowsOfCommand[command];
+        if (count != 1) mismatch += std::string(commandName(command)) + " has " + std::to_string(count) + " rows; ";
+    }
+    return mismatch;
 }
 
 }  // namespace orvanta::shell

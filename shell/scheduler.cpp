@@ -156,7 +156,7 @@ void Scheduler::alignDate() {
         if (memory_.lastNoticeDate() != today) {
             const std::string notice = religiousDayNotice(tomorrow);
             memory_.rememberNoticeDate(today);
-            effects_.showReligiousDayNotice(notice, kReligiousDayTitle);
+            effects_.announce(event::ReligiousDayNotice{notice, kReligiousDayTitle});
         }
     }
     engine_.setDate(day, month, year);
@@ -177,14 +177,14 @@ void Scheduler::refreshWallpaper() {
     const bool clockWentBack = utcMinute < wallpaper.dueUtcMinute - wallpaper.periodMinutes;
     if (!due && !clockWentBack) return;
     wallpaper.dueUtcMinute = utcMinute + wallpaper.periodMinutes;
-    effects_.renderWallpaper();
+    effects_.announce(event::WallpaperDue{});
 }
 
 void Scheduler::correctClockHourly() {
     if (!settings_.autoCorrectClock || clockTime.minute != 0) return;
-    effects_.setMenuEntryEnabled(kInternetTimeCommand, false);
-    effects_.queryTimeServersSilently();
-    effects_.setMenuEntryEnabled(kInternetTimeCommand, true);
+    effects_.announce(event::MenuEntryEnabled{Command::InternetTime, false});
+    effects_.announce(event::TimeCheckDue{});
+    effects_.announce(event::MenuEntryEnabled{Command::InternetTime, true});
 }
 
 void Scheduler::runPass() {
@@ -200,16 +200,15 @@ void Scheduler::runPass() {
             todayTimes[static_cast<std::size_t>(t)] = engine_.computeVakit(static_cast<VakitType>(t));
         }
     }
-    effects_.refreshPanel();
-    if (flags.lastChartCommand != 0) effects_.redrawChart(flags.lastChartCommand);
+    effects_.announce(event::ViewsDue{});
     triggers.pendingUpdate = kPendingNothing;
     refreshWallpaper();
     correctClockHourly();
 
     // Without a place there is nothing to count to and nothing to ring.
     if (!settings_.placeChosen) {
-        effects_.cancelWake();
-        effects_.setTip(kNoPlaceTip);
+        effects_.setWake(std::nullopt);
+        effects_.announce(event::Tip{kNoPlaceTip});
         return;
     }
     pass.nowMinute = engine_.context.timeOfDay;
@@ -231,25 +230,25 @@ void Scheduler::fireEvents(Pass& pass) {
     if (s.reminderOn &&
         engine::wrapMinutes(timeOf(pass.times, VakitType::Istiva) + kHalfDayMinutes - reminderMinutes) ==
             pass.nowMinute) {
-        effects_.showWarning(midnightWarning(reminderMinutes));
+        effects_.announce(event::Warning{midnightWarning(reminderMinutes)});
     }
     // 2. Friday salâ before Öğle.
     if (s.cumaSala && pass.weekday == kFriday &&
         pass.isEventNow(timeOf(pass.times, VakitType::Ogle) - s.cumaSalaMinutes)) {
-        effects_.playSound(kSalaFile);
+        effects_.announce(event::Sound{kSalaFile});
     }
     // 3. Sahur salâ before İmsak.
     if (s.sahurSala && pass.isEventNow(timeOf(pass.times, VakitType::Imsak) - s.sahurSalaMinutes)) {
-        effects_.playSound(kSalaFile);
+        effects_.announce(event::Sound{kSalaFile});
     }
     // 4. The morning ezan: at İmsak, or a set time before Güneş.
     const std::int32_t morning = s.sabahEzanAtImsak ? timeOf(pass.times, VakitType::Imsak)
                                                     : timeOf(pass.times, VakitType::Gunes) - s.sabahEzanMinutes;
-    if (pass.isEventNow(morning)) effects_.announceEzan(kMorningEzanSlot);
+    if (pass.isEventNow(morning)) effects_.announce(event::Ezan{kMorningEzanSlot});
     // 5. The other four ezans at their times.
     for (int slot = 1; slot < settings::kEzanSlotCount; ++slot) {
         if (pass.isEventNow(timeOf(pass.times, settings::ezanSlotType(slot, s.ikindiAtAsrSani)))) {
-            effects_.announceEzan(slot);
+            effects_.announce(event::Ezan{slot});
         }
     }
     // 6. Before each time: reminders, salâs and warnings.
@@ -268,11 +267,11 @@ void Scheduler::firePerTimeEvents(Pass& pass) {
         if (pass.minutesUntil(type) != lead) continue;
 
         if (type == VakitType::Isfirar) {
-            if (s.reminderOn) effects_.showWarning(kerahetWarning(reminderMinutes));
+            if (s.reminderOn) effects_.announce(event::Warning{kerahetWarning(reminderMinutes)});
             continue;
         }
         if (type == VakitType::Ikindi && s.ikindiAtAsrSani) {
-            if (s.reminderOn) effects_.showWarning(ikindiWarning(reminderMinutes));
+            if (s.reminderOn) effects_.announce(event::Warning{ikindiWarning(reminderMinutes)});
             continue;
         }
         const VakitRoles& roles = vakitRoles(type);
@@ -280,15 +279,15 @@ void Scheduler::firePerTimeEvents(Pass& pass) {
         if (type == VakitType::AsriSani && !s.ikindiAtAsrSani) continue;
         const auto position = static_cast<std::size_t>(roles.salaMaskPosition);
         if (s.salaBeforeEnd && position < s.salaTimes.size() && s.salaTimes[position] == '1') {
-            effects_.playSound(s.reminderFile);
+            effects_.announce(event::Sound{s.reminderFile});
         }
-        if (s.reminderOn && roles.endingPrayer) effects_.showReminder(*roles.endingPrayer);
+        if (s.reminderOn && roles.endingPrayer) effects_.announce(event::Reminder{*roles.endingPrayer});
     }
 }
 
 void Scheduler::armWakeTimer(const Pass& pass) {
     if (!(realTimeClock && flags.wakeOn && flags.ezanSoundOn)) {
-        effects_.cancelWake();
+        effects_.setWake(std::nullopt);
         return;
     }
     ClockTime target = clock_.localTime();
@@ -298,12 +297,14 @@ void Scheduler::armWakeTimer(const Pass& pass) {
     target.minute = static_cast<std::uint16_t>(minute % 60);
     LocalTicks when = toLocalTicks(target);
     if (!eventLeftToday) when += kNextDayWakeTicks;
-    if (effects_.armWake(when) == WakeResult::NotSupported) effects_.setMenuEntryEnabled(kWakeCommand, false);
+    if (effects_.setWake(when) == WakeResult::NotSupported) {
+        effects_.announce(event::MenuEntryEnabled{Command::Wake, false});
+    }
 }
 
 void Scheduler::writeTip(const Pass& pass) {
     const UpcomingTime upcoming = upcomingTime(pass.times, pass.nowMinute, settings_);
-    effects_.setTip(tipText(upcoming.type, upcoming.minutesLeft));
+    effects_.announce(event::Tip{tipText(upcoming.type, upcoming.minutesLeft)});
 }
 
 }  // namespace orvanta::shell

@@ -21,10 +21,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "engine/engine.h"
 #include "settings/settings.h"
 #include "shell/clock_time.h"
+#include "shell/command.h"
 
 namespace orvanta::shell {
 
@@ -40,30 +42,42 @@ public:
 
 enum class WakeResult { Armed, NotSupported, Failed };
 
-// Menu commands the scheduler greys while it uses them.
-inline constexpr int kInternetTimeCommand = 1040;
-inline constexpr int kWakeCommand = 1147;
+// What a pass announces, in the order it happens. The text a notice
+// carries lives as long as the call that announces it.
+namespace event {
+struct Sound { std::string_view file; };     // a salâ, or the sound before a time ends
+struct Ezan { int slot; };                   // the ezan of a slot (0 = SABAH)
+struct Warning { std::string_view text; };
+struct Reminder { engine::VakitType prayer; };  // the prayer whose time ends soon
+// Tomorrow's religious day: a warning box in message mode 2, else a
+// warning balloon (shown in mode 1 only).
+struct ReligiousDayNotice { std::string_view text; std::string_view title; };
+struct Tip { std::string_view text; };
+// A menu entry the scheduler greys while it uses it, or gives back.
+struct MenuEntryEnabled { Command command; bool enabled; };
+struct TimeCheckDue {};                      // the hourly silent check of the clock
+struct WallpaperDue {};                      // the wallpaper's next picture
+// A pass that changed something: the panel and a chart on screen follow.
+struct ViewsDue {};
+}  // namespace event
+using SchedulerEvent = std::variant<event::Sound, event::Ezan, event::Warning, event::Reminder,
+                                    event::ReligiousDayNotice, event::Tip, event::MenuEntryEnabled,
+                                    event::TimeCheckDue, event::WallpaperDue, event::ViewsDue>;
+// One visitor of a SchedulerEvent made of one handler for each kind.
+template <class... Handlers>
+struct EventHandlers : Handlers... {
+    using Handlers::operator()...;
+};
 
-// What the scheduler does to the world.
+// What the scheduler does to the world: it announces events, and it sets
+// the wake-up, which answers whether it could.
 class SchedulerEffects {
 public:
     virtual ~SchedulerEffects() = default;
-    virtual void playSound(std::string_view file) = 0;
-    virtual void announceEzan(int slot) = 0;
-    virtual void showWarning(std::string_view text) = 0;
-    virtual void showReminder(engine::VakitType prayer) = 0;
-    // Tomorrow's religious day: a warning box in message mode 2, else a
-    // warning balloon (shown in mode 1 only).
-    virtual void showReligiousDayNotice(std::string_view text, std::string_view title) = 0;
-    virtual void setTip(std::string_view text) = 0;
-    // Wakes the computer at a local instant.
-    virtual WakeResult armWake(LocalTicks when) = 0;
-    virtual void cancelWake() = 0;
-    virtual void setMenuEntryEnabled(int command, bool enabled) = 0;
-    virtual void queryTimeServersSilently() = 0;
-    virtual void renderWallpaper() = 0;
-    virtual void refreshPanel() = 0;
-    virtual void redrawChart(int command) = 0;
+    virtual void announce(const SchedulerEvent& event) = 0;
+    // Wakes the computer at a local instant; nothing cancels the wake-up
+    // (a cancel is never refused: it answers Armed).
+    virtual WakeResult setWake(std::optional<LocalTicks> when) = 0;
 };
 
 // The date of the last religious-day notice ("dd/mm/yyyy"), kept between
@@ -85,7 +99,6 @@ struct TrayFlags {
     bool ezanSoundOn = true;   // "Ezan / Salâ"
     bool wakeOn = false;       // "Bilgisayarı Uyandır"
     int messageMode = kMessageModeBox;
-    int lastChartCommand = 0;  // the chart shown, 0 none
 };
 
 // The wallpaper's refresh schedule, in UTC minutes (day number × 1440 +

@@ -10,21 +10,20 @@
 
 namespace orvanta::graphics {
 
-QImage renderChart(int command, ChartMoment moment, QSize size, std::optional<TimeMapPainter>& timeMap) {
+QImage renderChart(Chart chart, ChartMoment moment, QSize size, std::optional<TimeMapPainter>& timeMap) {
     QImage surface = chartSurface(size.width(), size.height());
     engine::Engine& engine = moment.engine;
     const settings::Settings& s = moment.settings;
     const auto picture = [&](Picture p) { return renderPicture(p, engine, s, timeMap); };
-    switch (command) {
-        case chart::kAngles: drawAngles(surface, settings::skyValues(engine)); break;
-        case chart::kOrbits: drawOrbits(surface, dayPaths(engine), engine.context.timeOfDay); break;
-        case chart::kYearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine, s, moment.zone, moment.year)); break;
-        case chart::kMoonView: drawCentred(surface, picture(Picture::Moon), imageViewSize(size, false)); break;
-        case chart::kEarthView: drawCentred(surface, picture(Picture::FlatEarth), imageViewSize(size, true)); break;
-        case chart::kGlobeView: drawCentred(surface, picture(Picture::Globe), imageViewSize(size, false)); break;
-        case chart::kTimeMap: drawStretched(surface, picture(Picture::TimeMap)); break;
-        case chart::kQiblaMap: drawStretched(surface, picture(Picture::QiblaMap)); break;
-        default: break;
+    switch (chart) {
+        case Chart::Angles: drawAngles(surface, settings::skyValues(engine)); break;
+        case Chart::Orbits: drawOrbits(surface, dayPaths(engine), engine.context.timeOfDay); break;
+        case Chart::YearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine, s, moment.zone, moment.year)); break;
+        case Chart::MoonView: drawCentred(surface, picture(Picture::Moon), imageViewSize(size, false)); break;
+        case Chart::EarthView: drawCentred(surface, picture(Picture::FlatEarth), imageViewSize(size, true)); break;
+        case Chart::GlobeView: drawCentred(surface, picture(Picture::Globe), imageViewSize(size, false)); break;
+        case Chart::TimeMap: drawStretched(surface, picture(Picture::TimeMap)); break;
+        case Chart::QiblaMap: drawStretched(surface, picture(Picture::QiblaMap)); break;
     }
     return surface;
 }
@@ -35,10 +34,10 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Wind
     setCursor(Qt::BlankCursor);
 }
 
-void ChartWindow::showChart(int command, const ChartMoment& moment, QScreen* screen) {
+void ChartWindow::showChart(Chart chart, const ChartMoment& moment, QScreen* screen) {
     const QRect area = screen->geometry();
     const QSize devicePixels = (QSizeF(area.size()) * screen->devicePixelRatio()).toSize();
-    surface_ = renderChart(command, moment, devicePixels, timeMap_);
+    surface_ = renderChart(chart, moment, devicePixels, timeMap_);
     setGeometry(area);
     if (!isVisible()) {
         show();

@@ -16,17 +16,8 @@ class QScreen;
 
 namespace orvanta::graphics {
 
-// Commands of the "Grafikler" menu.
-namespace chart {
-inline constexpr int kAngles = 1031;
-inline constexpr int kOrbits = 1032;
-inline constexpr int kMoonView = 1033;
-inline constexpr int kEarthView = 1034;
-inline constexpr int kGlobeView = 1035;
-inline constexpr int kTimeMap = 1036;
-inline constexpr int kQiblaMap = 1037;
-inline constexpr int kYearlyTimes = 1038;
-}  // namespace chart
+// The charts of the "Grafikler" menu.
+enum class Chart { Angles, Orbits, MoonView, EarthView, GlobeView, TimeMap, QiblaMap, YearlyTimes };
 
 // What a chart is drawn from: an engine of its own at the place, date and
 // minute shown, the settings, the system's zone and the clock's year.
@@ -37,9 +28,9 @@ struct ChartMoment {
     int year = 0;
 };
 
-// Draws chart `command` on a black surface of `size` device pixels. The
+// Draws `chart` on a black surface of `size` device pixels. The
 // time map's painter keeps its twilight count from one drawing to the next.
-QImage renderChart(int command, ChartMoment moment, QSize size, std::optional<TimeMapPainter>& timeMap);
+QImage renderChart(Chart chart, ChartMoment moment, QSize size, std::optional<TimeMapPainter>& timeMap);
 
 class ChartWindow : public QWidget {
     Q_OBJECT
@@ -47,7 +38,7 @@ public:
     ChartWindow();
 
     // Draws the chart for the whole of `screen` and shows it there on top.
-    void showChart(int command, const ChartMoment& moment, QScreen* screen);
+    void showChart(Chart chart, const ChartMoment& moment, QScreen* screen);
     const QImage& surface() const { return surface_; }
 
 signals:

@@ -19,9 +19,9 @@ const QString kEarlierTemkin = QStringLiteral("0 ile -30 arası...");
 const QString kLaterTemkin = QStringLiteral("0 ile +30 arası...");
 const QString kDefaultsNote = QStringLiteral("Uygula tuşuna bastıktan sonra geçerli olur.");
 
-// Help balloons, in the order they are attached.
-const std::vector<std::pair<int, QString>>& helpTexts() {
-    static const std::vector<std::pair<int, QString>> texts{
+// Help balloons by controlId.
+const HelpTexts& helpTexts() {
+    static const HelpTexts texts{
         {1074, kEarlierTemkin},
         {1075, kEarlierTemkin},
         {1077, kEarlierTemkin},
@@ -79,10 +79,10 @@ const std::vector<std::pair<int, QString>>& helpTexts() {
 }
 
 // Characters each edit is wide enough for ("-00.00" and the like).
-const std::pair<int, int> kFieldCharacters[] = {
-    {control::kPlaceRow, 6}, {control::kPlaceName, 15}, {control::kCountryName, 15}, {control::kLatitude, 7},
-    {control::kLongitude, 7}, {control::kTimeZone, 6}, {control::kImsakAngle, 5}, {control::kYatsiAngle, 5},
-    {control::kCalcMode, 2}, {control::kViewDate, 10}, {control::kViewTime, 5}};
+const std::pair<Field, int> kFieldCharacters[] = {
+    {Field::PlaceRow, 6},   {Field::PlaceName, 15}, {Field::CountryName, 15}, {Field::Latitude, 7},
+    {Field::Longitude, 7},  {Field::TimeZone, 6},   {Field::ImsakAngle, 5},   {Field::YatsiAngle, 5},
+    {Field::CalcMode, 2},   {Field::ViewDate, 10},  {Field::ViewTime, 5}};
 constexpr int kTemkinCharacters = 4;
 // Ticks before the views follow a date stepped with the wheel.
 constexpr int kTicksAfterDateStep = 2;
@@ -92,13 +92,11 @@ constexpr int kTicksAfterDateStep = 2;
 CalculationDialog::CalculationDialog(Settings& settings, CalculationHost& host, std::filesystem::path placeFile,
                                      QWidget* parent)
     : QDialog(parent), settings_(settings), host_(host), placeFile_(std::move(placeFile)),
-      ui_(std::make_unique<Ui::AstroDlg>()) {
+      ui_(std::make_unique<Ui::CalculationDialog>()) {
     ui_->setupUi(this);
-    for (const auto& [id, text] : helpTexts()) attachTooltip(this, id, text);
-    for (int id = control::kFirstTemkin; id < control::kFirstTemkin + engine::kComputedVakits; ++id) {
-        fitToCharacters(static_cast<QLineEdit*>(control(id)), kTemkinCharacters);
-    }
-    for (const auto& [id, characters] : kFieldCharacters) fitToCharacters(static_cast<QLineEdit*>(control(id)), characters);
+    attachHelpTexts(this, helpTexts());
+    for (Field temkin : kTemkinFields) fitToCharacters(edit(temkin), kTemkinCharacters);
+    for (const auto& [field, characters] : kFieldCharacters) fitToCharacters(edit(field), characters);
 
     connect(ui_->saveButton, &QPushButton::clicked, this, [this] {
         if (check(ui_->saveButton)) accept();
@@ -147,13 +145,37 @@ CalculationDialog::CalculationDialog(Settings& settings, CalculationHost& host, 
 
 CalculationDialog::~CalculationDialog() = default;
 
-QWidget* CalculationDialog::control(int id) const { return findControl(this, id); }
-
-void CalculationDialog::setText(int id, const std::string& text) {
-    static_cast<QLineEdit*>(control(id))->setText(QString::fromStdString(text));
+QLineEdit* CalculationDialog::edit(Field field) const {
+    const Ui::CalculationDialog& ui = *ui_;
+    switch (field) {
+        case Field::CalcMode: return ui.calcMode;
+        case Field::TemkinImsak: return ui.temkinImsak;
+        case Field::TemkinGunes: return ui.temkinGunes;
+        case Field::TemkinIsrak: return ui.temkinIsrak;
+        case Field::TemkinIstiva: return ui.temkinIstiva;
+        case Field::TemkinOgle: return ui.temkinOgle;
+        case Field::TemkinIkindi: return ui.temkinIkindi;
+        case Field::TemkinAsriSani: return ui.temkinAsriSani;
+        case Field::TemkinIsfirar: return ui.temkinIsfirar;
+        case Field::TemkinAksam: return ui.temkinAksam;
+        case Field::TemkinYatsi: return ui.temkinYatsi;
+        case Field::PlaceRow: return ui.placeRow;
+        case Field::PlaceName: return ui.placeName;
+        case Field::CountryName: return ui.countryName;
+        case Field::Latitude: return ui.latitude;
+        case Field::Longitude: return ui.longitude;
+        case Field::TimeZone: return ui.timeZone;
+        case Field::ImsakAngle: return ui.imsakAngle;
+        case Field::YatsiAngle: return ui.yatsiAngle;
+        case Field::ViewDate: return ui.viewDate;
+        case Field::ViewTime: return ui.viewTime;
+        default: return nullptr;  // a field of "Seçenekler"
+    }
 }
 
-void CalculationDialog::setChecked(int id, bool checked) { static_cast<QCheckBox*>(control(id))->setChecked(checked); }
+void CalculationDialog::setText(Field field, const std::string& text) {
+    edit(field)->setText(QString::fromStdString(text));
+}
 
 void CalculationDialog::fill() {
     fillTemkins();
@@ -164,33 +186,32 @@ void CalculationDialog::fill() {
 
 void CalculationDialog::fillTemkins() {
     for (int index = 0; index < engine::kComputedVakits; ++index) {
-        setText(control::kFirstTemkin + index, std::to_string(settings_.temkin[static_cast<std::size_t>(index)]));
+        setText(kTemkinFields[static_cast<std::size_t>(index)],
+                std::to_string(settings_.temkin[static_cast<std::size_t>(index)]));
     }
     enableTemkins();
 }
 
 // The temkins are greyed in mode 0 (pure astronomy), yet still checked.
 void CalculationDialog::enableTemkins() {
-    for (int index = 0; index < engine::kComputedVakits; ++index) {
-        control(control::kFirstTemkin + index)->setEnabled(settings_.calcMode != 0);
-    }
+    for (Field temkin : kTemkinFields) edit(temkin)->setEnabled(settings_.calcMode != 0);
 }
 
 void CalculationDialog::fillPlace() {
-    control(control::kOpenPlaceList)->setEnabled(std::filesystem::exists(placeFile_));
-    setChecked(control::kUsePlaceList, settings_.usePlaceList);
-    control(control::kPlaceRow)->setEnabled(settings_.usePlaceList);
-    for (int id : {control::kPlaceName, control::kCountryName, control::kLatitude, control::kLongitude}) {
-        control(id)->setEnabled(!settings_.usePlaceList);
+    ui_->openPlaceList->setEnabled(std::filesystem::exists(placeFile_));
+    ui_->usePlaceList->setChecked(settings_.usePlaceList);
+    ui_->placeRow->setEnabled(settings_.usePlaceList);
+    for (Field field : {Field::PlaceName, Field::CountryName, Field::Latitude, Field::Longitude}) {
+        edit(field)->setEnabled(!settings_.usePlaceList);
     }
-    control(control::kTimeZone)->setEnabled(!settings_.usePlaceList && !settings_.useSystemTimeZone);
-    setText(control::kPlaceRow, std::to_string(settings_.placeRow));
-    setText(control::kPlaceName, settings_.placeName);
-    setText(control::kCountryName, settings_.countryName);
-    setText(control::kLatitude, degreesText(settings_.latitude));
-    setText(control::kLongitude, degreesText(settings_.longitude));
-    setText(control::kTimeZone, zoneHoursText(settings_.timeZoneMinutes));
-    setChecked(control::kSystemTimeZone, settings_.useSystemTimeZone);
+    ui_->timeZone->setEnabled(!settings_.usePlaceList && !settings_.useSystemTimeZone);
+    setText(Field::PlaceRow, std::to_string(settings_.placeRow));
+    setText(Field::PlaceName, settings_.placeName);
+    setText(Field::CountryName, settings_.countryName);
+    setText(Field::Latitude, degreesText(settings_.latitude));
+    setText(Field::Longitude, degreesText(settings_.longitude));
+    setText(Field::TimeZone, zoneHoursText(settings_.timeZoneMinutes));
+    ui_->systemTimeZone->setChecked(settings_.useSystemTimeZone);
     fillZoneNote();
 }
 
@@ -201,32 +222,32 @@ void CalculationDialog::fillZoneNote() {
 }
 
 void CalculationDialog::fillAngles() {
-    setText(control::kImsakAngle, angleText(settings_.imsakAngle));
-    setText(control::kYatsiAngle, angleText(settings_.yatsiAngle));
-    setText(control::kCalcMode, std::to_string(settings_.calcMode));
+    setText(Field::ImsakAngle, angleText(settings_.imsakAngle));
+    setText(Field::YatsiAngle, angleText(settings_.yatsiAngle));
+    setText(Field::CalcMode, std::to_string(settings_.calcMode));
     enableTemkins();
 }
 
 void CalculationDialog::fillMoment() {
     const bool realTime = host_.realTimeClock();
-    setChecked(control::kRealTimeClock, realTime);
+    ui_->realTimeClock->setChecked(realTime);
     const ViewMoment moment = host_.viewMoment();
-    setText(control::kViewDate, viewDateText(moment));
-    setText(control::kViewTime, viewTimeText(moment));
-    control(control::kViewDate)->setEnabled(!realTime);
-    control(control::kViewTime)->setEnabled(!realTime);
-    setChecked(control::kSystemDaylightSaving, settings_.useSystemDaylightSaving);
-    setChecked(control::kDaylightSaving, settings_.daylightSaving);
+    setText(Field::ViewDate, viewDateText(moment));
+    setText(Field::ViewTime, viewTimeText(moment));
+    ui_->viewDate->setEnabled(!realTime);
+    ui_->viewTime->setEnabled(!realTime);
+    ui_->systemDaylightSaving->setChecked(settings_.useSystemDaylightSaving);
+    ui_->daylightSaving->setChecked(settings_.daylightSaving);
     // The place's zone brings its own summer time.
     const bool zoneGivesSummer = timezone::isKnownZone(settings_.timeZoneName);
-    control(control::kDaylightSaving)->setEnabled(!settings_.useSystemDaylightSaving && !zoneGivesSummer);
+    ui_->daylightSaving->setEnabled(!settings_.useSystemDaylightSaving && !zoneGivesSummer);
 }
 
 bool CalculationDialog::check(QWidget* button) {
-    const FieldReader read = focusingFieldReader(this);
+    const FieldReader read = focusingFieldReader([this](Field field) { return edit(field); });
     ViewMoment moment = host_.viewMoment();
     const bool realTime = host_.realTimeClock();
-    const std::optional<int> failed = storeCalculationFields(read, settings_, placeFile_, realTime, moment);
+    const std::optional<Field> failed = storeCalculationFields(read, settings_, placeFile_, realTime, moment);
     if (failed) {
         signalFailure(button);
         return false;
@@ -246,11 +267,11 @@ void CalculationDialog::wheelEvent(QWheelEvent* event) {
     // A turn towards the user (negative) moves on, away from the user back.
     const int direction = delta < 0 ? 1 : -1;
     QWidget* focus = focusWidget();
-    if (focus == control(control::kPlaceRow)) {
+    if (focus == ui_->placeRow) {
         if (direction < 0 && settings_.placeRow <= 1) return;
         settings_.placeRow += direction;
         placeRowLoaded();
-    } else if (focus == control(control::kViewDate) && !host_.realTimeClock()) {
+    } else if (focus == ui_->viewDate && !host_.realTimeClock()) {
         ViewMoment moment = host_.viewMoment();
         if (!stepViewDate(moment, direction)) return;
         host_.setViewMoment(moment);

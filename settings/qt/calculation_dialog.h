@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Hesap Parametreleri" (AstroDlg): place, zone, the ten temkins, the two
+// "Hesap Parametreleri": place, zone, the ten temkins, the two
 // angles, the mode, and the date and time the views are computed for.
 //
 // The dialog writes straight into the Settings it is given: a click on a
@@ -16,8 +16,10 @@
 #include "settings/dialog_fields.h"
 #include "settings/settings.h"
 
+class QLineEdit;
+
 namespace Ui {
-class AstroDlg;
+class CalculationDialog;
 }
 
 namespace orvanta::settings {
@@ -72,14 +74,13 @@ private:
     void placeRowLoaded();
     void choosePlace();
     void toggleRealTimeClock();
-    QWidget* control(int id) const;
-    void setText(int id, const std::string& text);
-    void setChecked(int id, bool checked);
+    QLineEdit* edit(Field field) const;
+    void setText(Field field, const std::string& text);
 
     Settings& settings_;
     CalculationHost& host_;
     std::filesystem::path placeFile_;
-    std::unique_ptr<Ui::AstroDlg> ui_;
+    std::unique_ptr<Ui::CalculationDialog> ui_;
 };
 
 }  // namespace orvanta::settings

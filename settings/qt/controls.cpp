@@ -13,15 +13,6 @@
 
 namespace orvanta::settings {
 
-QWidget* findControl(const QWidget* dialog, int id) {
-    const auto children = dialog->findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        const QVariant value = child->property(kControlIdProperty);
-        if (value.isValid() && value.toInt() == id) return child;
-    }
-    return nullptr;
-}
-
 namespace {
 
 // Appends one paragraph (no "\n" in it) wrapped at the width.
@@ -54,17 +45,25 @@ QString wrapTooltipText(const QString& text, const QFontMetrics& metrics, int wi
     return lines.join(QLatin1Char('\n'));
 }
 
-void attachTooltip(QWidget* dialog, int id, const QString& text) {
-    QWidget* control = findControl(dialog, id);
-    if (control == nullptr) return;
+void setHelpText(QWidget* control, const QString& text) {
     control->setToolTip(wrapTooltipText(text, QFontMetrics(QToolTip::font()), kTooltipWidthPixels));
 }
 
-FieldReader focusingFieldReader(const QWidget* dialog) {
-    return [dialog](int id) {
-        auto* field = static_cast<QLineEdit*>(findControl(dialog, id));
-        field->setFocus(Qt::OtherFocusReason);
-        return field->text().toStdString();
+void attachHelpTexts(QWidget* dialog, const HelpTexts& texts) {
+    for (QWidget* control : dialog->findChildren<QWidget*>()) {
+        const QVariant id = control->property(kControlIdProperty);
+        if (!id.isValid()) continue;
+        for (const auto& [textId, text] : texts) {
+            if (textId == id.toInt()) setHelpText(control, text);
+        }
+    }
+}
+
+FieldReader focusingFieldReader(std::function<QLineEdit*(Field)> editOf) {
+    return [editOf = std::move(editOf)](Field field) {
+        QLineEdit* edit = editOf(field);
+        edit->setFocus(Qt::OtherFocusReason);
+        return edit->text().toStdString();
     };
 }
 

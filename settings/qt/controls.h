@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Dialog controls found by the id they carry (the dynamic property
-// "controlId"), and the help balloons attached to them.
+// What the dialogs share about their controls: the help balloons, which
+// follow the id each control carries (the dynamic property "controlId"),
+// the reading of a checked field, the width of an edit, the failure signal.
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "settings/dialog_fields.h"
 
@@ -17,17 +21,15 @@ inline constexpr char kControlIdProperty[] = "controlId";
 // Help balloons wrap at this width, in pixels.
 inline constexpr int kTooltipWidthPixels = 333;
 
-// The child of `dialog` whose controlId is `id`, or nullptr.
-QWidget* findControl(const QWidget* dialog, int id);
-
 // Breaks `text` into lines no wider than widthPixels in the given font:
 // words move to the next line, a word wider than the line is cut, "\n"
 // always starts a new line.
 QString wrapTooltipText(const QString& text, const QFontMetrics& metrics, int widthPixels);
 
-// Reads the text of the edit field `id` of `dialog` for a dialog's check,
-// giving it the keyboard focus first (a failing field keeps it).
-FieldReader focusingFieldReader(const QWidget* dialog);
+// Reads the text of a field for a dialog's check from the edit `editOf`
+// gives for it, giving the edit the keyboard focus first (a failing field
+// keeps it).
+FieldReader focusingFieldReader(std::function<QLineEdit*(Field)> editOf);
 
 // Makes an edit field just wide enough for `characters` digits in its font.
 void fitToCharacters(QLineEdit* edit, int characters);
@@ -38,8 +40,13 @@ void fitToCharacters(QLineEdit* edit, int characters);
 inline constexpr int kFailureSignalMs = 333;
 void signalFailure(QWidget* control);
 
-// Gives the control `id` of `dialog` its help balloon. Nothing happens when
-// the dialog has no such control. Attaching again replaces the text.
-void attachTooltip(QWidget* dialog, int id, const QString& text);
+// Gives `control` its help balloon, wrapped to the balloon's width.
+void setHelpText(QWidget* control, const QString& text);
+
+// A dialog's help balloons by the controlId of their control.
+using HelpTexts = std::vector<std::pair<int, QString>>;
+// Gives each control of `dialog` the balloon its controlId has in `texts`;
+// a control with no text there keeps none.
+void attachHelpTexts(QWidget* dialog, const HelpTexts& texts);
 
 }  // namespace orvanta::settings

@@ -16,9 +16,9 @@ namespace orvanta::settings {
 
 namespace {
 
-// Help balloons, in the order they are attached.
-const std::vector<std::pair<int, QString>>& helpTexts() {
-    static const std::vector<std::pair<int, QString>> texts{
+// Help balloons by controlId.
+const HelpTexts& helpTexts() {
+    static const HelpTexts texts{
         {1099, QStringLiteral("Sabah ezanı, güneşin doğmasından, girilen süre kadar daha önce okunur.")},
         {1100, QStringLiteral("Sabah ezanının, güneşin doğmasından kaç dakika önce okunacağını girin.\n10 ile 60 "
                               "arası...")},
@@ -50,16 +50,6 @@ const std::vector<std::pair<int, QString>>& helpTexts() {
     return texts;
 }
 
-// Each check box and the flag it mirrors.
-struct FlagBox {
-    int id;
-    bool Settings::*flag;
-};
-constexpr FlagBox kFlagBoxes[] = {
-    {control::kReminderOn, &Settings::reminderOn},           {control::kSalaBeforeEnd, &Settings::salaBeforeEnd},
-    {control::kCumaSala, &Settings::cumaSala},               {control::kSahurSala, &Settings::sahurSala},
-    {control::kIkindiAtAsrSani, &Settings::ikindiAtAsrSani}, {control::kRemainingToAnyTime, &Settings::remainingToAnyTime},
-    {control::kAutoCorrectClock, &Settings::autoCorrectClock}, {control::kAutostart, &Settings::autostart}};
 constexpr int kMinuteCharacters = 3;
 // The salâ sound's path on the download server, and what a WAV file begins with.
 constexpr char kSalaDownloadPath[] = "/orvanta/ezan/sala.wav";
@@ -68,12 +58,11 @@ const QByteArray kWaveStart = QByteArrayLiteral("RIFF");
 }  // namespace
 
 OptionsDialog::OptionsDialog(Settings& settings, OptionsHost& host, QWidget* parent)
-    : QDialog(parent), settings_(settings), host_(host), ui_(std::make_unique<Ui::SettingsDlg>()) {
+    : QDialog(parent), settings_(settings), host_(host), ui_(std::make_unique<Ui::OptionsDialog>()) {
     ui_->setupUi(this);
-    for (const auto& [id, text] : helpTexts()) attachTooltip(this, id, text);
-    for (int id : {control::kSabahMinutes, control::kReminderMinutes, control::kCumaSalaMinutes,
-                   control::kSahurSalaMinutes}) {
-        fitToCharacters(static_cast<QLineEdit*>(control(id)), kMinuteCharacters);
+    attachHelpTexts(this, helpTexts());
+    for (QLineEdit* minutes : {ui_->sabahMinutes, ui_->reminderMinutes, ui_->cumaSalaMinutes, ui_->sahurSalaMinutes}) {
+        fitToCharacters(minutes, kMinuteCharacters);
     }
     connect(ui_->sabahFromGunes, &QRadioButton::clicked, this, [this] {
         settings_.sabahEzanAtImsak = false;
@@ -83,12 +72,12 @@ OptionsDialog::OptionsDialog(Settings& settings, OptionsHost& host, QWidget* par
         settings_.sabahEzanAtImsak = true;
         showSabahChoice();
     });
-    for (const FlagBox& box : kFlagBoxes) {
-        connect(static_cast<QCheckBox*>(control(box.id)), &QCheckBox::clicked, this, [this, box](bool on) {
-            settings_.*box.flag = on;
-            control(control::kCumaSalaMinutes)->setEnabled(settings_.cumaSala);
-            control(control::kSahurSalaMinutes)->setEnabled(settings_.sahurSala);
-            if (box.id == control::kAutoCorrectClock && on) host_.correctClockSilently();
+    for (const auto& [box, flag] : flagBoxes()) {
+        connect(box, &QCheckBox::clicked, this, [this, box = box, flag = flag](bool on) {
+            settings_.*flag = on;
+            ui_->cumaSalaMinutes->setEnabled(settings_.cumaSala);
+            ui_->sahurSalaMinutes->setEnabled(settings_.sahurSala);
+            if (box == ui_->autoCorrectClock && on) host_.correctClockSilently();
         });
     }
     connect(ui_->saveButton, &QPushButton::clicked, this, &OptionsDialog::save);
@@ -98,30 +87,46 @@ OptionsDialog::OptionsDialog(Settings& settings, OptionsHost& host, QWidget* par
 
 OptionsDialog::~OptionsDialog() = default;
 
-QWidget* OptionsDialog::control(int id) const { return findControl(this, id); }
+std::vector<std::pair<QCheckBox*, bool Settings::*>> OptionsDialog::flagBoxes() const {
+    return {{ui_->reminderOn, &Settings::reminderOn},
+            {ui_->salaBeforeEnd, &Settings::salaBeforeEnd},
+            {ui_->cumaSala, &Settings::cumaSala},
+            {ui_->sahurSala, &Settings::sahurSala},
+            {ui_->ikindiAtAsrSani, &Settings::ikindiAtAsrSani},
+            {ui_->remainingToAnyTime, &Settings::remainingToAnyTime},
+            {ui_->autoCorrectClock, &Settings::autoCorrectClock},
+            {ui_->autostart, &Settings::autostart}};
+}
+
+QLineEdit* OptionsDialog::edit(Field field) const {
+    switch (field) {
+        case Field::SabahMinutes: return ui_->sabahMinutes;
+        case Field::ReminderMinutes: return ui_->reminderMinutes;
+        case Field::CumaSalaMinutes: return ui_->cumaSalaMinutes;
+        case Field::SahurSalaMinutes: return ui_->sahurSalaMinutes;
+        default: return nullptr;  // a field of "Hesap Parametreleri"
+    }
+}
 
 void OptionsDialog::fill() {
-    const auto setNumber = [this](int id, std::int32_t value) {
-        static_cast<QLineEdit*>(control(id))->setText(QString::number(value));
-    };
-    setNumber(control::kSabahMinutes, settings_.sabahEzanMinutes);
-    setNumber(control::kReminderMinutes, settings_.reminderMinutes);
-    setNumber(control::kCumaSalaMinutes, settings_.cumaSalaMinutes);
-    setNumber(control::kSahurSalaMinutes, settings_.sahurSalaMinutes);
+    ui_->sabahMinutes->setText(QString::number(settings_.sabahEzanMinutes));
+    ui_->reminderMinutes->setText(QString::number(settings_.reminderMinutes));
+    ui_->cumaSalaMinutes->setText(QString::number(settings_.cumaSalaMinutes));
+    ui_->sahurSalaMinutes->setText(QString::number(settings_.sahurSalaMinutes));
     showSabahChoice();
-    for (const FlagBox& box : kFlagBoxes) static_cast<QCheckBox*>(control(box.id))->setChecked(settings_.*box.flag);
-    control(control::kCumaSalaMinutes)->setEnabled(settings_.cumaSala);
-    control(control::kSahurSalaMinutes)->setEnabled(settings_.sahurSala);
+    for (const auto& [box, flag] : flagBoxes()) box->setChecked(settings_.*flag);
+    ui_->cumaSalaMinutes->setEnabled(settings_.cumaSala);
+    ui_->sahurSalaMinutes->setEnabled(settings_.sahurSala);
 }
 
 void OptionsDialog::showSabahChoice() {
     ui_->sabahFromGunes->setChecked(!settings_.sabahEzanAtImsak);
     ui_->sabahAtImsak->setChecked(settings_.sabahEzanAtImsak);
-    control(control::kSabahMinutes)->setEnabled(!settings_.sabahEzanAtImsak);
+    ui_->sabahMinutes->setEnabled(!settings_.sabahEzanAtImsak);
 }
 
 void OptionsDialog::save() {
-    const FieldReader read = focusingFieldReader(this);
+    const FieldReader read = focusingFieldReader([this](Field field) { return edit(field); });
     if (storeOptionMinutes(read, settings_)) {
         signalFailure(ui_->saveButton);
         return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Seçenekler" (SettingsDlg): the morning ezan, the Friday and sahur salâs,
+// "Seçenekler": the morning ezan, the Friday and sahur salâs,
 // the reminder, the salâ before a time ends, Asr-ı Sani, what the tray
 // counts down to, the clock correction and the start with the session.
 //
@@ -13,11 +13,17 @@
 #include <QUrl>
 #include <filesystem>
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "settings/dialog_fields.h"
 #include "settings/settings.h"
 
+class QCheckBox;
+class QLineEdit;
+
 namespace Ui {
-class SettingsDlg;
+class OptionsDialog;
 }
 
 namespace orvanta::settings {
@@ -49,11 +55,13 @@ private:
     void save();
     void offerSalaFile();
     void showSabahChoice();
-    QWidget* control(int id) const;
+    // Each check box and the flag it mirrors.
+    std::vector<std::pair<QCheckBox*, bool Settings::*>> flagBoxes() const;
+    QLineEdit* edit(Field field) const;
 
     Settings& settings_;
     OptionsHost& host_;
-    std::unique_ptr<Ui::SettingsDlg> ui_;
+    std::unique_ptr<Ui::OptionsDialog> ui_;
     int stallTimeoutMs_ = 30000;
 };
 

@@ -91,7 +91,7 @@ private:
 
 PlaceFinder::PlaceFinder(std::vector<PlaceEntry> places, QWidget* parent)
     : QDialog(parent), places_(std::move(places)), model_(std::make_unique<PlaceTableModel>()),
-      ui_(std::make_unique<Ui::PlaceFinderDlg>()) {
+      ui_(std::make_unique<Ui::PlaceFinder>()) {
     ui_->setupUi(this);
     QTableView* table = ui_->placeTable;
     table->setModel(model_.get());

@@ -15,7 +15,7 @@
 #include "settings/place_database.h"
 
 namespace Ui {
-class PlaceFinderDlg;
+class PlaceFinder;
 }
 
 namespace orvanta::settings {
@@ -44,7 +44,7 @@ private:
 
     std::vector<PlaceEntry> places_;
     std::unique_ptr<PlaceTableModel> model_;
-    std::unique_ptr<Ui::PlaceFinderDlg> ui_;
+    std::unique_ptr<Ui::PlaceFinder> ui_;
     std::optional<std::int32_t> chosenRow_;
 };
 

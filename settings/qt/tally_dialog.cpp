@@ -11,14 +11,17 @@ namespace orvanta::settings {
 
 namespace {
 
-// Help balloons, in the order they are attached.
-const std::pair<int, const char*> kHelp[] = {
-    {1117, "Çetele adını belirleyebilirsiniz."},
-    {1118, "Başlangıç (mevcut) değeri girin."},
-    {1119, "Artırma değeri girin.\nSayacı eksiltmek için eksi değer girmelisiniz."},
-    {6, "Sayacın mevcut değerine artırma değerini ekler."},
-    {1, "Sayacın mevcut değerini INI dosyasına kaydeder."},
-};
+// Help balloons by controlId.
+const HelpTexts& helpTexts() {
+    static const HelpTexts texts{
+        {1117, QStringLiteral("Çetele adını belirleyebilirsiniz.")},
+        {1118, QStringLiteral("Başlangıç (mevcut) değeri girin.")},
+        {1119, QStringLiteral("Artırma değeri girin.\nSayacı eksiltmek için eksi değer girmelisiniz.")},
+        {6, QStringLiteral("Sayacın mevcut değerine artırma değerini ekler.")},
+        {1, QStringLiteral("Sayacın mevcut değerini INI dosyasına kaydeder.")},
+    };
+    return texts;
+}
 
 std::int32_t fieldNumber(const QWidget* edit) {
     return parseProfileInt(static_cast<const QLineEdit*>(edit)->text().toStdString());
@@ -27,9 +30,9 @@ std::int32_t fieldNumber(const QWidget* edit) {
 }  // namespace
 
 TallyDialog::TallyDialog(const Tally& tally, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TallyDlg>()) {
+    : QDialog(parent), ui_(std::make_unique<Ui::TallyDialog>()) {
     ui_->setupUi(this);
-    for (const auto& [id, text] : kHelp) attachTooltip(this, id, QString::fromUtf8(text));
+    attachHelpTexts(this, helpTexts());
     ui_->nameEdit->setText(QString::fromStdString(tally.name));
     ui_->valueEdit->setText(QString::number(tally.value));
     ui_->incrementEdit->setText(QString::number(tally.increment));

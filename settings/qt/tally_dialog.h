@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Çetele" (TallyDlg): one counter's name, value and increment; "Ekle" adds
+// "Çetele": one counter's name, value and increment; "Ekle" adds
 // the increment to the value in the dialog, "Kapat" saves all three.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include "settings/tally.h"
 
 namespace Ui {
-class TallyDlg;
+class TallyDialog;
 }
 
 namespace orvanta::settings {
@@ -31,7 +31,7 @@ protected:
 private:
     void add();
 
-    std::unique_ptr<Ui::TallyDlg> ui_;
+    std::unique_ptr<Ui::TallyDialog> ui_;
 };
 
 }  // namespace orvanta::settings

@@ -4,17 +4,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "settings/qt/controls.h"
 #include "ui_vakit_panel.h"
 
 namespace orvanta::settings {
 
 namespace {
 
-constexpr int kCalendarField = 1131;
-constexpr int kSkyMessageField = 1146;
-constexpr int kTwilightRulesField = 1149;
-constexpr int kDeclinationField = 1144;
 constexpr int kDeclinationLabelRow = 0;  // the first row of the astronomy group
 
 }  // namespace
@@ -22,13 +17,13 @@ constexpr int kDeclinationLabelRow = 0;  // the first row of the astronomy group
 bool VakitPanel::expanded_ = false;
 
 VakitPanel::VakitPanel(std::function<PanelTexts()> source, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::VakitDlg>()), source_(std::move(source)) {
+    : QDialog(parent), ui_(std::make_unique<Ui::VakitPanel>()), source_(std::move(source)) {
     ui_->setupUi(this);
     // Values in columns: right-aligned numbers read like the fixed-width
     // fields they are.
-    for (QLabel* value : findChildren<QLabel*>()) {
-        const int id = value->property(kControlIdProperty).toInt();
-        if (id != 0 && id != kCalendarField && id != kSkyMessageField && id != kTwilightRulesField) value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (const auto& [value, text] : fields(PanelTexts{})) {
+        const bool line = value == ui_->calendar || value == ui_->skyMessage || value == ui_->twilightRules;
+        if (!line) value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui_->toggleButton, &QPushButton::clicked, this, &VakitPanel::toggleForm);
@@ -37,16 +32,32 @@ VakitPanel::VakitPanel(std::function<PanelTexts()> source, QWidget* parent)
 
 VakitPanel::~VakitPanel() = default;
 
+std::vector<std::pair<QLabel*, std::string>> VakitPanel::fields(const PanelTexts& texts) const {
+    const Ui::VakitPanel& ui = *ui_;
+    std::vector<std::pair<QLabel*, std::string>> fields{
+        {ui.imsakTime, texts.times[0]},     {ui.gunesTime, texts.times[1]},    {ui.israkTime, texts.times[2]},
+        {ui.istivaTime, texts.times[3]},    {ui.ogleTime, texts.times[4]},     {ui.ikindiTime, texts.times[5]},
+        {ui.asriSaniTime, texts.times[6]},  {ui.isfirarTime, texts.times[7]},  {ui.aksamTime, texts.times[8]},
+        {ui.yatsiTime, texts.times[9]},     {ui.calendar, texts.calendar},     {ui.twilightRules, texts.twilightRules},
+        {ui.qibla, texts.qibla},            {ui.sunAzimuth, texts.sunAzimuth}, {ui.sunAltitude, texts.sunAltitude},
+        {ui.magneticDeclination, texts.magneticDeclination},
+        {ui.horizontalIntensity, texts.horizontalIntensity},
+        {ui.moonAzimuth, texts.moonAzimuth},         {ui.moonAltitude, texts.moonAltitude},
+        {ui.moonElongation, texts.moonElongation},   {ui.moonLatitude, texts.moonLatitude},
+        {ui.moonDistance, texts.moonDistance},       {ui.sunDistance, texts.sunDistance},
+        {ui.sunLongitude, texts.sunLongitude},       {ui.sunDeclination, texts.sunDeclination},
+        {ui.noonDeviation, texts.noonDeviation},     {ui.skyMessage, texts.skyMessage}};
+    return fields;
+}
+
 void VakitPanel::refill() {
     ui_->anglesGroup->setVisible(expanded_);
     ui_->rightColumn->setVisible(expanded_);
     ui_->toggleButton->setText(expanded_ ? QStringLiteral("<<") : QStringLiteral(">>"));
     const PanelTexts texts = source_();
     setWindowTitle(QString::fromStdString(texts.title));
-    for (const auto& [id, text] : texts.fields) {
-        if (auto* field = qobject_cast<QLabel*>(findControl(this, id))) field->setText(QString::fromStdString(text));
-    }
-    findControl(this, kDeclinationField)->setEnabled(texts.declinationEnabled);
+    for (const auto& [value, text] : fields(texts)) value->setText(QString::fromStdString(text));
+    ui_->magneticDeclination->setEnabled(texts.declinationEnabled);
     if (QWidget* label = ui_->astronomyRows->itemAt(kDeclinationLabelRow, QFormLayout::LabelRole)->widget()) {
         label->setEnabled(texts.declinationEnabled);
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Vakitler" panel (VakitDlg): the day's ten times, the calendar and,
+// The "Vakitler" panel: the day's ten times, the calendar and,
 // expanded, the qibla, sun, moon and field values. It shows what the
 // engine holds; each refill asks its source again (the scheduler refills
 // it after every pass that changed something). It never changes settings.
@@ -11,8 +11,10 @@
 
 #include "settings/vakit_panel.h"
 
+class QLabel;
+
 namespace Ui {
-class VakitDlg;
+class VakitPanel;
 }
 
 namespace orvanta::settings {
@@ -34,8 +36,10 @@ protected:
 
 private:
     void toggleForm();
+    // Each value field and its text.
+    std::vector<std::pair<QLabel*, std::string>> fields(const PanelTexts& texts) const;
 
-    std::unique_ptr<Ui::VakitDlg> ui_;
+    std::unique_ptr<Ui::VakitPanel> ui_;
     std::function<PanelTexts()> source_;
     static bool expanded_;
 };

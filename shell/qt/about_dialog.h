@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "AboutDlg": the program's credit, its home page and a mail to its authors.
+// "Hakkında": the program's credit, its home page and a mail to its authors.
 #pragma once
 
 #include <QDialog>
@@ -22,7 +22,7 @@ public:
                 platform::DesktopOpener& opener, QWidget* parent = nullptr);
 
 private:
-    Ui::AboutDlg ui_;
+    Ui::AboutDialog ui_;
 };
 
 }  // namespace orvanta::shell

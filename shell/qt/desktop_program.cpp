@@ -152,16 +152,16 @@ void DesktopProgram::replaySavedChoices() {
         optionsMissing_ = !before.sectionHasKeys(keys::kOptionsSection);
     }
     if (ini_.readString(keys::kOptionsSection, keys::kWake, "", settings::kPathBuffer) == keys::kYes) {
-        dispatch(command::kWake);
+        dispatch(Command::Wake);
     }
     const settings::IniDocument document = ini_.read();
     for (int counter = 1; counter <= settings::kTallyCount; ++counter) {
-        tray_.menu().setText(command::kTallyFirst + counter - 1,
+        tray_.menu().setText(kTallyCommands[static_cast<std::size_t>(counter - 1)],
                              QString::fromStdString(settings::readTally(document, counter).name));
     }
-    tray_.menu().setChecked(command::kEzanSound, scheduler_->flags.ezanSoundOn);
+    tray_.menu().setChecked(Command::EzanSound, scheduler_->flags.ezanSoundOn);
     const std::string ezanSound = ini_.readString(keys::kOptionsSection, keys::kEzanSala, "", settings::kPathBuffer);
-    if (ezanSound == keys::kNo) dispatch(command::kEzanSound);
+    if (ezanSound == keys::kNo) dispatch(Command::EzanSound);
 
     settings::loadCalculationParameters(ini_, settings_, engine_);
     settings::loadOptions(ini_, settings_, services_.autostart);
@@ -169,7 +169,7 @@ void DesktopProgram::replaySavedChoices() {
     settings::loadEzanFiles(ini_, settings_);
 
     const std::int32_t mode = ini_.readInt(keys::kOptionsSection, keys::kMessageMode, kMessageModeBox);
-    dispatch(command::kMessageNone + std::clamp(mode, 0, kMessageModeBox));
+    dispatch(kMessageModeCommands[static_cast<std::size_t>(std::clamp(mode, 0, kMessageModeBox))]);
     commands_.restoreQuiet();
 }
 
@@ -191,9 +191,9 @@ void DesktopProgram::openFirstRunDialogs() {
 
 // ---------------------------------------------------------------- running
 
-void DesktopProgram::dispatch(int id) {
+void DesktopProgram::dispatch(Command command) {
     if (shutDown_) return;
-    commands_.dispatch(id);
+    commands_.dispatch(command);
     if (!lastTip_.empty()) showTip();  // the quiet line comes or goes at once
     armNextTick();
 }
@@ -253,6 +253,27 @@ void DesktopProgram::armNextTick() {
 
 // ---------------------------------------------------------------- effects
 
+void DesktopProgram::announce(const SchedulerEvent& event) {
+    std::visit(EventHandlers{
+                   [this](const event::Sound& sound) { presenter_.playSound(sound.file); },
+                   [this](const event::Ezan& ezan) { presenter_.announceEzan(ezan.slot); },
+                   [this](const event::Warning& warning) { presenter_.showWarning(warning.text); },
+                   [this](const event::Reminder& reminder) { presenter_.showReminder(reminder.prayer); },
+                   [this](const event::ReligiousDayNotice& notice) {
+                       presenter_.showReligiousDayNotice(notice.text, notice.title);
+                   },
+                   [this](const event::Tip& tip) { setTip(tip.text); },
+                   [this](const event::MenuEntryEnabled& entry) { setMenuEntryEnabled(entry.command, entry.enabled); },
+                   [this](const event::TimeCheckDue&) { commands_.queryTimeServersSilently(); },
+                   [this](const event::WallpaperDue&) { commands_.renderWallpaper(); },
+                   [this](const event::ViewsDue&) {
+                       settingsWindows_.refreshPanel();
+                       commands_.redrawChart();
+                   },
+               },
+               event);
+}
+
 void DesktopProgram::setTip(std::string_view text) {
     lastTip_ = text;
     showTip();
@@ -267,8 +288,12 @@ void DesktopProgram::showTip() {
     emit tipWritten();
 }
 
-WakeResult DesktopProgram::armWake(LocalTicks when) {
-    switch (services_.wakeAlarm.arm(localTicksToUtcSeconds(when))) {
+WakeResult DesktopProgram::setWake(std::optional<LocalTicks> when) {
+    if (!when) {
+        services_.wakeAlarm.cancel();
+        return WakeResult::Armed;
+    }
+    switch (services_.wakeAlarm.arm(localTicksToUtcSeconds(*when))) {
         case platform::WakeArmResult::Armed: return WakeResult::Armed;
         case platform::WakeArmResult::NotSupported: return WakeResult::NotSupported;
         case platform::WakeArmResult::Failed: break;
@@ -276,11 +301,9 @@ WakeResult DesktopProgram::armWake(LocalTicks when) {
     return WakeResult::Failed;
 }
 
-void DesktopProgram::cancelWake() { services_.wakeAlarm.cancel(); }
-
-void DesktopProgram::setMenuEntryEnabled(int command, bool enabled) {
+void DesktopProgram::setMenuEntryEnabled(Command command, bool enabled) {
     tray_.menu().setEnabled(command, enabled);
-    if (command == command::kWake && !enabled) commands_.explainWakeUnavailable();
+    if (command == Command::Wake && !enabled) commands_.explainWakeUnavailable();
 }
 
 // ---------------------------------------------------------------- shutdown

@@ -21,7 +21,6 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "shell/notice_memory.h"
-#include "shell/qt/commands.h"
 #include "shell/qt/event_presenter.h"
 #include "shell/qt/menu_commands.h"
 #include "shell/qt/settings_windows.h"
@@ -44,7 +43,7 @@ public:
     // wallpaper, the hot key, the first run's welcome.
     void start();
     // Carries out a menu command.
-    void dispatch(int id);
+    void dispatch(Command command);
     // Stops the sound, closes every window, saves the two tray toggles,
     // removes the icon; then `finished` tells the application to end.
     // Runs once.
@@ -85,21 +84,10 @@ signals:
 
 private:
     // ---- SchedulerEffects ----
-    void playSound(std::string_view file) override { presenter_.playSound(file); }
-    void announceEzan(int slot) override { presenter_.announceEzan(slot); }
-    void showWarning(std::string_view text) override { presenter_.showWarning(text); }
-    void showReminder(engine::VakitType prayer) override { presenter_.showReminder(prayer); }
-    void showReligiousDayNotice(std::string_view text, std::string_view title) override {
-        presenter_.showReligiousDayNotice(text, title);
-    }
-    void setTip(std::string_view text) override;
-    WakeResult armWake(LocalTicks when) override;
-    void cancelWake() override;
-    void setMenuEntryEnabled(int command, bool enabled) override;
-    void queryTimeServersSilently() override { commands_.queryTimeServersSilently(); }
-    void renderWallpaper() override { commands_.renderWallpaper(); }
-    void refreshPanel() override { settingsWindows_.refreshPanel(); }
-    void redrawChart(int command) override { commands_.redrawChart(command); }
+    void announce(const SchedulerEvent& event) override;
+    WakeResult setWake(std::optional<LocalTicks> when) override;
+    void setTip(std::string_view text);
+    void setMenuEntryEnabled(Command command, bool enabled);
 
     void loadIcon();
     void checkProgramFolder();

@@ -72,14 +72,14 @@ private:
     bool silencedByUser_ = false;
 };
 
-// "RemindDlg": no close box, and Escape does not close it; only its
+// The reminder window: no close box, and Escape does not close it; only its
 // button or a later event window does.
 class ReminderDialog : public QDialog {
 public:
     ReminderDialog(const QString& text, const QString& buttonText, const std::function<void()>& onButton)
         : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
         ui_.setupUi(this);
-        settings::attachTooltip(this, 1, QString::fromUtf8(kReminderButtonTooltip.data()));
+        settings::setHelpText(ui_.doneButton, QString::fromUtf8(kReminderButtonTooltip.data()));
         ui_.message->setText(text);
         ui_.doneButton->setText(buttonText);
         connect(ui_.doneButton, &QPushButton::clicked, this, [this, onButton] {
@@ -90,7 +90,7 @@ public:
     void reject() override {}
 
 private:
-    Ui::RemindDlg ui_;
+    Ui::ReminderDialog ui_;
 };
 
 }  // namespace

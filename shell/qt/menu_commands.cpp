@@ -40,6 +40,34 @@ const QString kWakeUnavailable = QStringLiteral(
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
+// The commands that choose among the values of one setting or window.
+constexpr std::pair<Command, graphics::Chart> kChartCommands[] = {
+    {Command::ChartAngles, graphics::Chart::Angles},       {Command::ChartOrbits, graphics::Chart::Orbits},
+    {Command::ChartYearlyTimes, graphics::Chart::YearlyTimes}, {Command::ChartMoonView, graphics::Chart::MoonView},
+    {Command::ChartEarthView, graphics::Chart::EarthView}, {Command::ChartGlobeView, graphics::Chart::GlobeView},
+    {Command::ChartTimeMap, graphics::Chart::TimeMap},     {Command::ChartQiblaMap, graphics::Chart::QiblaMap}};
+constexpr std::pair<Command, graphics::WallpaperMode> kWallpaperCommands[] = {
+    {Command::WallpaperMoon, graphics::WallpaperMode::Moon},
+    {Command::WallpaperEarth, graphics::WallpaperMode::FlatEarth},
+    {Command::WallpaperGlobe, graphics::WallpaperMode::Globe}};
+constexpr std::pair<Command, QuietSpan> kQuietCommands[] = {{Command::QuietOneHour, QuietSpan::OneHour},
+                                                            {Command::QuietTwoHours, QuietSpan::TwoHours},
+                                                            {Command::QuietFourHours, QuietSpan::FourHours},
+                                                            {Command::QuietUntilMorning, QuietSpan::UntilMorning}};
+constexpr std::pair<Command, reports::ImsakiyeKind> kImsakiyePdfCommands[] = {
+    {Command::MonthlyImsakiyePdf, reports::ImsakiyeKind::Month},
+    {Command::YearlyImsakiyePdf, reports::ImsakiyeKind::Year},
+    {Command::RamadanImsakiyePdf, reports::ImsakiyeKind::Ramadan}};
+
+// The value `command` chooses in `table`, or nothing when it is not there.
+template <class Value, std::size_t N>
+std::optional<Value> chosenBy(const std::pair<Command, Value> (&table)[N], Command command) {
+    for (const auto& [entry, value] : table) {
+        if (entry == command) return value;
+    }
+    return std::nullopt;
+}
+
 // Hands a finished report to the desktop's text viewer.
 class OpenerViewer : public reports::ReportViewer {
 public:
@@ -57,72 +85,79 @@ MenuCommands::MenuCommands(Parts parts, QObject* parent)
       parts_(std::move(parts)),
       internetTime_(parts_.services.clockSetter),
       wallpaper_(parts_.services.wallpaper, parts_.folders.programFolder) {
-    connect(&chartWindow_, &graphics::ChartWindow::dismissed, this, [this] { parts_.scheduler.flags.lastChartCommand = 0; });
+    connect(&chartWindow_, &graphics::ChartWindow::dismissed, this, [this] { shownChart_.reset(); });
     TrayMenu& menu = parts_.tray.menu();
-    if (!parts_.folders.find(kManualFile)) menu.setEnabled(command::kManual, false);
-    if (!parts_.folders.find(kArticleFile)) menu.setEnabled(command::kArticle, false);
+    if (!parts_.folders.find(kManualFile)) menu.setEnabled(Command::Manual, false);
+    if (!parts_.folders.find(kArticleFile)) menu.setEnabled(Command::Article, false);
 }
 
-void MenuCommands::dispatch(int id) {
+void MenuCommands::dispatch(Command command) {
     if (ended_) return;
+    if (dispatchNumbered(command)) return;
     SettingsWindows& windows = parts_.windows;
-    if (id >= command::kMessageNone && id <= command::kMessageNone + kMessageModeBox) {
-        setMessageMode(id - command::kMessageNone);
-    } else if (id >= command::kChooseEzanFirst && id < command::kChooseEzanFirst + settings::kEzanSlotCount) {
-        chooseEzanFile(id - command::kChooseEzanFirst);
-    } else if (id >= command::kListenEzanFirst && id < command::kListenEzanFirst + settings::kEzanSlotCount) {
-        listenEzan(id - command::kListenEzanFirst);
-    } else if (id >= command::kWallpaperMoon && id <= command::kWallpaperGlobe) {
-        selectWallpaperMode(static_cast<graphics::WallpaperMode>(id - command::kWallpaperMoon + 1));
-    } else if (id >= command::kFirstChart && id <= command::kLastChart) {
-        showChart(id);
-    } else if (id >= command::kTallyFirst && id < command::kTallyFirst + settings::kTallyCount) {
-        windows.openTally(id - command::kTallyFirst + 1);
-    } else if (id >= command::kQuietFirst && id <= command::kQuietLast) {
-        setQuiet(quietEnd(parts_.services.clock.localTime(), static_cast<QuietSpan>(id - command::kQuietFirst)));
-    } else {
-        switch (id) {
-            case command::kMonthlyTimetable:
-            case command::kYearlyTimetable:
-            case command::kReligiousDays: writeReport(id); break;
-            case command::kMonthlyImsakiyePdf:
-            case command::kMonthlyImsakiyePdf + 1:
-            case command::kRamadanImsakiyePdf: printImsakiye(id); break;
-            case command::kCalendarExport: exportCalendar(); break;
-            case command::kEzanSound: toggleEzanSound(); break;
-            case command::kWake: toggleWake(); break;
-            case command::kQuietOff: setQuiet(std::nullopt); break;
-            case command::kManual: openDocument(kManualFile); break;
-            case command::kArticle: openDocument(kArticleFile); break;
-            case command::kAbout: windows.openAbout(parts_.icon); break;
-            case command::kInternetTime: checkInternetTime(false); break;
-            case command::kVakitPanel: windows.openVakitPanel(); break;
-            case command::kCalculationParameters: windows.openCalculationParameters(); break;
-            case command::kOptions: windows.openOptions(); break;
-            case command::kMp3Converter:
-                greyUntilDone(id, [this](std::function<void()> done) {
-                    media::runMp3Converter(parts_.services.files, [done = std::move(done)](bool) { done(); });
-                });
-                break;
-            case command::kExit: emit exitRequested(); break;
-            default: break;
-        }
+    switch (command) {
+        case Command::MonthlyTimetable: writeTimetable(reports::TimetableSpan::Month); break;
+        case Command::YearlyTimetable: writeTimetable(reports::TimetableSpan::Year); break;
+        case Command::ReligiousDays: writeReligiousDays(); break;
+        case Command::CalendarExport: exportCalendar(); break;
+        case Command::EzanSound: toggleEzanSound(); break;
+        case Command::Wake: toggleWake(); break;
+        case Command::QuietOff: setQuiet(std::nullopt); break;
+        case Command::Manual: openDocument(kManualFile); break;
+        case Command::Article: openDocument(kArticleFile); break;
+        case Command::About: windows.openAbout(parts_.icon); break;
+        case Command::InternetTime: checkInternetTime(false); break;
+        case Command::VakitPanel: windows.openVakitPanel(); break;
+        case Command::CalculationParameters: windows.openCalculationParameters(); break;
+        case Command::Options: windows.openOptions(); break;
+        case Command::Mp3Converter:
+            greyUntilDone(command, [this](std::function<void()> done) {
+                media::runMp3Converter(parts_.services.files, [done = std::move(done)](bool) { done(); });
+            });
+            break;
+        case Command::Exit: emit exitRequested(); break;
+        default: break;  // a numbered command, carried out above
     }
 }
 
+// The commands of one kind that differ in a number or a choice: false when
+// `command` is none of them.
+bool MenuCommands::dispatchNumbered(Command command) {
+    if (const auto chart = chosenBy(kChartCommands, command)) {
+        showChart(*chart);
+    } else if (const auto mode = chosenBy(kWallpaperCommands, command)) {
+        selectWallpaperMode(*mode);
+    } else if (const auto span = chosenBy(kQuietCommands, command)) {
+        setQuiet(quietEnd(parts_.services.clock.localTime(), *span));
+    } else if (const auto kind = chosenBy(kImsakiyePdfCommands, command)) {
+        printImsakiye(*kind);
+    } else if (const auto mode = indexIn(kMessageModeCommands, command)) {
+        setMessageMode(*mode);
+    } else if (const auto slot = indexIn(kChooseEzanCommands, command)) {
+        chooseEzanFile(*slot);
+    } else if (const auto slot = indexIn(kListenEzanCommands, command)) {
+        listenEzan(*slot);
+    } else if (const auto index = indexIn(kTallyCommands, command)) {
+        parts_.windows.openTally(*index + 1);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // For the commands that still wait for their work.
-void MenuCommands::runGreyed(int id, const std::function<void()>& action) {
-    parts_.tray.menu().setEnabled(id, false);
+void MenuCommands::runGreyed(Command command, const std::function<void()>& action) {
+    parts_.tray.menu().setEnabled(command, false);
     action();
-    parts_.tray.menu().setEnabled(id, true);
+    parts_.tray.menu().setEnabled(command, true);
 }
 
 // For the commands whose dialogs answer later: the entry is greyed until
 // the command calls done (not after the program has ended).
-void MenuCommands::greyUntilDone(int id, const std::function<void(std::function<void()> done)>& start) {
-    parts_.tray.menu().setEnabled(id, false);
-    start([self = QPointer<MenuCommands>(this), id] {
-        if (self && !self->ended_) self->parts_.tray.menu().setEnabled(id, true);
+void MenuCommands::greyUntilDone(Command command, const std::function<void(std::function<void()> done)>& start) {
+    parts_.tray.menu().setEnabled(command, false);
+    start([self = QPointer<MenuCommands>(this), command] {
+        if (self && !self->ended_) self->parts_.tray.menu().setEnabled(command, true);
     });
 }
 
@@ -136,18 +171,18 @@ void MenuCommands::toggleEzanSound() {
     bool& on = parts_.scheduler.flags.ezanSoundOn;
     on = !on;
     if (!on) parts_.presenter.stopSound();
-    parts_.tray.menu().setChecked(command::kEzanSound, on);
+    parts_.tray.menu().setChecked(Command::EzanSound, on);
 }
 
 void MenuCommands::toggleWake() {
     bool& on = parts_.scheduler.flags.wakeOn;
     on = !on;
-    parts_.tray.menu().setChecked(command::kWake, on);
+    parts_.tray.menu().setChecked(Command::Wake, on);
 }
 
 void MenuCommands::explainWakeUnavailable() {
     TrayMenu& menu = parts_.tray.menu();
-    menu.action(command::kWake)->setToolTip(kWakeUnavailable);
+    menu.action(Command::Wake)->setToolTip(kWakeUnavailable);
     for (QMenu* submenu : menu.menu()->findChildren<QMenu*>()) submenu->setToolTipsVisible(true);
     menu.menu()->setToolTipsVisible(true);
     if (wakeExplained_) return;
@@ -161,7 +196,7 @@ void MenuCommands::explainWakeUnavailable() {
 void MenuCommands::setMessageMode(int mode) {
     parts_.scheduler.flags.messageMode = mode;
     for (int other = 0; other <= kMessageModeBox; ++other) {
-        parts_.tray.menu().setChecked(command::kMessageNone + other, other == mode);
+        parts_.tray.menu().setChecked(kMessageModeCommands[static_cast<std::size_t>(other)], other == mode);
     }
     saveOption(keys::kMessageMode, std::to_string(mode));
 }
@@ -180,7 +215,7 @@ void MenuCommands::quietForMinutes(int minutes) {
 void MenuCommands::setQuiet(std::optional<ClockTime> end) {
     quietEnd_ = end;
     if (end) parts_.presenter.stopSound();
-    parts_.tray.menu().setEnabled(command::kQuietOff, end.has_value());
+    parts_.tray.menu().setEnabled(Command::QuietOff, end.has_value());
     saveOption(keys::kQuietUntil, end ? formatQuietEnd(*end) : std::string());
     parts_.scheduler.triggers.tickCountdown = 0;
 }
@@ -188,7 +223,7 @@ void MenuCommands::setQuiet(std::optional<ClockTime> end) {
 void MenuCommands::restoreQuiet() {
     const std::string saved = parts_.ini.readString(keys::kOptionsSection, keys::kQuietUntil, "", settings::kPathBuffer);
     quietEnd_ = parseQuietEnd(saved);
-    parts_.tray.menu().setEnabled(command::kQuietOff, quietEnd_.has_value());
+    parts_.tray.menu().setEnabled(Command::QuietOff, quietEnd_.has_value());
     quiet();  // ended while the program was not running: forgotten now
 }
 
@@ -201,31 +236,31 @@ bool MenuCommands::quiet() {
 
 std::string MenuCommands::quietTipLine() { return quiet() ? shell::quietTipLine(*quietEnd_) : std::string(); }
 
-void MenuCommands::writeReport(int id) {
+void MenuCommands::writeTimetable(reports::TimetableSpan span) {
     const ClockTime& now = parts_.scheduler.clockTime;
-    const std::filesystem::path& folder = parts_.folders.programFolder;
     OpenerViewer viewer(parts_.services.opener);
-    std::optional<std::string> failure;
-    if (id == command::kReligiousDays) {
-        failure = reports::writeReligiousDaysReport(parts_.engine, now.year,
-                                                    folder / reports::religiousDaysFileName(now.year, "txt"), viewer);
-    } else {
-        const bool monthly = id == command::kMonthlyTimetable;
-        const auto kind = monthly ? reports::ImsakiyeKind::Month : reports::ImsakiyeKind::Year;
-        const auto file = folder / reports::imsakiyeFileName(kind, parts_.settings.placeName, now.year, now.month, "txt");
-        failure = reports::writeTimetableReport(parts_.engine, parts_.settings, parts_.services.clock.systemZone(),
-                                                now.year, now.month,
-                                                monthly ? reports::TimetableSpan::Month : reports::TimetableSpan::Year,
-                                                file, viewer);
-    }
+    const bool monthly = span == reports::TimetableSpan::Month;
+    const auto kind = monthly ? reports::ImsakiyeKind::Month : reports::ImsakiyeKind::Year;
+    const auto file = parts_.folders.programFolder /
+                      reports::imsakiyeFileName(kind, parts_.settings.placeName, now.year, now.month, "txt");
+    const auto failure = reports::writeTimetableReport(parts_.engine, parts_.settings,
+                                                       parts_.services.clock.systemZone(), now.year, now.month, span,
+                                                       file, viewer);
+    if (failure) parts_.presenter.showError(qs(*failure));
+}
+
+void MenuCommands::writeReligiousDays() {
+    const int year = parts_.scheduler.clockTime.year;
+    OpenerViewer viewer(parts_.services.opener);
+    const auto failure = reports::writeReligiousDaysReport(
+        parts_.engine, year, parts_.folders.programFolder / reports::religiousDaysFileName(year, "txt"), viewer);
     if (failure) parts_.presenter.showError(qs(*failure));
 }
 
 // The printable imsakiye goes to the user's documents folder and is opened.
-void MenuCommands::printImsakiye(int id) {
+void MenuCommands::printImsakiye(reports::ImsakiyeKind kind) {
     const ClockTime& now = parts_.scheduler.clockTime;
     OpenerViewer viewer(parts_.services.opener);
-    const auto kind = static_cast<reports::ImsakiyeKind>(id - command::kMonthlyImsakiyePdf);
     const auto failure = reports::printImsakiye(parts_.engine, parts_.settings, parts_.services.clock.systemZone(), kind,
                                                 now.year, now.month, documentsFolder(), viewer);
     if (failure) parts_.presenter.showError(qs(*failure));
@@ -255,7 +290,7 @@ void MenuCommands::openFile(const std::filesystem::path& path) {
 }
 
 void MenuCommands::chooseEzanFile(int slot) {
-    greyUntilDone(command::kChooseEzanFirst + slot, [this, slot](std::function<void()> done) {
+    greyUntilDone(kChooseEzanCommands[static_cast<std::size_t>(slot)], [this, slot](std::function<void()> done) {
         const std::string_view name = settings::ezanSlotName(slot, parts_.settings.ikindiAtAsrSani);
         const QString current = qs(parts_.settings.ezanFiles[static_cast<std::size_t>(slot)]);
         const std::filesystem::path start = QFileInfo(current).isAbsolute()
@@ -284,7 +319,7 @@ void MenuCommands::listenEzan(int slot) {
 // hourly one inside the interactive one's wait) is skipped.
 void MenuCommands::checkInternetTime(bool silent) {
     if (internetTime_.busy()) return;
-    runGreyed(command::kInternetTime, [this, silent] {
+    runGreyed(Command::InternetTime, [this, silent] {
         const nettime::TimeServerList servers = nettime::readTimeServers(parts_.ini.read());
         if (internetTime_.run(servers, silent) && !ended_) parts_.scheduler.onTimeChange();
     });
@@ -298,17 +333,17 @@ void MenuCommands::queryTimeServersSilently() {
 
 // The chart is drawn from a copy of the engine as the last pass left it (the
 // clock's minute at the place), on the screen that holds the tray.
-void MenuCommands::showChart(int command) {
-    parts_.scheduler.flags.lastChartCommand = command;
-    chartWindow_.showChart(command,
+void MenuCommands::showChart(graphics::Chart chart) {
+    shownChart_ = chart;
+    chartWindow_.showChart(chart,
                            graphics::ChartMoment{parts_.engine, parts_.settings, parts_.services.clock.systemZone(),
                                                  parts_.scheduler.clockTime.year},
                            parts_.tray.screen());
 }
 
 // Each pass with a new minute redraws the chart on screen.
-void MenuCommands::redrawChart(int command) {
-    if (chartWindow_.isVisible()) showChart(command);
+void MenuCommands::redrawChart() {
+    if (shownChart_ && chartWindow_.isVisible()) showChart(*shownChart_);
 }
 
 // Without a way to set this desktop's background the entries stay greyed,
@@ -317,7 +352,9 @@ void MenuCommands::restoreWallpaper() {
     greyWallpaperWithoutBackend();
     const graphics::WallpaperMode mode = graphics::wallpaperModeNamed(
         parts_.ini.readString(keys::kOptionsSection, keys::kWallpaper, "", settings::kPathBuffer));
-    if (mode != graphics::WallpaperMode::None) dispatch(command::kWallpaperMoon - 1 + static_cast<int>(mode));
+    for (const auto& [command, modeOfCommand] : kWallpaperCommands) {
+        if (modeOfCommand == mode) dispatch(command);
+    }
 }
 
 void MenuCommands::greyWallpaperWithoutBackend() {
@@ -327,9 +364,9 @@ void MenuCommands::greyWallpaperWithoutBackend() {
     qInfo("no desktop background backend for this session (XDG_CURRENT_DESKTOP=%s): the wallpaper modes are off",
           qPrintable(qEnvironmentVariable("XDG_CURRENT_DESKTOP")));
     TrayMenu& menu = parts_.tray.menu();
-    for (int id = command::kWallpaperMoon; id <= command::kWallpaperGlobe; ++id) {
-        menu.setEnabled(id, false);
-        menu.action(id)->setToolTip(why);
+    for (const auto& [command, mode] : kWallpaperCommands) {
+        menu.setEnabled(command, false);
+        menu.action(command)->setToolTip(why);
     }
     for (QMenu* submenu : menu.menu()->findChildren<QMenu*>()) submenu->setToolTipsVisible(true);
 }
@@ -338,9 +375,7 @@ void MenuCommands::greyWallpaperWithoutBackend() {
 // mode on again to switch it off; the choice is kept in "Duvar".
 void MenuCommands::selectWallpaperMode(graphics::WallpaperMode mode) {
     const graphics::WallpaperMode now = wallpaper_.select(mode);
-    for (int id = command::kWallpaperMoon; id <= command::kWallpaperGlobe; ++id) {
-        parts_.tray.menu().setChecked(id, id - command::kWallpaperMoon + 1 == static_cast<int>(now));
-    }
+    for (const auto& [command, modeOfCommand] : kWallpaperCommands) parts_.tray.menu().setChecked(command, modeOfCommand == now);
     saveOption(keys::kWallpaper, std::string(graphics::wallpaperModeName(now)));
     parts_.scheduler.startWallpaper(graphics::wallpaperPeriodMinutes(now));
 }

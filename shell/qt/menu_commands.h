@@ -13,10 +13,12 @@
 #include "graphics/qt/chart_window.h"
 #include "graphics/qt/live_wallpaper.h"
 #include "nettime/qt/internet_time.h"
+#include "reports/imsakiye.h"
+#include "reports/reports.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "shell/clock_time.h"
-#include "shell/qt/commands.h"
+#include "shell/command.h"
 #include "shell/qt/shell_services.h"
 #include "shell/quiet_hours.h"
 #include "shell/scheduler.h"
@@ -47,7 +49,7 @@ public:
 
     // Carries out a menu command ("Çıkış" asks for the end through
     // exitRequested).
-    void dispatch(int id);
+    void dispatch(Command command);
 
     // Quiet hours hold now (their end passed: they end here).
     bool quiet();
@@ -64,7 +66,8 @@ public:
     // The scheduler's asks.
     void queryTimeServersSilently();
     void renderWallpaper();
-    void redrawChart(int command);
+    // A pass changed something: the chart on screen is drawn again.
+    void redrawChart();
     // The saved wallpaper mode, at start; greyed without a backend.
     void restoreWallpaper();
     // "Bilgisayarı Uyandır" greyed (the wake-up clock cannot be set): why,
@@ -81,14 +84,16 @@ signals:
     void exitRequested();
 
 private:
-    void runGreyed(int id, const std::function<void()>& action);
-    void greyUntilDone(int id, const std::function<void(std::function<void()> done)>& start);
+    bool dispatchNumbered(Command command);
+    void runGreyed(Command command, const std::function<void()>& action);
+    void greyUntilDone(Command command, const std::function<void(std::function<void()> done)>& start);
     void toggleEzanSound();
     void toggleWake();
     void setMessageMode(int mode);
     void setQuiet(std::optional<ClockTime> end);
-    void writeReport(int id);
-    void printImsakiye(int id);
+    void writeTimetable(reports::TimetableSpan span);
+    void writeReligiousDays();
+    void printImsakiye(reports::ImsakiyeKind kind);
     void exportCalendar();
     static std::filesystem::path documentsFolder();
     void openDocument(const char* fileName);
@@ -96,7 +101,7 @@ private:
     void keepEzanFile(int slot, const std::string& file);
     void listenEzan(int slot);
     void checkInternetTime(bool silent);
-    void showChart(int command);
+    void showChart(graphics::Chart chart);
     void selectWallpaperMode(graphics::WallpaperMode mode);
     void greyWallpaperWithoutBackend();
     void saveOption(std::string_view key, const std::string& value);
@@ -106,6 +111,7 @@ private:
     graphics::ChartWindow chartWindow_;
     graphics::LiveWallpaper wallpaper_;
     std::optional<ClockTime> quietEnd_;
+    std::optional<graphics::Chart> shownChart_;  // until the window is dismissed
     bool wakeExplained_ = false;
     bool ended_ = false;
 };

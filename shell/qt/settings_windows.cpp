@@ -12,7 +12,6 @@
 #include "settings/qt/welcome_dialog.h"
 #include "settings/text_encoding.h"
 #include "shell/qt/about_dialog.h"
-#include "shell/qt/commands.h"
 
 namespace orvanta::shell {
 
@@ -45,7 +44,7 @@ SettingsWindows::~SettingsWindows() {
     for (const QPointer<QDialog>& window : open_) delete window.data();
 }
 
-void SettingsWindows::present(int command, QDialog* window, std::function<void(bool accepted)> onClosed) {
+void SettingsWindows::present(Command command, QDialog* window, std::function<void(bool accepted)> onClosed) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::NonModal);
     parts_.menu.setEnabled(command, false);
@@ -71,7 +70,7 @@ void SettingsWindows::openVakitPanel() {
     });
     panel->installEventFilter(new EscapeCloses(panel));
     panel_ = panel;
-    present(command::kVakitPanel, panel, {});
+    present(Command::VakitPanel, panel, {});
 }
 
 void SettingsWindows::refreshPanel() {
@@ -96,7 +95,7 @@ std::filesystem::path SettingsWindows::placeListFile() const {
 // (the views' moment stays as set).
 void SettingsWindows::openCalculationDialog() {
     auto* dialog = new settings::CalculationDialog(parts_.settings, host_, placeListFile());
-    present(command::kCalculationParameters, dialog, [this](bool save) {
+    present(Command::CalculationParameters, dialog, [this](bool save) {
         if (save) {
             parts_.settings.placeChosen = true;
             const settings::SaveResult saved =
@@ -117,7 +116,7 @@ void SettingsWindows::openCalculationDialog() {
 void SettingsWindows::openWelcome() {
     auto* dialog = new settings::WelcomeDialog(settings::readPlaceList(placeListFile()),
                                                parts_.clock.systemZone().ianaName, parts_.listenEzan);
-    present(command::kCalculationParameters, dialog, [this, dialog](bool accepted) {
+    present(Command::CalculationParameters, dialog, [this, dialog](bool accepted) {
         parts_.stopSound();
         if (dialog->result() == settings::WelcomeDialog::kEnterByHand) {
             openCalculationDialog();
@@ -136,7 +135,7 @@ void SettingsWindows::openWelcome() {
 void SettingsWindows::openOptions() {
     auto* dialog = new settings::OptionsDialog(parts_.settings, host_);
     const bool ikindiAtAsrSani = parts_.settings.ikindiAtAsrSani;
-    present(command::kOptions, dialog, [this, ikindiAtAsrSani](bool save) {
+    present(Command::Options, dialog, [this, ikindiAtAsrSani](bool save) {
         if (save) {
             const settings::SaveResult saved = settings::saveOptions(parts_.ini, parts_.settings, parts_.autostart);
             if (!saved) parts_.showError(qs(saved.message));
@@ -154,21 +153,21 @@ void SettingsWindows::openOptions() {
 // The counter's name is its menu caption; "Kapat" saves the three keys and
 // renames the entry.
 void SettingsWindows::openTally(int counter) {
-    const int id = command::kTallyFirst + counter - 1;
+    const Command command = kTallyCommands[static_cast<std::size_t>(counter - 1)];
     settings::Tally tally = settings::readTally(parts_.ini.read(), counter);
-    tally.name = parts_.menu.action(id)->text().toStdString();
+    tally.name = parts_.menu.action(command)->text().toStdString();
     auto* dialog = new settings::TallyDialog(tally);
-    present(id, dialog, [this, dialog, id, counter](bool accepted) {
+    present(command, dialog, [this, dialog, command, counter](bool accepted) {
         if (!accepted) return;
         const settings::Tally saved = dialog->fields();
-        parts_.menu.setText(id, qs(settings::utf8Prefix(saved.name, settings::kTallyNameCharacters)));
+        parts_.menu.setText(command, qs(settings::utf8Prefix(saved.name, settings::kTallyNameCharacters)));
         const settings::SaveResult result = settings::saveTally(parts_.ini, counter, saved);
         if (!result) parts_.showError(qs(result.message));
     });
 }
 
 void SettingsWindows::openAbout(const QIcon& icon) {
-    present(command::kAbout, new AboutDialog(icon, parts_.web.homePage, parts_.web.mailAddress, parts_.opener), {});
+    present(Command::About, new AboutDialog(icon, parts_.web.homePage, parts_.web.mailAddress, parts_.opener), {});
 }
 
 bool SettingsWindows::anyOpen() const {

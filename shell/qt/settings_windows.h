@@ -92,7 +92,7 @@ signals:
 private:
     // Shows the window of a menu entry, greyed until the window closes;
     // onClosed gets whether it was accepted.
-    void present(int command, QDialog* window, std::function<void(bool accepted)> onClosed);
+    void present(Command command, QDialog* window, std::function<void(bool accepted)> onClosed);
     void openCalculationDialog();
     void openWelcome();
     // The place database: the program folder's, else the data folders'.

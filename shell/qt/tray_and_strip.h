@@ -51,7 +51,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
-    void commandChosen(int id);
+    void commandChosen(orvanta::shell::Command command);
     void middleClicked();
 
 private:

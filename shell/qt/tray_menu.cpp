@@ -20,7 +20,7 @@ TrayMenu::TrayMenu(const std::vector<MenuRow>& rows, QObject* parent) : QObject(
         }
         QAction* entry = owner->addAction(QString::fromStdString(row.text));
         entry->setData(row.id);
-        actions_.insert(row.id, entry);
+        actions_[static_cast<std::size_t>(*row.command)] = entry;
         const QString group = QString::fromStdString(row.checkGroup);
         if (!group.isEmpty()) entry->setCheckable(true);
         if (!group.isEmpty() && group != QLatin1String(kToggleGroup.data())) {
@@ -35,7 +35,7 @@ TrayMenu::TrayMenu(const std::vector<MenuRow>& rows, QObject* parent) : QObject(
         // Every command handler then sets the check marks of its entries
         // from its own flag, as when the command comes from the start-up
         // replay.
-        connect(entry, &QAction::triggered, this, [this, id = row.id] { emit commandChosen(id); });
+        connect(entry, &QAction::triggered, this, [this, command = *row.command] { emit commandChosen(command); });
     }
 }
 
@@ -46,6 +46,8 @@ std::vector<MenuRow> TrayMenu::builtInTable() {
     const QByteArray text = file.readAll();
     auto rows = parseMenuTable(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     if (!rows) qFatal("the menu table is malformed");
+    const std::string mismatch = menuTableMismatch(*rows);
+    if (!mismatch.empty()) qFatal("the menu table does not fit the commands: %s", mismatch.c_str());
     return *rows;
 }
 
@@ -56,16 +58,24 @@ QMenu* TrayMenu::submenu(const QString& path) {
     return found;
 }
 
-void TrayMenu::setChecked(int id, bool checked) {
-    if (QAction* entry = action(id)) entry->setChecked(checked);
+std::vector<Command> TrayMenu::commands() const {
+    std::vector<Command> present;
+    for (Command command : allCommands()) {
+        if (action(command) != nullptr) present.push_back(command);
+    }
+    return present;
 }
 
-void TrayMenu::setEnabled(int id, bool enabled) {
-    if (QAction* entry = action(id)) entry->setEnabled(enabled);
+void TrayMenu::setChecked(Command command, bool checked) {
+    if (QAction* entry = action(command)) entry->setChecked(checked);
 }
 
-void TrayMenu::setText(int id, const QString& text) {
-    if (QAction* entry = action(id)) entry->setText(text);
+void TrayMenu::setEnabled(Command command, bool enabled) {
+    if (QAction* entry = action(command)) entry->setEnabled(enabled);
+}
+
+void TrayMenu::setText(Command command, const QString& text) {
+    if (QAction* entry = action(command)) entry->setText(text);
 }
 
 }  // namespace orvanta::shell

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray popup menu built from its data table: every entry found by its
-// command id, checked, greyed or renamed through it.
+// command, checked, greyed or renamed through it.
 #pragma once
 
 #include <QHash>
 #include <QMenu>
 #include <QObject>
+#include <array>
 #include <vector>
 
 #include "shell/menu_table.h"
@@ -20,22 +21,23 @@ public:
     static std::vector<MenuRow> builtInTable();
 
     QMenu* menu() { return &menu_; }
-    QAction* action(int id) const { return actions_.value(id); }
-    QList<int> ids() const { return actions_.keys(); }
+    QAction* action(Command command) const { return actions_[static_cast<std::size_t>(command)]; }
+    // The commands that have an entry, in the enumerators' order.
+    std::vector<Command> commands() const;
 
-    void setChecked(int id, bool checked);
-    void setEnabled(int id, bool enabled);
-    void setText(int id, const QString& text);
+    void setChecked(Command command, bool checked);
+    void setEnabled(Command command, bool enabled);
+    void setText(Command command, const QString& text);
 
 signals:
-    void commandChosen(int id);
+    void commandChosen(orvanta::shell::Command command);
 
 private:
     QMenu* submenu(const QString& path);
 
     QMenu menu_;
     QHash<QString, QMenu*> submenus_;
-    QHash<int, QAction*> actions_;
+    std::array<QAction*, kCommandCount> actions_{};
 };
 
 }  // namespace orvanta::shell

@@ -29,61 +29,66 @@ TEST(DialogInteger, ReadsTheLeadingNumber) {
 
 // The fields of the calculation dialog as the user left them, and the
 // order the check read them in.
+using F = Field;
+
 struct Form {
-    std::map<int, std::string> texts{{1096, "4"},   {1074, "-2"},    {1075, "-6"},  {1076, "10"},       {1077, "0"},
-                                     {1078, "5"},   {1079, "4"},     {1080, "4"},   {1081, "0"},        {1082, "8"},
-                                     {1083, "2"},   {1087, "34"},    {1088, "Ev"},  {1089, "Türkiye"},  {1090, "41.01"},
-                                     {1091, "28.97"}, {1092, "3"},   {1094, "-18"}, {1095, "-17"},      {1112, "31/02/2014"},
-                                     {1113, "12:30"}};
-    std::vector<int> order;
+    std::map<Field, std::string> texts{
+        {F::CalcMode, "4"},       {F::TemkinImsak, "-2"},   {F::TemkinGunes, "-6"},      {F::TemkinIsrak, "10"},
+        {F::TemkinIstiva, "0"},   {F::TemkinOgle, "5"},     {F::TemkinIkindi, "4"},      {F::TemkinAsriSani, "4"},
+        {F::TemkinIsfirar, "0"},  {F::TemkinAksam, "8"},    {F::TemkinYatsi, "2"},       {F::PlaceRow, "34"},
+        {F::PlaceName, "Ev"},     {F::CountryName, "Türkiye"}, {F::Latitude, "41.01"},   {F::Longitude, "28.97"},
+        {F::TimeZone, "3"},       {F::ImsakAngle, "-18"},   {F::YatsiAngle, "-17"},      {F::ViewDate, "31/02/2014"},
+        {F::ViewTime, "12:30"}};
+    std::vector<Field> order;
     FieldReader reader() {
-        return [this](int id) {
-            order.push_back(id);
-            return texts.at(id);
+        return [this](Field field) {
+            order.push_back(field);
+            return texts.at(field);
         };
     }
 };
 
 TEST(CalculationCheck, AFailingFieldStopsTheCheckAndKeepsWhatWasStored) {
     struct Case {
-        int field;
+        Field field;
         const char* text;
-        std::optional<int> failsAt;
+        std::optional<Field> failsAt;
     };
     const Case cases[] = {
-        {1096, "5", 1083},            // mode 5: Yatsı follows Akşam by 60..120, 2 fails
-        {1083, "90", 1083},           // mode 4 takes 0..30
-        {1096, "abc", std::nullopt},  // reads as mode 0
-        {1087, "abc", 1087},          // row 0 is no row
-        {1087, "30001", 1087},
-        {1074, "1", 1074},            // İmsak only earlier
-        {1076, "-1", 1076},           // İşrak only later
-        {1090, "90.01", 1090},
-        {1090, "nan", 1090},
-        {1091, "1e400", 1091},
-        {1092, "14", std::nullopt},   // Kiritimati
-        {1092, "-12.5", 1092},
-        {1094, "-14.99", 1094},
-        {1095, "-10", std::nullopt},
-        {1095, "-20.01", 1095},
-        {1112, "31/02/2014", std::nullopt},  // the day is not checked against the month
-        {1112, "1/1/1900", 1112},
-        {1112, "1-1-2014", 1112},
-        {1113, "24:00", 1113},
-        {1113, " 7: 5", std::nullopt},
+        {F::CalcMode, "5", F::TemkinYatsi},          // mode 5: Yatsı follows Akşam by 60..120, 2 fails
+        {F::TemkinYatsi, "90", F::TemkinYatsi},      // mode 4 takes 0..30
+        {F::CalcMode, "abc", std::nullopt},          // reads as mode 0
+        {F::PlaceRow, "abc", F::PlaceRow},           // row 0 is no row
+        {F::PlaceRow, "30001", F::PlaceRow},
+        {F::TemkinImsak, "1", F::TemkinImsak},       // İmsak only earlier
+        {F::TemkinIsrak, "-1", F::TemkinIsrak},      // İşrak only later
+        {F::Latitude, "90.01", F::Latitude},
+        {F::Latitude, "nan", F::Latitude},
+        {F::Longitude, "1e400", F::Longitude},
+        {F::TimeZone, "14", std::nullopt},           // Kiritimati
+        {F::TimeZone, "-12.5", F::TimeZone},
+        {F::ImsakAngle, "-14.99", F::ImsakAngle},
+        {F::YatsiAngle, "-10", std::nullopt},
+        {F::YatsiAngle, "-20.01", F::YatsiAngle},
+        {F::ViewDate, "31/02/2014", std::nullopt},   // the day is not checked against the month
+        {F::ViewDate, "1/1/1900", F::ViewDate},
+        {F::ViewDate, "1-1-2014", F::ViewDate},
+        {F::ViewTime, "24:00", F::ViewTime},
+        {F::ViewTime, " 7: 5", std::nullopt},
     };
     for (const Case& c : cases) {
         Form form;
         form.texts[c.field] = c.text;
         Settings settings;
         ViewMoment moment;
-        EXPECT_EQ(storeCalculationFields(form.reader(), settings, "", false, moment), c.failsAt) << c.field << " " << c.text;
+        EXPECT_EQ(storeCalculationFields(form.reader(), settings, "", false, moment), c.failsAt)
+            << static_cast<int>(c.field) << " " << c.text;
         if (c.failsAt) { EXPECT_EQ(form.order.back(), *c.failsAt); }
     }
     // Mode 5 is stored before Yatsı's temkin fails; the temkins before it too.
     Form form;
-    form.texts[1096] = "5";
-    form.texts[1074] = "-9";
+    form.texts[F::CalcMode] = "5";
+    form.texts[F::TemkinImsak] = "-9";
     Settings settings;
     ViewMoment moment;
     storeCalculationFields(form.reader(), settings, "", false, moment);
@@ -94,14 +99,17 @@ TEST(CalculationCheck, AFailingFieldStopsTheCheckAndKeepsWhatWasStored) {
 
 TEST(CalculationCheck, StoresEveryFieldInTheDialogsOrder) {
     Form form;
-    form.texts[1090] = "41,5";  // the comma ends the number
-    form.texts[1088] = "Çok uzun bir yerleşim adı";
+    form.texts[F::Latitude] = "41,5";  // the comma ends the number
+    form.texts[F::PlaceName] = "Çok uzun bir yerleşim adı";
     Settings settings;
     settings.timeZoneName = "Europe/Berlin";  // a hand-entered place keeps the fixed offset
     ViewMoment moment;
     ASSERT_EQ(storeCalculationFields(form.reader(), settings, "", false, moment), std::nullopt);
-    EXPECT_EQ(form.order, (std::vector<int>{1096, 1074, 1075, 1076, 1077, 1078, 1079, 1080, 1081, 1082, 1083, 1087,
-                                            1088, 1089, 1090, 1091, 1092, 1094, 1095, 1112, 1113}));
+    std::vector<Field> dialogOrder{F::CalcMode};
+    dialogOrder.insert(dialogOrder.end(), kTemkinFields.begin(), kTemkinFields.end());
+    dialogOrder.insert(dialogOrder.end(), {F::PlaceRow, F::PlaceName, F::CountryName, F::Latitude, F::Longitude,
+                                           F::TimeZone, F::ImsakAngle, F::YatsiAngle, F::ViewDate, F::ViewTime});
+    EXPECT_EQ(form.order, dialogOrder);
     EXPECT_EQ(settings.latitude, 4100);
     EXPECT_EQ(settings.longitude, 2896);  // truncated as the list's rows are
     EXPECT_EQ(settings.timeZoneMinutes, 180);
@@ -113,7 +121,7 @@ TEST(CalculationCheck, StoresEveryFieldInTheDialogsOrder) {
     // Following the clock, the date and time are not read.
     form.order.clear();
     storeCalculationFields(form.reader(), settings, "", true, moment);
-    EXPECT_EQ(form.order.back(), 1095);
+    EXPECT_EQ(form.order.back(), F::YatsiAngle);
 }
 
 TEST(CalculationCheck, WithThePlaceListTheRowsPlaceIsTakenAndTheHandFieldsAreNotRead) {
@@ -123,19 +131,19 @@ TEST(CalculationCheck, WithThePlaceListTheRowsPlaceIsTakenAndTheHandFieldsAreNot
     Settings settings;
     settings.usePlaceList = true;
     ViewMoment moment;
-    form.texts[1087] = "1";
+    form.texts[F::PlaceRow] = "1";
     ASSERT_EQ(storeCalculationFields(form.reader(), settings, file, true, moment), std::nullopt);
     EXPECT_EQ(settings.placeName, "Adana");
     EXPECT_EQ(settings.timeZoneMinutes, 120);
     EXPECT_EQ(settings.timeZoneName, "Europe/Istanbul");  // the row's zone follows the place
-    EXPECT_EQ(std::count(form.order.begin(), form.order.end(), 1090), 0);
+    EXPECT_EQ(std::count(form.order.begin(), form.order.end(), F::Latitude), 0);
     for (const char* badRow : {"2", "3"}) {  // blank, and a latitude of 200°
-        form.texts[1087] = badRow;
-        EXPECT_EQ(storeCalculationFields(form.reader(), settings, file, true, moment), 1087) << badRow;
+        form.texts[F::PlaceRow] = badRow;
+        EXPECT_EQ(storeCalculationFields(form.reader(), settings, file, true, moment), F::PlaceRow) << badRow;
         EXPECT_EQ(settings.placeName, "Adana");
     }
     // Without the list file the place stays as it was and the check goes on.
-    form.texts[1087] = "5";
+    form.texts[F::PlaceRow] = "5";
     EXPECT_EQ(storeCalculationFields(form.reader(), settings, file.string() + ".missing", true, moment), std::nullopt);
     EXPECT_EQ(settings.placeName, "Adana");
 }
@@ -160,19 +168,22 @@ TEST(ViewDate, WheelStepsAcrossYearsAndLeapDaysAndStopsAtTheEnds) {
 
 TEST(OptionsCheck, TheFourMinuteFieldsLimitsInOrder) {
     struct Case {
-        int field;
+        Field field;
         const char* text;
-        std::optional<int> failsAt;
+        std::optional<Field> failsAt;
     };
-    const Case cases[] = {{1100, "9", 1100},  {1100, "10", std::nullopt}, {1100, "60", std::nullopt},
-                          {1100, "61", 1100}, {1105, "61", 1105},         {1107, "120", std::nullopt},
-                          {1107, "121", 1107}, {1108, "-10", 1108}};
+    const Case cases[] = {{F::SabahMinutes, "9", F::SabahMinutes},         {F::SabahMinutes, "10", std::nullopt},
+                          {F::SabahMinutes, "60", std::nullopt},           {F::SabahMinutes, "61", F::SabahMinutes},
+                          {F::ReminderMinutes, "61", F::ReminderMinutes},  {F::CumaSalaMinutes, "120", std::nullopt},
+                          {F::CumaSalaMinutes, "121", F::CumaSalaMinutes}, {F::SahurSalaMinutes, "-10", F::SahurSalaMinutes}};
     for (const Case& c : cases) {
-        std::map<int, std::string> texts{{1100, "30"}, {1105, "20"}, {1107, "60"}, {1108, "90"}};
+        std::map<Field, std::string> texts{
+            {F::SabahMinutes, "30"}, {F::ReminderMinutes, "20"}, {F::CumaSalaMinutes, "60"}, {F::SahurSalaMinutes, "90"}};
         texts[c.field] = c.text;
         Settings settings;
-        EXPECT_EQ(storeOptionMinutes([&](int id) { return texts.at(id); }, settings), c.failsAt) << c.field << " " << c.text;
-        if (!c.failsAt) { EXPECT_EQ(settings.sahurSalaMinutes, std::atoi(texts[1108].c_str())); }
+        EXPECT_EQ(storeOptionMinutes([&](Field field) { return texts.at(field); }, settings), c.failsAt)
+            << static_cast<int>(c.field) << " " << c.text;
+        if (!c.failsAt) { EXPECT_EQ(settings.sahurSalaMinutes, std::atoi(texts[F::SahurSalaMinutes].c_str())); }
     }
 }
 

@@ -118,7 +118,7 @@ TEST_F(SchedulerRun, WakeUpTargetsTodaysNextEventThenTomorrowsFirst) {
     clock.set(clockTimeAt(2014, 1, 1, 9, 0));
     scheduler->onTimeChange();
     scheduler->onTick();
-    EXPECT_EQ(lastAt("grey", 9, 0), "1147");
+    EXPECT_EQ(lastAt("grey", 9, 0), "Wake");
 }
 
 TEST_F(SchedulerRun, FridaySalaOnlyOnFridays) {
@@ -188,7 +188,7 @@ TEST_F(SchedulerRun, HourlyClockCheckAndWallpaperRefresh) {
     scheduler->wallpaper.periodMinutes = 60;
     runSeconds(*scheduler, clock, 3 * 3600);
     EXPECT_EQ(logged("time-check"), (std::vector<std::string>{"01:00 ", "02:00 ", "03:00 "}));
-    EXPECT_EQ(logged("grey"), (std::vector<std::string>{"01:00 1040", "02:00 1040", "03:00 1040"}));
+    EXPECT_EQ(logged("grey"), (std::vector<std::string>{"01:00 InternetTime", "02:00 InternetTime", "03:00 InternetTime"}));
     EXPECT_EQ(logged("wallpaper"), (std::vector<std::string>{"00:30 ", "01:30 ", "02:30 "}));
     // The clock set back by two hours: drawn again at once.
     clock.set(clockTimeAt(2014, 1, 1, 1, 40));

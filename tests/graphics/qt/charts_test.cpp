@@ -68,13 +68,13 @@ TEST(Charts, ImageViewsAndMapsOnTheScreen) {
     place.latitude = 3992;
     place.longitude = 3285;
     std::optional<TimeMapPainter> timeMap;
-    const QImage moon = renderChart(chart::kMoonView, {engine, place, {}, 2014}, QSize(kW, kH), timeMap);
+    const QImage moon = renderChart(Chart::MoonView, {engine, place, {}, 2014}, QSize(kW, kH), timeMap);
     EXPECT_EQ(imageViewSize(QSize(kW, kH), false), QSize(512, 512));
     EXPECT_EQ(at(moon, 250, 384), QColor(Qt::black)) << "left of the square at (256, 128)";
     EXPECT_NE(at(moon, 512, 384), QColor(Qt::black)) << "the full moon's centre";
 
     // The qibla map stretched twice: stored row 288, column 473 (near Ankara, band 22, land).
-    const QImage qibla = renderChart(chart::kQiblaMap, {engine, place, {}, 2014}, QSize(1600, 800), timeMap);
+    const QImage qibla = renderChart(Chart::QiblaMap, {engine, place, {}, 2014}, QSize(1600, 800), timeMap);
     EXPECT_EQ(at(qibla, 2 * 473 + 1, 800 - 2 * 288 - 1), QColor(192, 192, 192));
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two settings dialogs and the place finder on the offscreen platform,
-// driven by control id: the failure signal and what it leaves stored, the
+// driven by object name: the failure signal and what it leaves stored, the
 // wheel, the clock fields, the place finder on the shipped list, the salâ
 // question and its download from a real HTTP server on the loopback
 // interface, and each dialog's look (screenshots; no label cut).
@@ -58,8 +58,9 @@ struct RecordingHost : CalculationHost, OptionsHost {
     QUrl address;
 };
 
-QLineEdit* edit(const QWidget* dialog, int id) { return static_cast<QLineEdit*>(findControl(dialog, id)); }
-void click(const QWidget* dialog, int id) { static_cast<QAbstractButton*>(findControl(dialog, id))->click(); }
+QWidget* control(const QWidget* dialog, const char* name) { return dialog->findChild<QWidget*>(QLatin1String(name)); }
+QLineEdit* edit(const QWidget* dialog, const char* name) { return static_cast<QLineEdit*>(control(dialog, name)); }
+void click(const QWidget* dialog, const char* name) { static_cast<QAbstractButton*>(control(dialog, name))->click(); }
 
 // A wheel turn over the dialog (a field ignores it and it reaches the
 // dialog; Qt propagates only the wheel events that come from the device).
@@ -76,25 +77,25 @@ TEST(CalculationDialog, FailingFieldKeepsFocusAndNothingIsApplied) {
     RecordingHost host;
     CalculationDialog dialog(settings, host, kPlaceList);
     dialog.show();
-    edit(&dialog, 1096)->setText("5");
-    click(&dialog, 1098);
-    EXPECT_FALSE(findControl(&dialog, 1098)->isEnabled()) << "the failure signal greys the button";
-    EXPECT_EQ(dialog.focusWidget(), findControl(&dialog, 1083));
+    edit(&dialog, "calcMode")->setText("5");
+    click(&dialog, "applyButton");
+    EXPECT_FALSE(control(&dialog, "applyButton")->isEnabled()) << "the failure signal greys the button";
+    EXPECT_EQ(dialog.focusWidget(), control(&dialog, "temkinYatsi"));
     EXPECT_EQ(host.applied, 0);
     QTest::qWait(kFailureSignalMs + 50);
-    EXPECT_TRUE(findControl(&dialog, 1098)->isEnabled());
+    EXPECT_TRUE(control(&dialog, "applyButton")->isEnabled());
 
-    edit(&dialog, 1083)->setText("90");
-    click(&dialog, 1098);
+    edit(&dialog, "temkinYatsi")->setText("90");
+    click(&dialog, "applyButton");
     EXPECT_EQ(host.applied, 1);
     EXPECT_TRUE(dialog.isVisible()) << "Uygula keeps the dialog open";
 
     // Mode 0 greys the temkins (they are still checked).
-    edit(&dialog, 1096)->setText("abc");
-    edit(&dialog, 1083)->setText("2");
-    click(&dialog, 1098);
+    edit(&dialog, "calcMode")->setText("abc");
+    edit(&dialog, "temkinYatsi")->setText("2");
+    click(&dialog, "applyButton");
     EXPECT_EQ(settings.calcMode, 0);
-    EXPECT_FALSE(findControl(&dialog, 1074)->isEnabled());
+    EXPECT_FALSE(control(&dialog, "temkinImsak")->isEnabled());
 }
 
 TEST(CalculationDialog, ChecksAndDefaultButtonsChangeTheSettingsAtOnce) {
@@ -104,20 +105,20 @@ TEST(CalculationDialog, ChecksAndDefaultButtonsChangeTheSettingsAtOnce) {
     settings.temkin[4] = 12;
     RecordingHost host;
     CalculationDialog dialog(settings, host, kPlaceList);
-    EXPECT_FALSE(findControl(&dialog, 1090)->isEnabled());
-    click(&dialog, 1086);
-    click(&dialog, 1114);
+    EXPECT_FALSE(control(&dialog, "latitude")->isEnabled());
+    click(&dialog, "usePlaceList");
+    click(&dialog, "systemTimeZone");
     EXPECT_TRUE(!settings.usePlaceList && settings.useSystemTimeZone);
-    EXPECT_TRUE(findControl(&dialog, 1090)->isEnabled() && !findControl(&dialog, 1092)->isEnabled());
+    EXPECT_TRUE(control(&dialog, "latitude")->isEnabled() && !control(&dialog, "timeZone")->isEnabled());
 
-    click(&dialog, 1097);
+    click(&dialog, "defaultAngles");
     EXPECT_EQ(settings.calcMode, 4);
-    EXPECT_EQ(edit(&dialog, 1095)->text(), QStringLiteral("-17.0"));
+    EXPECT_EQ(edit(&dialog, "yatsiAngle")->text(), QStringLiteral("-17.0"));
     EXPECT_EQ(settings.temkin[4], 12) << "the angle defaults leave the temkins";
-    click(&dialog, 1084);
+    click(&dialog, "defaultTemkins");
     EXPECT_EQ(settings.temkin, engine::defaultTemkin);
-    click(&dialog, 1148);
-    EXPECT_EQ(edit(&dialog, 1082)->text(), QStringLiteral("6"));
+    click(&dialog, "diyanetValues");
+    EXPECT_EQ(edit(&dialog, "temkinAksam")->text(), QStringLiteral("6"));
     EXPECT_EQ(host.applied, 0) << "defaults reach the engine only with Uygula or Kaydet";
 }
 
@@ -128,27 +129,27 @@ TEST(CalculationDialog, WheelWalksThePlaceListAndTheDays) {
     RecordingHost host;
     CalculationDialog dialog(settings, host, kPlaceList);
     dialog.show();
-    findControl(&dialog, 1087)->setFocus();
+    control(&dialog, "placeRow")->setFocus();
     turnWheel(&dialog, 120);  // away from the user, at row 1
     EXPECT_EQ(settings.placeRow, 1);
     turnWheel(&dialog, -120);
     EXPECT_EQ(settings.placeRow, 2);
-    EXPECT_EQ(edit(&dialog, 1088)->text(), QStringLiteral("Adıyaman"));
+    EXPECT_EQ(edit(&dialog, "placeName")->text(), QStringLiteral("Adıyaman"));
 
     // The date field follows the clock until "Gerçek Zaman" is switched off.
-    EXPECT_FALSE(findControl(&dialog, 1112)->isEnabled());
-    click(&dialog, 1116);
+    EXPECT_FALSE(control(&dialog, "viewDate")->isEnabled());
+    click(&dialog, "realTimeClock");
     ASSERT_FALSE(host.realTime);
-    findControl(&dialog, 1112)->setFocus();
+    control(&dialog, "viewDate")->setFocus();
     turnWheel(&dialog, 120);
-    EXPECT_EQ(edit(&dialog, 1112)->text(), QStringLiteral("31/12/2013"));
+    EXPECT_EQ(edit(&dialog, "viewDate")->text(), QStringLiteral("31/12/2013"));
     EXPECT_EQ(host.recomputeTicks, 2);
     // A typed date and time reach the views' moment with the check.
-    edit(&dialog, 1112)->setText("31/02/2014");
-    edit(&dialog, 1113)->setText("7:05");
-    click(&dialog, 1098);
+    edit(&dialog, "viewDate")->setText("31/02/2014");
+    edit(&dialog, "viewTime")->setText("7:05");
+    click(&dialog, "applyButton");
     EXPECT_EQ(viewDateText(host.moment) + " " + viewTimeText(host.moment), "31/02/2014 07:05");
-    EXPECT_EQ(edit(&dialog, 1113)->text(), QStringLiteral("07:05"));
+    EXPECT_EQ(edit(&dialog, "viewTime")->text(), QStringLiteral("07:05"));
 }
 
 TEST(PlaceFinder, FindsTurkishNamesTypedPlainlyAndTheChoiceFillsTheDialog) {
@@ -174,13 +175,44 @@ TEST(PlaceFinder, FindsTurkishNamesTypedPlainlyAndTheChoiceFillsTheDialog) {
         finder->findChild<QPushButton*>(QStringLiteral("openFileButton"))->click();
         QTest::keyClick(search, Qt::Key_Return);
     });
-    click(&dialog, 1085);
+    click(&dialog, "openPlaceList");
     EXPECT_EQ(host.opened, kPlaceList);
     EXPECT_TRUE(settings.usePlaceList);
     EXPECT_EQ(settings.placeRow, 35);
     EXPECT_EQ(settings.placeName, "İzmir");
-    EXPECT_EQ(edit(&dialog, 1087)->text(), QStringLiteral("35"));
-    EXPECT_EQ(edit(&dialog, 1090)->text(), QString::fromStdString(degreesText(settings.latitude)));
+    EXPECT_EQ(edit(&dialog, "placeRow")->text(), QStringLiteral("35"));
+    EXPECT_EQ(edit(&dialog, "latitude")->text(), QString::fromStdString(degreesText(settings.latitude)));
+}
+
+// The help balloons follow the id each control carries: a balloon for
+// each control its table names, and the two dialogs' "Kaydet" (the same id
+// in both) each with its own text.
+TEST(HelpBalloons, EachControlGetsTheTextOfItsId) {
+    Settings settings;
+    RecordingHost host;
+    CalculationDialog calculation(settings, host, kPlaceList);
+    OptionsDialog options(settings, host);
+    const struct {
+        const QWidget* dialog;
+        const char* control;
+        const char* starts;  // "" for a control with no balloon
+    } cases[] = {
+        {&calculation, "latitude", "Yerleşim biriminin enlemi."},
+        {&calculation, "temkinIsrak", "0 ile +30 arası..."},
+        {&calculation, "temkinIsfirar", "0 ile -30 arası..."},
+        {&calculation, "saveButton", "Formdaki değerleri INI dosyasına kaydeder."},
+        {&calculation, "zoneNote", ""},
+        {&options, "cumaSalaMinutes", "Salânın, Cuma namazından"},
+        {&options, "cancelButton", "Formda yapılan değişiklikler iptal edilir ve"},
+    };
+    for (const auto& c : cases) {
+        const QString tip = control(c.dialog, c.control)->toolTip().replace(QLatin1Char('\n'), QLatin1Char(' '));
+        if (*c.starts == '\0') {
+            EXPECT_TRUE(tip.isEmpty()) << c.control;
+        } else {
+            EXPECT_TRUE(tip.startsWith(QString::fromUtf8(c.starts))) << c.control << ": " << tip.toStdString();
+        }
+    }
 }
 
 TEST(OptionsDialog, ClicksMirrorIntoTheSettingsAndTheMinuteFieldsAreChecked) {
@@ -189,27 +221,27 @@ TEST(OptionsDialog, ClicksMirrorIntoTheSettingsAndTheMinuteFieldsAreChecked) {
     host.target = "/nonexistent/sala.wav";
     OptionsDialog dialog(settings, host);
     dialog.show();
-    EXPECT_FALSE(findControl(&dialog, 1107)->isEnabled());
-    click(&dialog, 1110);
-    EXPECT_TRUE(settings.cumaSala && findControl(&dialog, 1107)->isEnabled());
-    click(&dialog, 1110);
-    click(&dialog, 1101);
+    EXPECT_FALSE(control(&dialog, "cumaSalaMinutes")->isEnabled());
+    click(&dialog, "cumaSala");
+    EXPECT_TRUE(settings.cumaSala && control(&dialog, "cumaSalaMinutes")->isEnabled());
+    click(&dialog, "cumaSala");
+    click(&dialog, "sabahAtImsak");
     EXPECT_TRUE(settings.sabahEzanAtImsak);
-    EXPECT_FALSE(findControl(&dialog, 1100)->isEnabled());
-    click(&dialog, 1049);
-    click(&dialog, 1049);
-    click(&dialog, 1051);
+    EXPECT_FALSE(control(&dialog, "sabahMinutes")->isEnabled());
+    click(&dialog, "autoCorrectClock");
+    click(&dialog, "autoCorrectClock");
+    click(&dialog, "ikindiAtAsrSani");
     EXPECT_EQ(host.corrections, 1) << "ticking the clock correction on corrects once; off, never";
     EXPECT_TRUE(settings.ikindiAtAsrSani);
 
     // Greyed, the morning field is still checked.
-    edit(&dialog, 1100)->setText("5");
-    click(&dialog, 1);
+    edit(&dialog, "sabahMinutes")->setText("5");
+    click(&dialog, "saveButton");
     EXPECT_TRUE(dialog.isVisible() && dialog.result() != QDialog::Accepted);
     QTest::qWait(kFailureSignalMs + 50);
-    edit(&dialog, 1100)->setText("10");
-    edit(&dialog, 1108)->setText("120");
-    click(&dialog, 1);  // no salâ chosen: no question although the file is missing
+    edit(&dialog, "sabahMinutes")->setText("10");
+    edit(&dialog, "sahurSalaMinutes")->setText("120");
+    click(&dialog, "saveButton");  // no salâ chosen: no question although the file is missing
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(settings.sahurSalaMinutes, 120);
 }
@@ -282,12 +314,12 @@ TEST(OptionsDialog, SalaDownloadOnlyAWholeWaveBecomesTheFile) {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
             boxes << box->text();
-            caption = findControl(&dialog, 1)->property("text").toString();
+            caption = control(&dialog, "saveButton")->property("text").toString();
             const bool question = box->text().startsWith(QStringLiteral("Salâ dosyası (sala.wav)"));
             box->button(question ? QMessageBox::Yes : QMessageBox::Ok)->click();
         });
         answer.start(5);
-        click(&dialog, 1);
+        click(&dialog, "saveButton");
         EXPECT_EQ(dialog.result(), QDialog::Accepted) << "the options are saved whatever the download did";
         EXPECT_EQ(server.requests, 1);
         EXPECT_EQ(std::filesystem::exists(host.target), c.arrives);
@@ -359,7 +391,7 @@ TEST(SettingsDialogs, ZoneNoteWhenThePlacesZoneIsNotTheComputers) {
     RecordingHost host;
     host.zone = {180, false, "Europe/Istanbul"};
     CalculationDialog dialog(settings, host, kPlaceList);
-    shootAndCheck(&dialog, "AstroDlg-zone-note");
+    shootAndCheck(&dialog, "CalculationDialog-zone-note");
     const auto* note = dialog.findChild<QLabel*>("zoneNote");
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->text().contains(QStringLiteral("Europe/Berlin,")));

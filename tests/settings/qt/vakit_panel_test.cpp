@@ -15,7 +15,6 @@
 #include <map>
 #include <sstream>
 
-#include "settings/qt/controls.h"
 #include "tests/support/shell_command.h"
 
 namespace orvanta::settings {
@@ -40,7 +39,11 @@ engine::Engine engineAt(const Moment& m) {
     return engine;
 }
 
-QString field(const QWidget& panel, int id) { return static_cast<QLabel*>(findControl(&panel, id))->text(); }
+QWidget* control(const QWidget& panel, const char* name) { return panel.findChild<QWidget*>(QLatin1String(name)); }
+QString field(const QWidget& panel, const char* name) { return static_cast<QLabel*>(control(panel, name))->text(); }
+// The ten times' fields, İmsak .. Yatsı.
+constexpr const char* kTimeFields[] = {"imsakTime", "gunesTime",  "israkTime",    "istivaTime", "ogleTime",
+                                       "ikindiTime", "asriSaniTime", "isfirarTime", "aksamTime",  "yatsiTime"};
 
 TEST(VakitPanel, EveryFieldIsWhatTheCommandLinePrints) {
     const Moment moments[] = {{"41.01", "28.97", "180", 2014, 4, 29, 9, 3},
@@ -59,7 +62,10 @@ TEST(VakitPanel, EveryFieldIsWhatTheCommandLinePrints) {
         std::istringstream timesLine(cli("times " + place + date));
         std::string token;
         timesLine >> token;  // the date
-        for (int id = 1120; timesLine >> token; ++id) EXPECT_EQ(field(panel, id).toStdString(), token) << id;
+        for (const char* name : kTimeFields) {
+            ASSERT_TRUE(timesLine >> token);
+            EXPECT_EQ(field(panel, name).toStdString(), token) << name;
+        }
         std::map<std::string, double> sky;
         std::istringstream skyLines(cli("sky " + place + date + QString::asprintf(" --time %02d:%02d", m.hour, m.minute).toStdString()));
         std::string skyMessage;
@@ -68,26 +74,26 @@ TEST(VakitPanel, EveryFieldIsWhatTheCommandLinePrints) {
             if (line.substr(0, equals) == "sky_message") skyMessage = line.substr(equals + 1);
             else sky[line.substr(0, equals)] = std::atof(line.c_str() + equals + 1);
         }
-        const std::pair<int, const char*> degrees[] = {
-            {1132, "qibla"}, {1133, "sun_azimuth"}, {1134, "sun_altitude"}, {1144, "magnetic_declination"},
-            {1142, "moon_azimuth"}, {1143, "moon_altitude"}, {1140, "moon_elongation"}, {1141, "moon_latitude"},
-            {1136, "sun_longitude"}, {1137, "sun_declination"}};
-        for (const auto& [id, key] : degrees) {
-            EXPECT_EQ(field(panel, id), QString::asprintf("%5.1f°", sky[key] * 0.1)) << key;
+        const std::pair<const char*, const char*> degrees[] = {
+            {"qibla", "qibla"}, {"sunAzimuth", "sun_azimuth"}, {"sunAltitude", "sun_altitude"}, {"magneticDeclination", "magnetic_declination"},
+            {"moonAzimuth", "moon_azimuth"}, {"moonAltitude", "moon_altitude"}, {"moonElongation", "moon_elongation"}, {"moonLatitude", "moon_latitude"},
+            {"sunLongitude", "sun_longitude"}, {"sunDeclination", "sun_declination"}};
+        for (const auto& [name, key] : degrees) {
+            EXPECT_EQ(field(panel, name), QString::asprintf("%5.1f°", sky[key] * 0.1)) << key;
         }
-        EXPECT_EQ(field(panel, 1145), QString::asprintf("%5.1f µT", sky["horizontal_intensity"] * 0.1));
-        EXPECT_EQ(field(panel, 1139), QString::asprintf("%5.1f Mm", sky["moon_distance"] * 0.1));
-        EXPECT_EQ(field(panel, 1135), QString::asprintf("%5.1f Gm", sky["sun_distance"] * 0.1));
-        EXPECT_EQ(field(panel, 1138), QString::asprintf("%5.1f'", sky["noon_deviation"] * 0.1));
-        EXPECT_EQ(field(panel, 1146).toStdString(), skyMessage);
-        EXPECT_EQ(findControl(&panel, 1144)->isEnabled(), sky["model_valid"] == 1);
+        EXPECT_EQ(field(panel, "horizontalIntensity"), QString::asprintf("%5.1f µT", sky["horizontal_intensity"] * 0.1));
+        EXPECT_EQ(field(panel, "moonDistance"), QString::asprintf("%5.1f Mm", sky["moon_distance"] * 0.1));
+        EXPECT_EQ(field(panel, "sunDistance"), QString::asprintf("%5.1f Gm", sky["sun_distance"] * 0.1));
+        EXPECT_EQ(field(panel, "noonDeviation"), QString::asprintf("%5.1f'", sky["noon_deviation"] * 0.1));
+        EXPECT_EQ(field(panel, "skyMessage").toStdString(), skyMessage);
+        EXPECT_EQ(control(panel, "magneticDeclination")->isEnabled(), sky["model_valid"] == 1);
         // The calendar's Hijri line and religious name are those of hijri.
         const std::string hijri = cli("hijri " + place + date);
         const std::string hijriDate = hijri.substr(11, hijri.find_first_of("|\n") - 11);
-        EXPECT_NE(field(panel, 1131).toStdString().find(hijriDate.substr(0, hijriDate.find_last_not_of(' ') + 1)),
+        EXPECT_NE(field(panel, "calendar").toStdString().find(hijriDate.substr(0, hijriDate.find_last_not_of(' ') + 1)),
                   std::string::npos);
         if (hijri.find(" | ") != std::string::npos) {
-            EXPECT_TRUE(field(panel, 1131).endsWith(QString::fromStdString(hijri.substr(hijri.find(" | ") + 3)).trimmed()));
+            EXPECT_TRUE(field(panel, "calendar").endsWith(QString::fromStdString(hijri.substr(hijri.find(" | ") + 3)).trimmed()));
         }
     }
 }
@@ -103,9 +109,9 @@ TEST(VakitPanel, TogglingRefillsAndTheFormOutlivesThePanel) {
     };
     {
         VakitPanel panel(source);
-        auto* toggle = static_cast<QPushButton*>(findControl(&panel, 1130));
+        auto* toggle = static_cast<QPushButton*>(control(panel, "toggleButton"));
         EXPECT_EQ(toggle->text(), QStringLiteral(">>"));
-        EXPECT_FALSE(findControl(&panel, 1144)->isEnabled());
+        EXPECT_FALSE(control(panel, "magneticDeclination")->isEnabled());
         const int compactWidth = panel.sizeHint().width();
         toggle->click();
         EXPECT_EQ(toggle->text(), QStringLiteral("<<"));
@@ -116,7 +122,7 @@ TEST(VakitPanel, TogglingRefillsAndTheFormOutlivesThePanel) {
         toggle->click();
     }
     VakitPanel reopened(source);
-    EXPECT_EQ(static_cast<QPushButton*>(findControl(&reopened, 1130))->text(), QStringLiteral("<<"));
+    EXPECT_EQ(static_cast<QPushButton*>(control(reopened, "toggleButton"))->text(), QStringLiteral("<<"));
     // No label is cut, in the expanded form and (toggled) the compact one;
     // the suite runs again at 150 % scale.
     // The layout settles within a second even on a loaded machine.
@@ -131,7 +137,7 @@ TEST(VakitPanel, TogglingRefillsAndTheFormOutlivesThePanel) {
         reopened.show();
         for (int waited = 0; waited < 1000 && !cutLabels().empty(); waited += 50) QTest::qWait(50);
         EXPECT_EQ(cutLabels(), "");
-        static_cast<QPushButton*>(findControl(&reopened, 1130))->click();
+        static_cast<QPushButton*>(control(reopened, "toggleButton"))->click();
     }
 }
 

@@ -68,10 +68,10 @@ settings::VakitPanel* shownPanel() {
     return nullptr;
 }
 
-QAbstractButton* button(QWidget* window, int id) {
-    return static_cast<QAbstractButton*>(settings::findControl(window, id));
+QAbstractButton* button(QWidget* window, const char* name) {
+    return window->findChild<QAbstractButton*>(QLatin1String(name));
 }
-QLineEdit* field(QWidget* window, int id) { return static_cast<QLineEdit*>(settings::findControl(window, id)); }
+QLineEdit* field(QWidget* window, const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
 
 class DesktopProgramTest : public ::testing::Test {
 protected:
@@ -95,7 +95,7 @@ protected:
     std::string saved(std::string_view key) const {
         return settings::IniFile(folder / "orvanta.ini").readString(settings::keys::kOptionsSection, key, "?", 64);
     }
-    bool checked(int id) const { return shell->menu().action(id)->isChecked(); }
+    bool checked(Command command) const { return shell->menu().action(command)->isChecked(); }
 
     test::TempFolder folder;
     SimulatedClock clock{at(0, 0, 0), settings::SystemZone{120, false, {}}};
@@ -114,14 +114,6 @@ protected:
     std::unique_ptr<DesktopProgram> shell;
     int finished = 0;
 };
-
-TEST(TrayMenuTable, MalformedLineIsNamed) {
-    int badLine = 0;
-    EXPECT_FALSE(parseMenuTable("# comment\n1027\t\tVakitler\t\nx12\t\tBad\t\n", &badLine));
-    EXPECT_EQ(badLine, 3);
-    EXPECT_FALSE(parseMenuTable("1027\tVakitler\n"));
-    EXPECT_TRUE(parseMenuTable("-\t\t\t\n1068\t\tÇıkış\t\n"));
-}
 
 // Presses a key where the keyboard's focus is in the window.
 void press(QWidget* window, Qt::Key key) {
@@ -143,12 +135,12 @@ TEST_F(DesktopProgramTest, FirstRunWelcomeAcceptedWithTheKeyboard) {
     QWidget* welcome = test::shownWindow(kWelcomeTitle);
     ASSERT_NE(welcome, nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_FALSE(shell->menu().action(1039)->isEnabled());
+    EXPECT_FALSE(shell->menu().action(Command::CalculationParameters)->isEnabled());
     EXPECT_EQ(welcome->findChild<QLineEdit*>("placeSearch")->text(), QStringLiteral("İstanbul"));
     press(welcome, Qt::Key_Return);
     press(welcome, Qt::Key_Return);
     EXPECT_TRUE(opener.opened.empty()) << "the welcome is the first run's introduction";
-    EXPECT_TRUE(shell->menu().action(1039)->isEnabled());
+    EXPECT_TRUE(shell->menu().action(Command::CalculationParameters)->isEnabled());
     EXPECT_EQ(test::shownWindow(QStringLiteral("Seçenekler")), nullptr) << "the welcome wrote the options";
     const settings::IniFile file(folder / "orvanta.ini");
     const auto calculation = [&](std::string_view key) {
@@ -185,21 +177,21 @@ TEST_F(DesktopProgramTest, FirstRunCancelledCountsNothingUntilAPlaceIsChosen) {
     EXPECT_TRUE(std::none_of(effects.begin(), effects.end(), [](const std::string& e) { return e.starts_with("play"); }));
     EXPECT_FALSE(std::filesystem::exists(folder / "orvanta.ini") &&
                  settings::IniFile(folder / "orvanta.ini").read().sectionHasKeys(settings::keys::kCalculationSection));
-    shell->dispatch(1039);
+    shell->dispatch(Command::CalculationParameters);
     welcome = test::shownWindow(kWelcomeTitle);
     ASSERT_NE(welcome, nullptr);
     welcome->findChild<QPushButton*>("handEntryButton")->click();
     QWidget* calculation = test::shownWindow(QStringLiteral("Hesap Parametreleri"));
     ASSERT_NE(calculation, nullptr);
-    EXPECT_FALSE(shell->menu().action(1039)->isEnabled());
-    for (const auto& [id, text] : {std::pair{1090, "41.01"}, {1091, "28.97"}, {1092, "2"}}) {
-        field(calculation, id)->setText(QString::fromUtf8(text));
+    EXPECT_FALSE(shell->menu().action(Command::CalculationParameters)->isEnabled());
+    for (const auto& [name, text] : {std::pair{"latitude", "41.01"}, {"longitude", "28.97"}, {"timeZone", "2"}}) {
+        field(calculation, name)->setText(QString::fromUtf8(text));
     }
-    button(calculation, 1)->click();
+    button(calculation, "saveButton")->click();
     runSeconds(60);
     EXPECT_TRUE(shell->strip().text().startsWith(QStringLiteral("ÖĞLE vaktine kalan süre"))) << shell->strip().text().toStdString();
     // The next "Hesap Parametreleri" is the full window.
-    shell->dispatch(1039);
+    shell->dispatch(Command::CalculationParameters);
     EXPECT_EQ(test::shownWindow(kWelcomeTitle), nullptr);
     ASSERT_NE(test::shownWindow(QStringLiteral("Hesap Parametreleri")), nullptr);
 }
@@ -209,27 +201,27 @@ TEST_F(DesktopProgramTest, FirstRunCancelledCountsNothingUntilAPlaceIsChosen) {
 // "Gerçek Zaman" off outlives "İptal".
 TEST_F(DesktopProgramTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
     start(std::string(kPlace) + "Yatsı Açısı=-1500\nHesap Modu=2\n[Seçenekler]\nEzan/Salâ=Evet\nSabah Ezanı=45\n");
-    shell->dispatch(1039);
+    shell->dispatch(Command::CalculationParameters);
     QWidget* calculation = test::shownWindow("Hesap Parametreleri");
     ASSERT_NE(calculation, nullptr);
-    button(calculation, 1097)->click();
-    button(calculation, 1116)->click();
-    field(calculation, 1112)->setText("15/03/2014");
-    button(calculation, 1098)->click();
-    button(calculation, 2)->click();
+    button(calculation, "defaultAngles")->click();
+    button(calculation, "realTimeClock")->click();
+    field(calculation, "viewDate")->setText("15/03/2014");
+    button(calculation, "applyButton")->click();
+    button(calculation, "cancelButton")->click();
     EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
     EXPECT_EQ(shell->settings().calcMode, 2);
     EXPECT_FALSE(shell->scheduler().realTimeClock);
     EXPECT_EQ(shell->scheduler().clockTime.month, 3);
     EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Yatsı Açısı", 0),
               -1500) << "İptal wrote nothing";
-    shell->dispatch(1057);
+    shell->dispatch(Command::Options);
     QWidget* options = test::shownWindow("Seçenekler");
     ASSERT_NE(options, nullptr);
-    field(options, 1100)->setText("30");
-    button(options, 1051)->click();
-    button(options, 1058)->click();
-    button(options, 1)->click();
+    field(options, "sabahMinutes")->setText("30");
+    button(options, "ikindiAtAsrSani")->click();
+    button(options, "autostart")->click();
+    button(options, "saveButton")->click();
     EXPECT_EQ(saved("Sabah Ezanı"), "30");
     EXPECT_EQ(saved("İkindi Ezanı Asr-ı Sani'de"), "Evet");
     EXPECT_TRUE(autostart.enabled());
@@ -237,20 +229,19 @@ TEST_F(DesktopProgramTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
 
 TEST_F(DesktopProgramTest, ChartShowsUntilAKeyAndIsRedrawnEachMinute) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\n", at(12, 0, 0));
-    shell->dispatch(1031);
+    shell->dispatch(Command::ChartAngles);
     graphics::ChartWindow& window = shell->chartWindow();
     ASSERT_TRUE(window.isVisible());
-    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 1031);
     const QImage before = window.surface();
     runSeconds(90);  // the next minute's pass: the sun has moved, the chart is drawn again
     EXPECT_NE(window.surface(), before);
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
-    shell->dispatch(1037);
+    shell->dispatch(Command::ChartQiblaMap);
     QTest::mouseClick(&window, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
+    runSeconds(60);
+    EXPECT_FALSE(window.isVisible()) << "the next pass leaves a dismissed chart away";
 }
 
 // "Duvar=Yerküre" is replayed at start; a mode chosen again switches off;
@@ -259,20 +250,20 @@ TEST_F(DesktopProgramTest, WallpaperModesShowTheirPicturesAndPutTheUsersBack) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\nDuvar=yerküre\n", at(12, 0, 0));
     const std::string globeFile = std::to_string(54 + 1204 * 400);
     EXPECT_EQ(wallpaper.calls, (std::vector<std::string>{"save", "show wall.bmp " + globeFile}));
-    EXPECT_TRUE(checked(1047));
-    shell->dispatch(1045);
+    EXPECT_TRUE(checked(Command::WallpaperGlobe));
+    shell->dispatch(Command::WallpaperMoon);
     EXPECT_EQ(wallpaper.calls.back(), "show wall-2.bmp " + std::to_string(54 + 984 * 328)) << "another name each time";
     EXPECT_FALSE(std::filesystem::exists(folder / "wall.bmp"));
     EXPECT_EQ(saved(settings::keys::kWallpaper), "Ay");
-    shell->dispatch(1033);
+    shell->dispatch(Command::ChartMoonView);
     runSeconds(3600);  // the moon is due after an hour, but a chart is on screen
     EXPECT_EQ(wallpaper.calls.size(), 3u);
     QTest::keyClick(&shell->chartWindow(), Qt::Key_Escape);
     runSeconds(60);
     EXPECT_EQ(wallpaper.calls.size(), 4u);
-    shell->dispatch(1045);
+    shell->dispatch(Command::WallpaperMoon);
     EXPECT_EQ(wallpaper.calls.back(), "restore");
-    EXPECT_FALSE(checked(1045));
+    EXPECT_FALSE(checked(Command::WallpaperMoon));
     EXPECT_EQ(saved(settings::keys::kWallpaper), "Yok");
     EXPECT_FALSE(std::filesystem::exists(folder / "wall.bmp") || std::filesystem::exists(folder / "wall-2.bmp"));
 
@@ -280,48 +271,48 @@ TEST_F(DesktopProgramTest, WallpaperModesShowTheirPicturesAndPutTheUsersBack) {
     shell.reset();
     withWallpaper = false;
     start("");
-    EXPECT_FALSE(shell->menu().action(1046)->isEnabled());
+    EXPECT_FALSE(shell->menu().action(Command::WallpaperEarth)->isEnabled());
 }
 
 TEST_F(DesktopProgramTest, SavedChoicesAreReplayedThroughTheirCommands) {
     start(std::string(kPlace) + "[Seçenekler]\nUyandır=Evet\nEzan/Salâ=Hayır\niletiler=1\nÇetele-2 Adı=Zikir\n");
     EXPECT_TRUE(opener.opened.empty());  // not a first run
-    EXPECT_TRUE(shell->scheduler().flags.wakeOn && checked(1147));
-    EXPECT_TRUE(!shell->scheduler().flags.ezanSoundOn && !checked(1041));
-    EXPECT_TRUE(checked(1043) && !checked(1044));
-    EXPECT_EQ(shell->menu().action(1063)->text(), QStringLiteral("Zikir"));
-    EXPECT_EQ(shell->menu().action(1062)->text(), QStringLiteral("Çetele-1"));
+    EXPECT_TRUE(shell->scheduler().flags.wakeOn && checked(Command::Wake));
+    EXPECT_TRUE(!shell->scheduler().flags.ezanSoundOn && !checked(Command::EzanSound));
+    EXPECT_TRUE(checked(Command::MessagesBalloon) && !checked(Command::MessagesBox));
+    EXPECT_EQ(shell->menu().action(Command::Tally2)->text(), QStringLiteral("Zikir"));
+    EXPECT_EQ(shell->menu().action(Command::Tally1)->text(), QStringLiteral("Çetele-1"));
 }
 
 TEST_F(DesktopProgramTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirFlag) {
     start(std::string(kPlace) + "Saat Dilimi=Europe/Istanbul\n[Seçenekler]\nEzan/Salâ=Evet\n");
-    for (int id : shell->menu().ids()) {
-        if (id == command::kExit) continue;
+    for (Command command : shell->menu().commands()) {
+        if (command == Command::Exit) continue;
         // A window that blocks is answered at once; one that blocks nothing
         // greys its entry until it is closed.
         test::ModalAnswer close([](QWidget* modal) { static_cast<QDialog*>(modal)->done(0); });
         const QWidgetList before = QApplication::topLevelWidgets();
-        shell->dispatch(id);
+        shell->dispatch(command);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<QDialog*>(window);
             if (dialog == nullptr || !dialog->isVisible() || before.contains(window)) continue;
-            EXPECT_FALSE(shell->menu().action(id)->isEnabled()) << id;
+            EXPECT_FALSE(shell->menu().action(command)->isEnabled()) << commandName(command);
             dialog->done(0);
         }
-        EXPECT_TRUE(shell->menu().action(id)->isEnabled() || id == command::kQuietOff) << id;
+        EXPECT_TRUE(shell->menu().action(command)->isEnabled() || command == Command::QuietOff) << commandName(command);
         QApplication::processEvents();
     }
-    if (!shell->scheduler().flags.ezanSoundOn) shell->dispatch(command::kEzanSound);
-    shell->dispatch(command::kQuietOff);
+    if (!shell->scheduler().flags.ezanSoundOn) shell->dispatch(Command::EzanSound);
+    shell->dispatch(Command::QuietOff);
     effects.clear();
     opener.opened.clear();
-    shell->dispatch(1070);  // Ezan Dinle › ÖĞLE
-    shell->dispatch(command::kEzanSound);  // off: stops it
-    shell->dispatch(1070);  // silent now
+    shell->dispatch(Command::ListenEzanOgle);  // Ezan Dinle › ÖĞLE
+    shell->dispatch(Command::EzanSound);  // off: stops it
+    shell->dispatch(Command::ListenEzanOgle);  // silent now
     EXPECT_EQ(effects, (std::vector<std::string>{"play ezan.wav", "media pause", "stop", "media resume"}));
-    EXPECT_FALSE(checked(1041));
+    EXPECT_FALSE(checked(Command::EzanSound));
 
-    shell->dispatch(command::kMonthlyTimetable);
+    shell->dispatch(Command::MonthlyTimetable);
     ASSERT_EQ(opener.opened.size(), 1u);
     const std::filesystem::path report = opener.opened[0];
     EXPECT_EQ(report.parent_path(), folder.path());
@@ -331,12 +322,12 @@ TEST_F(DesktopProgramTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirF
     // folder (the test one here); the calendar's events keep the place's zone.
     QStandardPaths::setTestModeEnabled(true);
     const struct {
-        int command;
+        Command command;
         const char* extension;
         const char* start;
         const char* holds;
-    } documents[] = {{command::kMonthlyImsakiyePdf, ".pdf", "%PDF-", ""},
-                     {command::kCalendarExport, ".ics", "BEGIN:VCALENDAR", "TZID:Europe/Istanbul"}};
+    } documents[] = {{Command::MonthlyImsakiyePdf, ".pdf", "%PDF-", ""},
+                     {Command::CalendarExport, ".ics", "BEGIN:VCALENDAR", "TZID:Europe/Istanbul"}};
     for (const auto& document : documents) {
         opener.opened.clear();
         shell->dispatch(document.command);
@@ -438,18 +429,18 @@ TEST_F(DesktopProgramTest, WakeIsArmedInUtcAndNotSupportedGreysItsEntry) {
     wake.answer = platform::WakeArmResult::NotSupported;
     notifier.notices.clear();
     runSeconds(121);
-    EXPECT_FALSE(shell->menu().action(command::kWake)->isEnabled());
+    EXPECT_FALSE(shell->menu().action(Command::Wake)->isEnabled());
     // Why, once in a notice and in the entry's tip; the udev rule grants it.
     ASSERT_EQ(notifier.notices.size(), 1u);
     EXPECT_NE(notifier.notices[0].find("60-orvanta-rtc-wakealarm.rules"), std::string::npos);
-    EXPECT_EQ(shell->menu().action(command::kWake)->toolTip().toStdString(), notifier.notices[0].substr(8));
+    EXPECT_EQ(shell->menu().action(Command::Wake)->toolTip().toStdString(), notifier.notices[0].substr(8));
 }
 
 TEST_F(DesktopProgramTest, ExitSavesTheTogglesOnceAndEnds) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
-    shell->dispatch(command::kEzanSound);
-    shell->dispatch(command::kWake);
-    shell->dispatch(command::kExit);
+    shell->dispatch(Command::EzanSound);
+    shell->dispatch(Command::Wake);
+    shell->dispatch(Command::Exit);
     shell->shutdown();
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(saved(settings::keys::kEzanSala), "Hayır");
@@ -523,7 +514,7 @@ TEST_F(DesktopProgramTest, SoundErrorsAreShownByMessageModeAndTheLaterOneWins) {
         shell.reset();
         start(std::string(kPlace) + options + std::to_string(mode) + "\n");
         notifier.notices.clear();
-        const auto errorBoxesOf = [&](int command) {
+        const auto errorBoxesOf = [&](Command command) {
             shell->dispatch(command);
             QStringList texts;
             while (QWidget* box = test::shownWindow("Hata")) {
@@ -533,31 +524,31 @@ TEST_F(DesktopProgramTest, SoundErrorsAreShownByMessageModeAndTheLaterOneWins) {
             return texts;
         };
         // Ezan Dinle › İKİNDİ: the relay fails, the WAV plays, its error alone.
-        EXPECT_EQ(errorBoxesOf(1071), mode == 2 ? QStringList{"COM3 açılamıyor..."} : QStringList{}) << mode;
+        EXPECT_EQ(errorBoxesOf(Command::ListenEzanIkindi), mode == 2 ? QStringList{"COM3 açılamıyor..."} : QStringList{}) << mode;
         EXPECT_EQ(notifier.notices, (mode == 1 ? std::vector<std::string>{"Hata|COM3 açılamıyor..."}
                                                : std::vector<std::string>{}))
             << mode;
         notifier.notices.clear();
         // ÖĞLE: both fail, the player's error replaces the relay's.
-        EXPECT_EQ(errorBoxesOf(1070), mode == 2 ? QStringList{"ezan.mp3\nçalıştırılamıyor..."} : QStringList{}) << mode;
+        EXPECT_EQ(errorBoxesOf(Command::ListenEzanOgle), mode == 2 ? QStringList{"ezan.mp3\nçalıştırılamıyor..."} : QStringList{}) << mode;
         EXPECT_EQ(notifier.notices.size(), mode == 1 ? 1u : 0u) << mode;
     }
     EXPECT_EQ(opener.opened.back(), (folder / "ezan.mp3").string());
     // Switched off: neither relay nor sound nor error.
-    shell->dispatch(command::kEzanSound);
+    shell->dispatch(Command::EzanSound);
     effects.clear();
-    shell->dispatch(1070);
-    shell->dispatch(1071);
+    shell->dispatch(Command::ListenEzanOgle);
+    shell->dispatch(Command::ListenEzanIkindi);
     EXPECT_EQ(effects, std::vector<std::string>{});
 }
 
 TEST_F(DesktopProgramTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
     start(std::string(kPlace) + "[Seçenekler]\nİkindi Ezanı Asr-ı Sani'de=Evet\n");
     files.answers = {"/home/u/Müzik/ikindi.wav", ""};
-    shell->dispatch(1054);  // Ezan Dosyası Seç › the third slot, named after Asr-ı Sani here
+    shell->dispatch(Command::ChooseEzanIkindi);  // Ezan Dosyası Seç › the third slot, named after Asr-ı Sani here
     EXPECT_EQ(files.asked.at(0), "open ASR-I SANİ ezanı dosyasını seçiniz : | WAV Dosyaları (*.wav *.WAV);;Tüm Dosyalar (*)");
     EXPECT_EQ(saved("ASR-I SANİ"), "/home/u/Müzik/ikindi.wav");
-    shell->dispatch(1054);
+    shell->dispatch(Command::ChooseEzanIkindi);
     EXPECT_EQ(saved("ASR-I SANİ"), "/home/u/Müzik/ikindi.wav");
     EXPECT_EQ(shell->settings().ezanFiles[2], "/home/u/Müzik/ikindi.wav");
 
@@ -565,32 +556,32 @@ TEST_F(DesktopProgramTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
     // greyed until the answer comes.
     files.holding = true;
     files.answers = {"/home/u/Müzik/ogle.wav"};
-    shell->dispatch(1053);
-    EXPECT_FALSE(shell->menu().action(1053)->isEnabled());
+    shell->dispatch(Command::ChooseEzanOgle);
+    EXPECT_FALSE(shell->menu().action(Command::ChooseEzanOgle)->isEnabled());
     EXPECT_EQ(shell->settings().ezanFiles[1], "ezan.wav");
     files.answerHeld();
-    EXPECT_TRUE(shell->menu().action(1053)->isEnabled());
+    EXPECT_TRUE(shell->menu().action(Command::ChooseEzanOgle)->isEnabled());
     EXPECT_EQ(saved("ÖĞLE"), "/home/u/Müzik/ogle.wav");
 }
 
 TEST_F(DesktopProgramTest, TallyAddsRenamesSavesAndRefusesAnOverflow) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nÇetele-3 Değeri=10\nÇetele-3 Eklenecek=-3\n");
-    auto text = [](QWidget* dialog, int id) { return field(dialog, id)->text(); };
-    shell->dispatch(1064);
+    auto text = [](QWidget* dialog, const char* name) { return field(dialog, name)->text(); };
+    shell->dispatch(Command::Tally3);
     QWidget* dialog = test::shownWindow("Çetele");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(shell->menu().action(1064)->isEnabled());
-    EXPECT_EQ((QStringList{text(dialog, 1117), text(dialog, 1118), text(dialog, 1119)}),
+    EXPECT_FALSE(shell->menu().action(Command::Tally3)->isEnabled());
+    EXPECT_EQ((QStringList{text(dialog, "nameEdit"), text(dialog, "valueEdit"), text(dialog, "incrementEdit")}),
               (QStringList{"Çetele-3", "10", "-3"}));
     QTest::keyClick(dialog, Qt::Key_Escape);  // does nothing
     EXPECT_TRUE(dialog->isVisible());
-    field(dialog, 1117)->setText(QStringLiteral("Kaza namazı"));
-    button(dialog, 6)->click();
-    button(dialog, 6)->click();
-    EXPECT_EQ(text(dialog, 1118), "4");
-    button(dialog, 1)->click();
-    EXPECT_TRUE(shell->menu().action(1064)->isEnabled());
-    EXPECT_EQ(shell->menu().action(1064)->text(), QStringLiteral("Kaza namazı"));
+    field(dialog, "nameEdit")->setText(QStringLiteral("Kaza namazı"));
+    button(dialog, "addButton")->click();
+    button(dialog, "addButton")->click();
+    EXPECT_EQ(text(dialog, "valueEdit"), "4");
+    button(dialog, "closeButton")->click();
+    EXPECT_TRUE(shell->menu().action(Command::Tally3)->isEnabled());
+    EXPECT_EQ(shell->menu().action(Command::Tally3)->text(), QStringLiteral("Kaza namazı"));
     EXPECT_EQ(saved("Çetele-3 Değeri"), "4");
     EXPECT_EQ(saved("Çetele-3 Eklenecek"), "-3");
 
@@ -599,33 +590,33 @@ TEST_F(DesktopProgramTest, TallyAddsRenamesSavesAndRefusesAnOverflow) {
     for (const QString& title : {kWelcomeTitle, QStringLiteral("Seçenekler")}) {
         if (QWidget* firstRun = test::shownWindow(title)) static_cast<QDialog*>(firstRun)->reject();
     }
-    EXPECT_EQ(shell->menu().action(1064)->text(), QStringLiteral("Kaza namazı"));
-    shell->dispatch(1064);
+    EXPECT_EQ(shell->menu().action(Command::Tally3)->text(), QStringLiteral("Kaza namazı"));
+    shell->dispatch(Command::Tally3);
     dialog = test::shownWindow("Çetele");
     ASSERT_NE(dialog, nullptr);
-    field(dialog, 1118)->setText(QStringLiteral("2147483647"));
-    field(dialog, 1119)->setText(QStringLiteral("1"));
-    button(dialog, 6)->click();
-    EXPECT_TRUE(!button(dialog, 6)->isEnabled() && text(dialog, 1118) == QStringLiteral("2147483647"))
+    field(dialog, "valueEdit")->setText(QStringLiteral("2147483647"));
+    field(dialog, "incrementEdit")->setText(QStringLiteral("1"));
+    button(dialog, "addButton")->click();
+    EXPECT_TRUE(!button(dialog, "addButton")->isEnabled() && text(dialog, "valueEdit") == QStringLiteral("2147483647"))
         << "the sum would wrap: refused with the failure signal";
-    button(dialog, 1)->click();
+    button(dialog, "closeButton")->click();
     EXPECT_EQ(saved("Çetele-3 Değeri"), "2147483647");
 }
 
 TEST_F(DesktopProgramTest, VakitPanelIsGreyedWhileOpenEachPassRefillsItAndEscCloses) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\n", at(12, 13, 58));
-    auto calendar = [](QWidget* panel) { return static_cast<QLabel*>(settings::findControl(panel, 1131))->text(); };
-    shell->dispatch(1027);
+    auto calendar = [](QWidget* panel) { return panel->findChild<QLabel*>(QStringLiteral("calendar"))->text(); };
+    shell->dispatch(Command::VakitPanel);
     QWidget* panel = shownPanel();
     ASSERT_NE(panel, nullptr);
-    EXPECT_FALSE(shell->menu().action(1027)->isEnabled());
+    EXPECT_FALSE(shell->menu().action(Command::VakitPanel)->isEnabled());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(calendar(panel).startsWith(QStringLiteral("1 Ocak 2014  Çar  12:13"))) << calendar(panel).toStdString();
     runSeconds(3);  // 12:14: the minute's pass refills the open panel
     EXPECT_TRUE(calendar(panel).startsWith(QStringLiteral("1 Ocak 2014  Çar  12:14"))) << calendar(panel).toStdString();
     QTest::keyClick(panel, Qt::Key_Escape);
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_TRUE(shell->menu().action(1027)->isEnabled());
+    EXPECT_TRUE(shell->menu().action(Command::VakitPanel)->isEnabled());
 }
 
 // Nothing on screen follows the seconds: the program sleeps to the next
@@ -634,7 +625,7 @@ TEST_F(DesktopProgramTest, VakitPanelIsGreyedWhileOpenEachPassRefillsItAndEscClo
 TEST_F(DesktopProgramTest, SleepsToTheNextMinuteUnlessAWindowFollowsTheSeconds) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\n", at(12, 14, 50));
     EXPECT_EQ(shell->nextTickMs(), 10'002);
-    shell->dispatch(1027);
+    shell->dispatch(Command::VakitPanel);
     EXPECT_EQ(shell->nextTickMs(), 1000);
     shownPanel()->accept();
     clock.advanceSeconds(1);
@@ -648,7 +639,7 @@ TEST_F(DesktopProgramTest, SleepsToTheNextMinuteUnlessAWindowFollowsTheSeconds) 
 // show in the tip and end by themselves.
 TEST_F(DesktopProgramTest, QuietHoursSilenceSoundsUntilTheirEndAcrossARestart) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
-    shell->dispatch(command::kQuietFirst);  // 1 saat: until 13:14
+    shell->dispatch(Command::QuietOneHour);  // 1 saat: until 13:14
     runSeconds(1);
     EXPECT_EQ(shell->trayIcon().toolTip(), QStringLiteral("ÖĞLE vaktine kalan süre =  0:01\nSessiz: 13:14'e kadar"));
     EXPECT_EQ(saved(settings::keys::kQuietUntil), "2014-01-01 13:14");
@@ -664,7 +655,7 @@ TEST_F(DesktopProgramTest, QuietHoursSilenceSoundsUntilTheirEndAcrossARestart) {
     shell->tick();
     EXPECT_FALSE(shell->trayIcon().toolTip().contains(QStringLiteral("Sessiz")));
     EXPECT_EQ(saved(settings::keys::kQuietUntil), "");
-    shell->dispatch(1070);
+    shell->dispatch(Command::ListenEzanOgle);
     EXPECT_EQ(effects.front(), "play ezan.wav");
 }
 

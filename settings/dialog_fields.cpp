@@ -9,7 +9,7 @@
 #include "engine/engine.h"
 #include "settings/ini_file.h"
 #include "settings/place_database.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 namespace orvanta::settings {
 
@@ -156,8 +156,8 @@ std::optional<int> storeCalculationFields(const FieldReader& read, Settings& set
     } else {
         // A place entered by hand keeps the fixed offset and summer time.
         settings.timeZoneName.clear();
-        settings.placeName = std::string(utf8Prefix(read(control::kPlaceName), kNameBuffer - 1));
-        settings.countryName = std::string(utf8Prefix(read(control::kCountryName), kNameBuffer - 1));
+        settings.placeName = std::string(common::utf8Prefix(read(control::kPlaceName), kNameBuffer - 1));
+        settings.countryName = std::string(common::utf8Prefix(read(control::kCountryName), kNameBuffer - 1));
         const auto latitude = scaledIn(read, control::kLatitude, kDegreesFactor, {-kLatitudeLimit, kLatitudeLimit});
         if (!latitude) return control::kLatitude;
         settings.latitude = *latitude;
@@ -212,7 +212,7 @@ std::optional<int> storeOptionMinutes(const FieldReader& read, Settings& setting
 
 bool salaFileNeeded(const Settings& settings) {
     return settings.cumaSala || settings.sahurSala ||
-           (settings.salaBeforeEnd && equalIgnoringAsciiCase(settings.reminderFile, kSalaFileName));
+           (settings.salaBeforeEnd && common::equalIgnoringAsciiCase(settings.reminderFile, kSalaFileName));
 }
 
 }  // namespace orvanta::settings

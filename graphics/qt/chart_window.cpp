@@ -16,7 +16,7 @@ QImage renderChart(int command, ChartMoment moment, QSize size, std::optional<Ti
     const settings::Settings& s = moment.settings;
     const auto picture = [&](Picture p) { return renderPicture(p, engine, s, timeMap); };
     switch (command) {
-        case chart::kAngles: drawAngles(surface, settings::skyValues(engine)); break;
+        case chart::kAngles: drawAngles(surface, skyValues(engine)); break;
         case chart::kOrbits: drawOrbits(surface, dayPaths(engine), engine.context.timeOfDay); break;
         case chart::kYearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine, s, moment.zone, moment.year)); break;
         case chart::kMoonView: drawCentred(surface, picture(Picture::Moon), imageViewSize(size, false)); break;

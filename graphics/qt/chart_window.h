@@ -33,7 +33,7 @@ inline constexpr int kYearlyTimes = 1038;
 struct ChartMoment {
     engine::Engine engine;
     settings::Settings settings;
-    settings::SystemZone zone;
+    platform::SystemZone zone;
     int year = 0;
 };
 

@@ -218,7 +218,7 @@ void CalculationDialog::fillMoment() {
     setChecked(control::kSystemDaylightSaving, settings_.useSystemDaylightSaving);
     setChecked(control::kDaylightSaving, settings_.daylightSaving);
     // The place's zone brings its own summer time.
-    const bool zoneGivesSummer = timezone::isKnownZone(settings_.timeZoneName);
+    const bool zoneGivesSummer = knownPlaceZone(settings_).has_value();
     control(control::kDaylightSaving)->setEnabled(!settings_.useSystemDaylightSaving && !zoneGivesSummer);
 }
 

@@ -14,7 +14,7 @@
 #include "reports/reports.h"
 #include "settings/keys.h"
 #include "settings/program_folder.h"
-#include "settings/tally.h"
+#include "shell/tally.h"
 #include "shell/messages.h"
 #include "shell/qt/calendar_command.h"
 #include "shell/qt/event_presenter.h"
@@ -75,7 +75,7 @@ void MenuCommands::dispatch(int id) {
         selectWallpaperMode(static_cast<graphics::WallpaperMode>(id - command::kWallpaperMoon + 1));
     } else if (id >= command::kFirstChart && id <= command::kLastChart) {
         showChart(id);
-    } else if (id >= command::kTallyFirst && id < command::kTallyFirst + settings::kTallyCount) {
+    } else if (id >= command::kTallyFirst && id < command::kTallyFirst + kTallyCount) {
         windows.openTally(id - command::kTallyFirst + 1);
     } else if (id >= command::kQuietFirst && id <= command::kQuietLast) {
         setQuiet(quietEnd(parts_.services.clock.localTime(), static_cast<QuietSpan>(id - command::kQuietFirst)));

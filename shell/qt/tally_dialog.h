@@ -6,13 +6,13 @@
 #include <QDialog>
 #include <memory>
 
-#include "settings/tally.h"
+#include "shell/tally.h"
 
 namespace Ui {
 class TallyDlg;
 }
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 class TallyDialog : public QDialog {
     Q_OBJECT
@@ -34,4 +34,4 @@ private:
     std::unique_ptr<Ui::TallyDlg> ui_;
 };
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

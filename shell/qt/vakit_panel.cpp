@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/qt/vakit_panel.h"
+#include "shell/qt/vakit_panel.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include "settings/qt/controls.h"
 #include "ui_vakit_panel.h"
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 namespace {
 
@@ -27,7 +27,7 @@ VakitPanel::VakitPanel(std::function<PanelTexts()> source, QWidget* parent)
     // Values in columns: right-aligned numbers read like the fixed-width
     // fields they are.
     for (QLabel* value : findChildren<QLabel*>()) {
-        const int id = value->property(kControlIdProperty).toInt();
+        const int id = value->property(settings::kControlIdProperty).toInt();
         if (id != 0 && id != kCalendarField && id != kSkyMessageField && id != kTwilightRulesField) value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -44,9 +44,11 @@ void VakitPanel::refill() {
     const PanelTexts texts = source_();
     setWindowTitle(QString::fromStdString(texts.title));
     for (const auto& [id, text] : texts.fields) {
-        if (auto* field = qobject_cast<QLabel*>(findControl(this, id))) field->setText(QString::fromStdString(text));
+        if (auto* field = qobject_cast<QLabel*>(settings::findControl(this, id))) {
+            field->setText(QString::fromStdString(text));
+        }
     }
-    findControl(this, kDeclinationField)->setEnabled(texts.declinationEnabled);
+    settings::findControl(this, kDeclinationField)->setEnabled(texts.declinationEnabled);
     if (QWidget* label = ui_->astronomyRows->itemAt(kDeclinationLabelRow, QFormLayout::LabelRole)->widget()) {
         label->setEnabled(texts.declinationEnabled);
     }
@@ -63,4 +65,4 @@ void VakitPanel::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

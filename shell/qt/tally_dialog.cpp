@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/qt/tally_dialog.h"
+#include "shell/qt/tally_dialog.h"
 
 #include <QKeyEvent>
 
@@ -7,7 +7,7 @@
 #include "settings/qt/controls.h"
 #include "ui_tally_dialog.h"
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 namespace {
 
@@ -21,7 +21,7 @@ const std::pair<int, const char*> kHelp[] = {
 };
 
 std::int32_t fieldNumber(const QWidget* edit) {
-    return parseProfileInt(static_cast<const QLineEdit*>(edit)->text().toStdString());
+    return settings::parseProfileInt(static_cast<const QLineEdit*>(edit)->text().toStdString());
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ std::int32_t fieldNumber(const QWidget* edit) {
 TallyDialog::TallyDialog(const Tally& tally, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TallyDlg>()) {
     ui_->setupUi(this);
-    for (const auto& [id, text] : kHelp) attachTooltip(this, id, QString::fromUtf8(text));
+    for (const auto& [id, text] : kHelp) settings::attachTooltip(this, id, QString::fromUtf8(text));
     ui_->nameEdit->setText(QString::fromStdString(tally.name));
     ui_->valueEdit->setText(QString::number(tally.value));
     ui_->incrementEdit->setText(QString::number(tally.increment));
@@ -46,7 +46,7 @@ Tally TallyDialog::fields() const {
 void TallyDialog::add() {
     const auto sum = addIncrement(fieldNumber(ui_->valueEdit), fieldNumber(ui_->incrementEdit));
     if (!sum) {
-        signalFailure(ui_->addButton);
+        settings::signalFailure(ui_->addButton);
         return;
     }
     ui_->valueEdit->setText(QString::number(*sum));
@@ -57,4 +57,4 @@ void TallyDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

@@ -9,13 +9,13 @@
 #include <functional>
 #include <memory>
 
-#include "settings/vakit_panel.h"
+#include "shell/vakit_panel.h"
 
 namespace Ui {
 class VakitDlg;
 }
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 class VakitPanel : public QDialog {
     Q_OBJECT
@@ -40,4 +40,4 @@ private:
     static bool expanded_;
 };
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

@@ -168,7 +168,7 @@ struct ClockOffset {
 // The clock offset the times of a local date are computed for. Each part
 // comes, in this order, from the system's zone on that date ("Sistem Saat
 // Dilimi" for the standard offset, "Sistem" for summer time), from the
-// place's zone (timeZoneName), or from the fixed timeZoneMinutes and the
+// place's zone (knownPlaceZone), or from the fixed timeZoneMinutes and the
 // daylightSaving flag (60 minutes). A system zone without a name gives its
 // values of now for every date.
 ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const platform::SystemZone& system);

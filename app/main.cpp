@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const settings::FolderEnvironment environment = platform::currentFolderEnvironment();
+    const platform::FolderEnvironment environment = platform::currentFolderEnvironment();
     shell::SystemClock clock;
     platform::DesktopServicesOpener opener;
     platform::RtcWakeAlarm wakeAlarm;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings layer's windows: one refill of the open "Vakitler" panel
+// The desktop's windows: one refill of the open "Vakitler" panel
 // (the work each scheduler pass adds while it is open), and the place
 // finder opening and filtering.
 #include <benchmark/benchmark.h>
@@ -8,7 +8,7 @@
 
 #include "settings/place_database.h"
 #include "settings/qt/place_finder.h"
-#include "settings/qt/vakit_panel.h"
+#include "shell/qt/vakit_panel.h"
 
 namespace {
 
@@ -18,10 +18,10 @@ void BM_VakitPanelRefill(benchmark::State& state) {
     engine.setDate(29, 4, 2014);
     orvanta::settings::Settings settings;
     int minute = 0;
-    orvanta::settings::VakitPanel panel([&] {
+    orvanta::shell::VakitPanel panel([&] {
         // A new minute each time, so the moon and sun are computed afresh.
         engine.setTimeOfDay(9, static_cast<std::int16_t>(minute++ % 60));
-        return orvanta::settings::panelTexts(engine, settings, orvanta::engine::VakitTimes{}, {2014, 4, 29, 9, 3});
+        return orvanta::shell::panelTexts(engine, settings, orvanta::engine::VakitTimes{}, {2014, 4, 29, 9, 3});
     });
     panel.show();
     for (auto _ : state) panel.refill();

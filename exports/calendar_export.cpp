@@ -162,7 +162,7 @@ std::vector<ExportDay> exportDays(engine::Engine engine, const settings::Setting
 }
 
 OffsetOfDay offsetOfDay(const std::optional<std::string>& zoneName, const settings::Settings& settings,
-                        std::function<settings::SystemZone(const CalendarDay&)> systemZoneOfDay) {
+                        std::function<platform::SystemZone(const CalendarDay&)> systemZoneOfDay) {
     if (zoneName) return [name = *zoneName](const CalendarDay& day) { return zoneOffsetMinutesAtNoon(name, day); };
     return [settings, systemZoneOfDay = std::move(systemZoneOfDay)](const CalendarDay& day) {
         return settings::clockOffsetFor(settings, {day.year, day.month, day.day}, systemZoneOfDay(day)).minutes();
@@ -170,10 +170,11 @@ OffsetOfDay offsetOfDay(const std::optional<std::string>& zoneName, const settin
 }
 
 std::optional<std::string> placeZoneName(const settings::Settings& settings) {
-    const std::string& name = settings.timeZoneName;
     // A name the program does not reckon by (its times then keep the fixed
     // offset) is no zone of the calendar either.
-    if (name.empty() || !timezone::isKnownZone(name)) return std::nullopt;
+    const std::optional<std::string_view> zone = settings::knownPlaceZone(settings);
+    if (!zone) return std::nullopt;
+    std::string name(*zone);
     if (icaltimezone_get_builtin_timezone(name.c_str()) == nullptr) return std::nullopt;
     return name;
 }

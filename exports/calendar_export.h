@@ -44,7 +44,7 @@ std::vector<ExportDay> exportDays(engine::Engine engine, const settings::Setting
 // system zone of that day (asked of systemZoneOfDay when the settings
 // follow the system).
 OffsetOfDay offsetOfDay(const std::optional<std::string>& zoneName, const settings::Settings& settings,
-                        std::function<settings::SystemZone(const CalendarDay&)> systemZoneOfDay);
+                        std::function<platform::SystemZone(const CalendarDay&)> systemZoneOfDay);
 
 // An IANA zone name ("Europe/Istanbul") that is not in the zone database.
 class UnknownZone : public std::runtime_error {
@@ -52,9 +52,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The IANA zone the place keeps its clock in: the settings' "Saat Dilimi"
-// when the zone database holds it; without it the times follow the
-// settings' offset and calendar files are written in UTC.
+// The IANA zone the place keeps its clock in (settings::knownPlaceZone),
+// when libical knows it too; without it the times follow the settings'
+// offset and calendar files are written in UTC.
 std::optional<std::string> placeZoneName(const settings::Settings& settings);
 
 // The lead on UT of an IANA zone at local noon of a day, from the system's

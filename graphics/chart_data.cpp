@@ -18,7 +18,7 @@ DayPaths dayPaths(engine::Engine engine) {
 }
 
 std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Settings& settings,
-                                  const settings::SystemZone& zone, int year) {
+                                  const platform::SystemZone& zone, int year) {
     std::vector<DayTimes> days;
     days.reserve(kPlottedDays);
     // The year (and with it the leap rule of monthAndDayOf) stays the same.

@@ -36,7 +36,7 @@ DayPaths dayPaths(engine::Engine engine);
 // 366th day is not plotted), minutes after local midnight, İmsak .. Yatsı.
 using DayTimes = std::array<std::uint16_t, engine::kComputedVakits>;
 std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Settings& settings,
-                                  const settings::SystemZone& zone, int year);
+                                  const platform::SystemZone& zone, int year);
 inline constexpr int kPlottedDays = 365;
 
 }  // namespace orvanta::graphics

@@ -46,7 +46,7 @@ std::string wallBmpBytes(const Image& image, const Dib& source) {
 }
 
 std::optional<std::string> writeWallBmp(const std::filesystem::path& file, const Image& image, const Dib& source) {
-    return settings::replaceFileContents(file, wallBmpBytes(image, source));
+    return common::replaceFileContents(file, wallBmpBytes(image, source));
 }
 
 }  // namespace orvanta::graphics

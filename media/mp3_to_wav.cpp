@@ -4,7 +4,7 @@
 #include <system_error>
 #include <vector>
 
-#include "settings/file_access.h"
+#include "common/file_access.h"
 
 namespace orvanta::media {
 
@@ -74,7 +74,7 @@ Warning warning(std::string_view caption, std::string body) { return Warning{std
 // The reason a source could not be read or a destination not replaced,
 // as the warning's body says it.
 std::string reasonText(std::string_view reason) {
-    if (reason == settings::kNotRegularFileReason) {
+    if (reason == common::kNotRegularFileReason) {
         return "Yalnızca sıradan bir dosya kullanılabilir; bu bir klasör, FIFO ya da aygıt.";
     }
     return std::string(reason);
@@ -82,7 +82,7 @@ std::string reasonText(std::string_view reason) {
 
 // Reads until buffer is full or the file ends: the bytes read, or nothing
 // on a read error.
-std::optional<std::size_t> readFully(settings::InputFile& in, std::span<std::uint8_t> buffer) {
+std::optional<std::size_t> readFully(common::InputFile& in, std::span<std::uint8_t> buffer) {
     std::size_t total = 0;
     while (total < buffer.size()) {
         const auto got = in.read({reinterpret_cast<char*>(buffer.data()) + total, buffer.size() - total});
@@ -95,7 +95,7 @@ std::optional<std::size_t> readFully(settings::InputFile& in, std::span<std::uin
 
 // Copies the rest of source into the replacement through a block buffer;
 // the warning when a read or a write fails.
-std::optional<Warning> copyAll(settings::InputFile& source, settings::FileReplacement& destination) {
+std::optional<Warning> copyAll(common::InputFile& source, common::FileReplacement& destination) {
     std::vector<char> block(1 << 16);
     while (true) {
         const std::optional<std::size_t> got = source.read(block);
@@ -176,8 +176,8 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) 
 std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination) {
     constexpr std::string_view kTooShort = "Dosya bir MP3 çerçeve başlığından (4 bayt) kısa.";
     const Warning notMp3 = warning(texts::kNotMp3Caption, std::string(texts::kNotMp3));
-    settings::InputFile in(source);
-    if (in.status() != settings::ReadStatus::Ok) return warning(texts::kSourceCaption, reasonText(in.reason()));
+    common::InputFile in(source);
+    if (in.status() != common::ReadStatus::Ok) return warning(texts::kSourceCaption, reasonText(in.reason()));
     std::array<std::uint8_t, kId3v2HeaderBytes> first{};
     const std::optional<std::size_t> firstBytes = readFully(in, first);
     if (!firstBytes) return warning(texts::kSourceCaption, reasonText(in.reason()));
@@ -194,7 +194,7 @@ std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const s
     if (sourceBytes > kLargestWav) return warning(texts::kSourceCaption, "Dosya bir WAV dosyası için çok büyük.");
     if (!in.seek(tagBytes)) return warning(texts::kSourceCaption, reasonText(in.reason()));
 
-    settings::FileReplacement out(destination);
+    common::FileReplacement out(destination);
     if (!out.started()) return warning(texts::kDestinationCaption, reasonText(out.failure()));
     const auto headerBytes = wavHeader(*header, static_cast<std::uint32_t>(sourceBytes));
     if (!out.write({reinterpret_cast<const char*>(headerBytes.data()), headerBytes.size()})) {

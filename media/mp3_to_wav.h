@@ -92,7 +92,7 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 // source from its first frame header (after an ID3v2 tag) to its end. The
 // failure's warning, or nothing on success. Only a regular source file is
 // read (a FIFO or a device is refused, not waited on). The destination is
-// replaced whole or not at all (settings::FileReplacement): a failure, a
+// replaced whole or not at all (common::FileReplacement): a failure, a
 // full disk or a kill leaves an existing WAV file as it was, and a device
 // or FIFO there is refused.
 std::optional<Warning> wrapMp3AsWav(const std::filesystem::path& source, const std::filesystem::path& destination);

@@ -32,7 +32,7 @@ ImsakiyeDay dayOfWalk(engine::Engine& engine, int year, const MonthWalk& walk) {
     return day;
 }
 
-ImsakiyePage monthPage(engine::Engine& engine, const settings::Settings& settings, const settings::SystemZone& zone,
+ImsakiyePage monthPage(engine::Engine& engine, const settings::Settings& settings, const platform::SystemZone& zone,
                        int year, int month) {
     ImsakiyePage page{fmt::format("{} {}", engine::monthName(month), year), {}};
     MonthWalk walk(engine, settings, zone, year, month);
@@ -45,7 +45,7 @@ bool isHijriFirst(engine::Engine& engine, int hijriMonth) {
 }
 
 // The Ramadan's days, from the first 1 Ramazan of the year to 1 Şevval.
-ImsakiyePage ramadanPage(engine::Engine& engine, const settings::Settings& settings, const settings::SystemZone& zone,
+ImsakiyePage ramadanPage(engine::Engine& engine, const settings::Settings& settings, const platform::SystemZone& zone,
                          int year) {
     ImsakiyePage page;
     bool inRamadan = false;
@@ -87,7 +87,7 @@ std::string fileNamePart(std::string_view text) {
 
 bool ImsakiyeDay::isFriday() const { return weekday == kFriday; }
 
-Imsakiye buildImsakiye(engine::Engine engine, const settings::Settings& settings, const settings::SystemZone& zone,
+Imsakiye buildImsakiye(engine::Engine engine, const settings::Settings& settings, const platform::SystemZone& zone,
                        ImsakiyeKind kind, int year, int month) {
     const int firstMonth = kind == ImsakiyeKind::Month ? month : 1;
     const std::int32_t base = standardOffsetMinutes(settings, zone, year, firstMonth);

@@ -47,7 +47,7 @@ struct Imsakiye {
 // the Ramadan that begins in `year` (1 Ramazan to the first day of the
 // Bayram, as the Hijri calendar of the engine finds them). Computes on a
 // copy of the engine.
-Imsakiye buildImsakiye(engine::Engine engine, const settings::Settings& settings, const settings::SystemZone& zone,
+Imsakiye buildImsakiye(engine::Engine engine, const settings::Settings& settings, const platform::SystemZone& zone,
                        ImsakiyeKind kind, int year, int month);
 
 // "Diyanet değerleri" when the settings hold the Diyanet preset's values,

@@ -14,11 +14,12 @@
 namespace orvanta::reports {
 
 // Where the summer time of a timetable comes from: "Sistem" (the system's
-// zone), the place's zone by name, or the fixed choice "Var" / "Yok".
+// zone), the place's zone by name (settings::knownPlaceZone), or the fixed
+// choice "Var" / "Yok".
 std::string summerTimeRule(const settings::Settings& settings);
 
 // The offset without summer time on the first day of the month.
-inline std::int32_t standardOffsetMinutes(const settings::Settings& settings, const settings::SystemZone& zone,
+inline std::int32_t standardOffsetMinutes(const settings::Settings& settings, const platform::SystemZone& zone,
                                           int year, int month) {
     return settings::clockOffsetFor(settings, {year, month, 1}, zone).standardMinutes;
 }
@@ -26,7 +27,7 @@ inline std::int32_t standardOffsetMinutes(const settings::Settings& settings, co
 // A month's walk through its days, each with its own clock offset.
 class MonthWalk {
 public:
-    MonthWalk(engine::Engine& engine, const settings::Settings& settings, const settings::SystemZone& zone, int year,
+    MonthWalk(engine::Engine& engine, const settings::Settings& settings, const platform::SystemZone& zone, int year,
               int month)
         : engine_(engine), settings_(settings), zone_(zone), year_(year), month_(month) {}
 
@@ -62,7 +63,7 @@ public:
 private:
     engine::Engine& engine_;
     const settings::Settings& settings_;
-    const settings::SystemZone& zone_;
+    const platform::SystemZone& zone_;
     int year_;
     int day_ = 1;
     int month_;

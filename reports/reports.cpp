@@ -8,7 +8,7 @@
 
 #include "reports/month_walk.h"
 #include "settings/ini_file.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 namespace orvanta::reports {
 
@@ -28,7 +28,7 @@ void appendf(std::string& out, const char* format, const Args&... args) {
 }
 
 void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::Settings& settings,
-                      const settings::SystemZone& zone, int year, int month) {
+                      const platform::SystemZone& zone, int year, int month) {
     const std::int32_t baseOffsetMinutes = standardOffsetMinutes(settings, zone, year, month);
     out += "\n\n";
     appendf(out, "\n\n\n\t\t\tŞEHİR\t\t: %s / %s", settings.placeName.c_str(), settings.countryName.c_str());
@@ -65,7 +65,7 @@ void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
 // the sun or the moon at the given hours, in whole degrees.
 template <typename Azimuth>
 void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings::Settings& settings,
-                       const settings::SystemZone& zone, int year, int month, const char* title, const char* header,
+                       const platform::SystemZone& zone, int year, int month, const char* title, const char* header,
                        std::initializer_list<int> hours, Azimuth azimuthTenths) {
     out += title;
     out += header;
@@ -82,7 +82,7 @@ void writeAzimuthTable(std::string& out, engine::Engine& engine, const settings:
 }
 
 std::optional<std::string> deliver(const std::string& text, const std::filesystem::path& file, ReportViewer& viewer) {
-    if (settings::replaceFileContents(file, text)) return std::string(kNotWritten) + file.string();
+    if (common::replaceFileContents(file, text)) return std::string(kNotWritten) + file.string();
     viewer.open(file);
     return std::nullopt;
 }
@@ -91,19 +91,19 @@ std::optional<std::string> deliver(const std::string& text, const std::filesyste
 
 std::string summerTimeRule(const settings::Settings& settings) {
     if (settings.useSystemDaylightSaving) return "Sistem";
-    if (!settings.timeZoneName.empty() && timezone::isKnownZone(settings.timeZoneName)) return settings.timeZoneName;
+    if (const std::optional<std::string_view> zone = settings::knownPlaceZone(settings)) return std::string(*zone);
     return settings.daylightSaving ? "Var" : "Yok";
 }
 
 std::string padRight(std::string_view text, std::size_t width) {
     std::string padded(text);
-    const std::size_t length = settings::utf8Length(text);
+    const std::size_t length = common::utf8Length(text);
     if (length < width) padded.append(width - length, ' ');
     return padded;
 }
 
 std::string timetableReport(engine::Engine engine, const settings::Settings& settings,
-                            const settings::SystemZone& zone, int year, int month, TimetableSpan span) {
+                            const platform::SystemZone& zone, int year, int month, TimetableSpan span) {
     std::string out;
     int m = span == TimetableSpan::Year ? 1 : month;
     int blockMonth = m;
@@ -142,7 +142,7 @@ std::string religiousDaysReport(engine::Engine engine, int year) {
         // Two religious days of one date: one line each.
         for (int i = 0; i < names.count; ++i) {
             const std::string_view name =
-                settings::utf8Prefix(names.names[static_cast<std::size_t>(i)], kReligiousNameCharacters);
+                common::utf8Prefix(names.names[static_cast<std::size_t>(i)], kReligiousNameCharacters);
             appendf(out, "\t%3d %s  %s   %s\n", day, padRight(engine::monthName(month), 9).c_str(),
                     padRight(engine::weekdayName(engine.weekday()), 9).c_str(), std::string(name).c_str());
         }
@@ -151,7 +151,7 @@ std::string religiousDaysReport(engine::Engine engine, int year) {
 }
 
 std::optional<std::string> writeTimetableReport(const engine::Engine& engine, const settings::Settings& settings,
-                                                const settings::SystemZone& zone, int year, int month,
+                                                const platform::SystemZone& zone, int year, int month,
                                                 TimetableSpan span, const std::filesystem::path& file,
                                                 ReportViewer& viewer) {
     return deliver(timetableReport(engine, settings, zone, year, month, span), file, viewer);

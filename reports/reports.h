@@ -29,7 +29,7 @@ enum class TimetableSpan { Month, Year };
 // month of `year`. The header of the first month shows the qibla and
 // compass values of the place and date the engine holds on entry.
 std::string timetableReport(engine::Engine engine, const settings::Settings& settings,
-                            const settings::SystemZone& zone, int year, int month, TimetableSpan span);
+                            const platform::SystemZone& zone, int year, int month, TimetableSpan span);
 
 // The religious days of `year` (every day of it examined) at the place and
 // clock offset the engine holds on entry.
@@ -46,7 +46,7 @@ public:
 // and hand it to the viewer. A report that could not be written is not
 // opened; the Turkish message to show is returned instead.
 std::optional<std::string> writeTimetableReport(const engine::Engine& engine, const settings::Settings& settings,
-                                                const settings::SystemZone& zone, int year, int month,
+                                                const platform::SystemZone& zone, int year, int month,
                                                 TimetableSpan span, const std::filesystem::path& file,
                                                 ReportViewer& viewer);
 std::optional<std::string> writeReligiousDaysReport(const engine::Engine& engine, int year,

@@ -9,7 +9,7 @@
 #include "engine/engine.h"
 #include "settings/ini_file.h"
 #include "settings/place_database.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 namespace orvanta::settings {
 
@@ -157,8 +157,8 @@ std::optional<Field> storeCalculationFields(const FieldReader& read, Settings& s
     } else {
         // A place entered by hand keeps the fixed offset and summer time.
         settings.timeZoneName.clear();
-        settings.placeName = std::string(utf8Prefix(read(Field::PlaceName), kNameBuffer - 1));
-        settings.countryName = std::string(utf8Prefix(read(Field::CountryName), kNameBuffer - 1));
+        settings.placeName = std::string(common::utf8Prefix(read(Field::PlaceName), kNameBuffer - 1));
+        settings.countryName = std::string(common::utf8Prefix(read(Field::CountryName), kNameBuffer - 1));
         const auto latitude = scaledIn(read, Field::Latitude, kDegreesFactor, {-kLatitudeLimit, kLatitudeLimit});
         if (!latitude) return Field::Latitude;
         settings.latitude = *latitude;
@@ -213,7 +213,7 @@ std::optional<Field> storeOptionMinutes(const FieldReader& read, Settings& setti
 
 bool salaFileNeeded(const Settings& settings) {
     return settings.cumaSala || settings.sahurSala ||
-           (settings.salaBeforeEnd && equalIgnoringAsciiCase(settings.reminderFile, kSalaFileName));
+           (settings.salaBeforeEnd && common::equalIgnoringAsciiCase(settings.reminderFile, kSalaFileName));
 }
 
 }  // namespace orvanta::settings

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 namespace orvanta::settings {
 
@@ -158,7 +158,7 @@ std::string IniDocument::readString(std::string_view section, std::string_view k
                                     std::size_t bufferSize) const {
     const auto text = value(section, key);
     const std::string_view chosen = text ? std::string_view(*text) : defaultValue;
-    return std::string(utf8Prefix(chosen, bufferSize == 0 ? 0 : bufferSize - 1));
+    return std::string(common::utf8Prefix(chosen, bufferSize == 0 ? 0 : bufferSize - 1));
 }
 
 bool IniDocument::sectionHasKeys(std::string_view section) const {
@@ -202,10 +202,10 @@ std::string IniDocument::text() const {
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
 std::optional<IniDocument> IniFile::tryRead() const {
-    const FileContents contents = readRegularFile(path_);
-    if (contents.status == ReadStatus::Missing) return IniDocument{};
-    if (contents.status != ReadStatus::Ok) return std::nullopt;
-    return IniDocument::parse(decodeTextFile(contents.bytes));
+    const common::FileContents contents = common::readRegularFile(path_);
+    if (contents.status == common::ReadStatus::Missing) return IniDocument{};
+    if (contents.status != common::ReadStatus::Ok) return std::nullopt;
+    return IniDocument::parse(common::decodeTextFile(contents.bytes));
 }
 
 IniDocument IniFile::read() const { return tryRead().value_or(IniDocument{}); }
@@ -232,8 +232,8 @@ SaveResult IniFile::writeInt(std::string_view section, std::string_view key, std
 SaveResult IniFile::update(const std::function<void(IniDocument&)>& edit) {
     std::filesystem::path lockFile = path_;
     lockFile += kLockFileSuffix;
-    LockFailure lockFailure;
-    const std::optional<FileLock> lock = FileLock::acquire(lockFile, kLongestLockWait, lockFailure);
+    common::LockFailure lockFailure;
+    const std::optional<common::FileLock> lock = common::FileLock::acquire(lockFile, kLongestLockWait, lockFailure);
     if (!lock) return failure(path_, lockFailure.reason, lockFailure.busy ? kBusyMessage : kNotSavedMessage);
     // A file that is there but cannot be read is left alone: a save built
     // from nothing would replace the user's other settings with defaults.
@@ -244,7 +244,7 @@ SaveResult IniFile::update(const std::function<void(IniDocument&)>& edit) {
 }
 
 SaveResult IniFile::replaceContents(const std::string& text) const {
-    const auto error = replaceFileContents(path_, text);
+    const auto error = common::replaceFileContents(path_, text);
     return error ? failure(path_, *error) : SaveResult{};
 }
 

@@ -30,7 +30,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/file_access.h"
+#include "common/file_access.h"
 
 namespace orvanta::settings {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 namespace orvanta::settings {
 
@@ -57,7 +57,7 @@ std::string_view linePieceAt(std::string_view text, std::size_t position) {
     const std::string_view reach = text.substr(position, kLineBufferCharacters * kLongestUtf8CharacterBytes);
     const std::size_t feed = reach.find('\n');
     const std::size_t lineEnd = feed == std::string_view::npos ? reach.size() : feed + 1;
-    return utf8Prefix(reach.substr(0, lineEnd), kLineBufferCharacters);
+    return common::utf8Prefix(reach.substr(0, lineEnd), kLineBufferCharacters);
 }
 
 // The n-th piece, and n, or the last piece and its number when there are
@@ -201,8 +201,8 @@ PlaceRecord parsePlaceLine(std::string_view line) {
 }
 
 void takePlace(const PlaceRecord& record, Settings& settings) {
-    settings.placeName = std::string(utf8Prefix(record.placeName, kPlaceNameCharacters));
-    settings.countryName = std::string(utf8Prefix(record.countryName, kPlaceNameCharacters));
+    settings.placeName = std::string(common::utf8Prefix(record.placeName, kPlaceNameCharacters));
+    settings.countryName = std::string(common::utf8Prefix(record.countryName, kPlaceNameCharacters));
     settings.timeZoneMinutes = record.timeZoneMinutes;
     settings.latitude = record.latitude;
     settings.longitude = record.longitude;
@@ -210,7 +210,7 @@ void takePlace(const PlaceRecord& record, Settings& settings) {
 }
 
 PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& settings) {
-    const std::optional<std::string> text = readTextFile(file);
+    const std::optional<std::string> text = common::readTextFile(file);
     if (!text) return {};
     const auto [line, row] = lineAtRow(*text, std::max(settings.placeRow, 1));
     if (!line) return {};
@@ -222,7 +222,7 @@ PlaceRowResult loadPlaceRow(const std::filesystem::path& file, Settings& setting
 
 std::vector<PlaceEntry> readPlaceList(const std::filesystem::path& file) {
     std::vector<PlaceEntry> places;
-    const std::optional<std::string> text = readTextFile(file);
+    const std::optional<std::string> text = common::readTextFile(file);
     if (!text) return places;
     places.reserve(static_cast<std::size_t>(std::count(text->begin(), text->end(), '\n')) + 1);
     std::int32_t row = 0;

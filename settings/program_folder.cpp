@@ -15,7 +15,7 @@ std::filesystem::path companionPath(const std::filesystem::path& folder, std::st
     return folder / (std::string(kBaseName) + "." + std::string(extension));
 }
 
-std::filesystem::path programFolder(const FolderEnvironment& environment) {
+std::filesystem::path programFolder(const platform::FolderEnvironment& environment) {
     if (nonEmpty(environment.orvantaHome)) return *environment.orvantaHome;
     std::filesystem::path executableFolder = environment.executable.parent_path();
     std::error_code error;

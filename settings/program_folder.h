@@ -12,23 +12,17 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/folder_environment.h"
+
 namespace orvanta::settings {
 
 // The base name that the program's companion files carry.
 inline constexpr std::string_view kBaseName = "orvanta";
 
-// What the choice depends on, read from the environment by the caller.
-struct FolderEnvironment {
-    std::optional<std::filesystem::path> orvantaHome;    // $ORVANTA_HOME
-    std::filesystem::path executable;                    // the running program
-    std::optional<std::filesystem::path> xdgConfigHome;  // $XDG_CONFIG_HOME
-    std::optional<std::filesystem::path> home;           // $HOME
-};
-
 // $ORVANTA_HOME when set; else the executable's folder when it holds
 // <base>.ini (a portable copy, e.g. on a USB stick); else $XDG_CONFIG_HOME/orvanta
 // (default ~/.config/orvanta). The folder is not created here.
-std::filesystem::path programFolder(const FolderEnvironment& environment);
+std::filesystem::path programFolder(const platform::FolderEnvironment& environment);
 
 // <folder>/<base>.<extension>, e.g. the settings file with "ini".
 std::filesystem::path companionPath(const std::filesystem::path& folder, std::string_view extension);

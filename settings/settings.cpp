@@ -222,12 +222,12 @@ void readOptions(const IniDocument& document, Settings& settings) {
         document.readString(keys::kOptionsSection, keys::kPauseMedia, "", kPathBuffer) != keys::kNo;
 }
 
-void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart) {
+void loadOptions(const IniFile& file, Settings& settings, const platform::AutostartSetting& autostart) {
     readOptions(file.read(), settings);
     settings.autostart = autostart.enabled();
 }
 
-SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart) {
+SaveResult saveOptions(IniFile& file, const Settings& settings, platform::AutostartSetting& autostart) {
     SaveResult result = file.update([&](IniDocument& document) {
         storeKeys(document, keys::kOptionsSection, kOptionKeysBeforeAutostart, settings);
         storeKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
@@ -286,17 +286,23 @@ bool followsSystemZone(const Settings& settings) {
     return settings.useSystemTimeZone || settings.useSystemDaylightSaving;
 }
 
-std::string zoneNote(const Settings& settings, const SystemZone& system) {
-    const std::string& zone = settings.timeZoneName;
-    if (zone.empty() || settings.useSystemTimeZone) return {};
-    if (!timezone::isKnownZone(zone)) {
-        return fmt::format("Saat dilimi \"{}\" tanınmıyor: sabit saat farkı ve yaz saati kullanılıyor.", zone);
-    }
-    if (system.ianaName.empty() || system.ianaName == zone) return {};
-    return fmt::format("Yerin saat dilimi {}, bilgisayarınki {}: vakitler yerin saatiyle.", zone, system.ianaName);
+std::optional<std::string_view> knownPlaceZone(const Settings& settings) {
+    if (!timezone::isKnownZone(settings.timeZoneName)) return std::nullopt;
+    return settings.timeZoneName;
 }
 
-ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const SystemZone& system) {
+std::string zoneNote(const Settings& settings, const platform::SystemZone& system) {
+    if (settings.timeZoneName.empty() || settings.useSystemTimeZone) return {};
+    const std::optional<std::string_view> zone = knownPlaceZone(settings);
+    if (!zone) {
+        return fmt::format("Saat dilimi \"{}\" tanınmıyor: sabit saat farkı ve yaz saati kullanılıyor.",
+                           settings.timeZoneName);
+    }
+    if (system.ianaName.empty() || system.ianaName == *zone) return {};
+    return fmt::format("Yerin saat dilimi {}, bilgisayarınki {}: vakitler yerin saatiyle.", *zone, system.ianaName);
+}
+
+ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const platform::SystemZone& system) {
     auto fixed = [](std::int32_t standardMinutes, bool summer) {
         const std::int32_t summerMinutes = summer ? kSummerTimeMinutes : 0;
         return timezone::ZoneOffset{standardMinutes + summerMinutes, summerMinutes};
@@ -304,7 +310,8 @@ ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, c
     const std::string_view systemName = followsSystemZone(settings) ? std::string_view(system.ianaName) : std::string_view();
     const timezone::ZoneOffset systemOn = timezone::offsetOnLocalDate(systemName, date)
                                               .value_or(fixed(system.standardOffsetMinutes, system.daylightInForce));
-    const timezone::ZoneOffset placeOn = timezone::offsetOnLocalDate(settings.timeZoneName, date)
+    const std::optional<std::string_view> placeZone = knownPlaceZone(settings);
+    const timezone::ZoneOffset placeOn = (placeZone ? timezone::offsetOnLocalDate(*placeZone, date) : std::nullopt)
                                              .value_or(fixed(settings.timeZoneMinutes, settings.daylightSaving));
     return ClockOffset{(settings.useSystemTimeZone ? systemOn : placeOn).standardMinutes(),
                        (settings.useSystemDaylightSaving ? systemOn : placeOn).summerMinutes};

@@ -5,11 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/engine.h"
+#include "platform/autostart.h"
+#include "platform/system_zone.h"
 #include "timezone/zone_offsets.h"
-#include "settings/autostart.h"
 #include "settings/ini_file.h"
 
 namespace orvanta::settings {
@@ -138,10 +141,10 @@ SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, en
 void applyCalculationParameters(const Settings& settings, engine::Engine& engine);
 
 // Reads the options group and the autostart flag.
-void loadOptions(const IniFile& file, Settings& settings, const AutostartSetting& autostart);
+void loadOptions(const IniFile& file, Settings& settings, const platform::AutostartSetting& autostart);
 // Writes the options group in one replacement of the file and sets the
 // autostart entry.
-SaveResult saveOptions(IniFile& file, const Settings& settings, AutostartSetting& autostart);
+SaveResult saveOptions(IniFile& file, const Settings& settings, platform::AutostartSetting& autostart);
 
 // A relay is configured: a port number or a device path.
 bool hasRelay(const Settings& settings);
@@ -154,15 +157,6 @@ void loadEzanFiles(const IniFile& file, Settings& settings);
 void readEzanFiles(const IniDocument& document, Settings& settings);
 SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string_view path);
 
-// The operating system's zone: its name in the zone database when it is
-// known, and its standard offset and whether summer time is in force now.
-struct SystemZone {
-    std::int32_t standardOffsetMinutes = 0;
-    bool daylightInForce = false;
-    std::string ianaName;  // "Europe/Berlin"; empty when the system does not say
-    bool operator==(const SystemZone&) const = default;
-};
-
 // The clock's lead on UT on one day: the zone's standard offset and the
 // summer time added to it.
 struct ClockOffset {
@@ -174,16 +168,22 @@ struct ClockOffset {
 // The clock offset the times of a local date are computed for. Each part
 // comes, in this order, from the system's zone on that date ("Sistem Saat
 // Dilimi" for the standard offset, "Sistem" for summer time), from the
-// place's zone (timeZoneName), or from the fixed timeZoneMinutes and the
+// place's zone (knownPlaceZone), or from the fixed timeZoneMinutes and the
 // daylightSaving flag (60 minutes). A system zone without a name gives its
 // values of now for every date.
-ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const SystemZone& system);
+ClockOffset clockOffsetFor(const Settings& settings, timezone::LocalDate date, const platform::SystemZone& system);
 // Whether either part of the offset follows the system's zone.
 bool followsSystemZone(const Settings& settings);
+
+// The place's zone ("Saat Dilimi", e.g. "Europe/Berlin") when the zone
+// database knows it: its rules then give every date's offset and summer
+// time. Nothing when the settings name no zone or one the database lacks;
+// the fixed "Saat Farkı" and "Yaz Saati" hold then.
+std::optional<std::string_view> knownPlaceZone(const Settings& settings);
 
 // One line for the calculation dialog when the place's zone needs a word:
 // it differs from the computer's (the times are then the place's clock
 // times), or the zone database does not know it; else empty.
-std::string zoneNote(const Settings& settings, const SystemZone& system);
+std::string zoneNote(const Settings& settings, const platform::SystemZone& system);
 
 }  // namespace orvanta::settings

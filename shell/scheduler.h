@@ -37,7 +37,7 @@ public:
     // The local date and time now.
     virtual ClockTime localTime() = 0;
     // The system's zone now.
-    virtual settings::SystemZone systemZone() = 0;
+    virtual platform::SystemZone systemZone() = 0;
 };
 
 enum class WakeResult { Armed, NotSupported, Failed };

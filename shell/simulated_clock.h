@@ -9,20 +9,20 @@ namespace orvanta::shell {
 
 class SimulatedClock : public SchedulerClock {
 public:
-    SimulatedClock(ClockTime start, settings::SystemZone zone) : now_(toLocalTicks(start)), zone_(zone) {}
+    SimulatedClock(ClockTime start, platform::SystemZone zone) : now_(toLocalTicks(start)), zone_(zone) {}
 
     ClockTime localTime() override { return fromLocalTicks(now_); }
-    settings::SystemZone systemZone() override { return zone_; }
+    platform::SystemZone systemZone() override { return zone_; }
 
     void advanceSeconds(std::int64_t seconds) { now_ += seconds * kTicksPerSecond; }
     void set(const ClockTime& time) { now_ = toLocalTicks(time); }
-    void setZone(settings::SystemZone zone) { zone_ = zone; }
+    void setZone(platform::SystemZone zone) { zone_ = zone; }
     LocalTicks now() const { return now_; }
     std::int32_t minuteOfDay() const;
 
 private:
     LocalTicks now_;
-    settings::SystemZone zone_;
+    platform::SystemZone zone_;
 };
 
 // Ticks the scheduler once a second for `seconds` seconds of the clock,

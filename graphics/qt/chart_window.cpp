@@ -16,7 +16,7 @@ QImage renderChart(Chart chart, ChartMoment moment, QSize size, std::optional<Ti
     const settings::Settings& s = moment.settings;
     const auto picture = [&](Picture p) { return renderPicture(p, engine, s, timeMap); };
     switch (chart) {
-        case Chart::Angles: drawAngles(surface, settings::skyValues(engine)); break;
+        case Chart::Angles: drawAngles(surface, skyValues(engine)); break;
         case Chart::Orbits: drawOrbits(surface, dayPaths(engine), engine.context.timeOfDay); break;
         case Chart::YearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine, s, moment.zone, moment.year)); break;
         case Chart::MoonView: drawCentred(surface, picture(Picture::Moon), imageViewSize(size, false)); break;

@@ -24,7 +24,7 @@ enum class Chart { Angles, Orbits, MoonView, EarthView, GlobeView, TimeMap, Qibl
 struct ChartMoment {
     engine::Engine engine;
     settings::Settings settings;
-    settings::SystemZone zone;
+    platform::SystemZone zone;
     int year = 0;
 };
 

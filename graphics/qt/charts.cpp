@@ -70,7 +70,7 @@ QImage chartSurface(int width, int height) {
     return surface;
 }
 
-void drawAngles(QImage& surface, const settings::SkyValues& sky) {
+void drawAngles(QImage& surface, const SkyValues& sky) {
     ChartPainter p(surface);
     const double w = p.w();
     const double h = p.h();

@@ -8,7 +8,7 @@
 
 #include "graphics/chart_data.h"
 #include "graphics/image.h"
-#include "settings/vakit_panel.h"
+#include "graphics/sky_values.h"
 
 namespace orvanta::graphics {
 
@@ -18,7 +18,7 @@ QImage chartSurface(int width, int height);
 // "Açılar": the vertical gauge (altitudes of the horizon, the sun and the
 // moon) and the horizontal one (the horizon, north, the compass, the sun,
 // the moon and the qibla), with the legend rows.
-void drawAngles(QImage& surface, const settings::SkyValues& sky);
+void drawAngles(QImage& surface, const SkyValues& sky);
 
 // "Yörüngeler": the horizon and the day's paths of the moon and the sun on
 // a sphere seen slightly from the side; the bodies at `nowMinute` as discs.

@@ -5,7 +5,7 @@
 
 #include "graphics/pictures.h"
 #include "platform/desktop_wallpaper.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 namespace orvanta::graphics {
 
@@ -23,7 +23,7 @@ std::string_view wallpaperModeName(WallpaperMode mode) { return kModeNames[stati
 
 WallpaperMode wallpaperModeNamed(std::string_view name) {
     for (std::size_t i = 1; i < kModeNames.size(); ++i) {
-        if (settings::equalIgnoringAsciiCase(name, kModeNames[i])) return static_cast<WallpaperMode>(i);
+        if (common::equalIgnoringAsciiCase(name, kModeNames[i])) return static_cast<WallpaperMode>(i);
     }
     return WallpaperMode::None;
 }

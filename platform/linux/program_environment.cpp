@@ -16,8 +16,8 @@ std::optional<std::filesystem::path> environmentPath(const char* name) {
 
 }  // namespace
 
-settings::FolderEnvironment currentFolderEnvironment() {
-    settings::FolderEnvironment environment;
+platform::FolderEnvironment currentFolderEnvironment() {
+    platform::FolderEnvironment environment;
     environment.orvantaHome = environmentPath("ORVANTA_HOME");
     environment.xdgConfigHome = environmentPath("XDG_CONFIG_HOME");
     environment.home = environmentPath("HOME");

@@ -2,12 +2,12 @@
 // What decides the program folder, read from this process's environment.
 #pragma once
 
-#include "settings/program_folder.h"
+#include "platform/folder_environment.h"
 
 namespace orvanta::platform {
 
 // $ORVANTA_HOME, $XDG_CONFIG_HOME, $HOME and the running executable
 // (/proc/self/exe).
-settings::FolderEnvironment currentFolderEnvironment();
+platform::FolderEnvironment currentFolderEnvironment();
 
 }  // namespace orvanta::platform

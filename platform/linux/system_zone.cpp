@@ -70,12 +70,12 @@ std::string systemZoneName() {
 
 }  // namespace
 
-settings::SystemZone systemZoneAt(std::time_t when) {
+platform::SystemZone systemZoneAt(std::time_t when) {
     reloadChangedLocaltime();
     tzset();
     std::tm local{};
     localtime_r(&when, &local);
-    settings::SystemZone zone;
+    platform::SystemZone zone;
     // tm_gmtoff includes summer time; the zone's standard offset is the
     // offset in force less the summer-time shift, which the C library gives
     // only as "in force". The zone's own standard offset comes from the
@@ -95,9 +95,9 @@ settings::SystemZone systemZoneAt(std::time_t when) {
     return zone;
 }
 
-settings::SystemZone currentSystemZone() { return systemZoneAt(std::time(nullptr)); }
+platform::SystemZone currentSystemZone() { return systemZoneAt(std::time(nullptr)); }
 
-settings::SystemZone systemZoneAtNoon(int year, int month, int day) {
+platform::SystemZone systemZoneAtNoon(int year, int month, int day) {
     constexpr int kNoonHour = 12;
     constexpr int kTmYearBase = 1900;
     std::tm noon{};

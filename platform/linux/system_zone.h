@@ -4,15 +4,15 @@
 
 #include <ctime>
 
-#include "settings/settings.h"
+#include "platform/system_zone.h"
 
 namespace orvanta::platform {
 
 // The zone's standard offset east of UTC in minutes and whether summer
 // time is in force at `when`, and the zone's database name.
-settings::SystemZone systemZoneAt(std::time_t when);
-settings::SystemZone currentSystemZone();
+platform::SystemZone systemZoneAt(std::time_t when);
+platform::SystemZone currentSystemZone();
 // The zone at local noon of a civil day.
-settings::SystemZone systemZoneAtNoon(int year, int month, int day);
+platform::SystemZone systemZoneAtNoon(int year, int month, int day);
 
 }  // namespace orvanta::platform

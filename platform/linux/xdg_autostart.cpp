@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "settings/file_access.h"
+#include "common/file_access.h"
 
 namespace orvanta::platform {
 
@@ -63,7 +63,7 @@ bool XdgAutostart::setEnabled(bool on) {
                               "Terminal=false\n"
                               "X-GNOME-Autostart-enabled=true\n";
     // Whole or not at all, and never in place of a FIFO or device.
-    return !settings::replaceFileContents(entry_, entry);
+    return !common::replaceFileContents(entry_, entry);
 }
 
 }  // namespace orvanta::platform

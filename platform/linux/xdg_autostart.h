@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "settings/autostart.h"
+#include "platform/autostart.h"
 
 namespace orvanta::platform {
 
-class XdgAutostart : public settings::AutostartSetting {
+class XdgAutostart : public platform::AutostartSetting {
 public:
     // autostartFolder: the folder of autostart entries; executable: the
     // program the entry starts.

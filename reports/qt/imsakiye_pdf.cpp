@@ -119,7 +119,7 @@ std::optional<std::string> writeImsakiyePdf(const Imsakiye& imsakiye, const std:
 }
 
 std::optional<std::string> printImsakiye(const engine::Engine& engine, const settings::Settings& settings,
-                                         const settings::SystemZone& zone, ImsakiyeKind kind, int year, int month,
+                                         const platform::SystemZone& zone, ImsakiyeKind kind, int year, int month,
                                          const std::filesystem::path& folder, ReportViewer& viewer) {
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);

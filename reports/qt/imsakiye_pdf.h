@@ -23,7 +23,7 @@ std::optional<std::string> writeImsakiyePdf(const Imsakiye& imsakiye, const std:
 // (year, month), saved as imsakiyeFileName(...) in `folder` (made when
 // missing) and handed to the viewer; the Turkish message when it was not.
 std::optional<std::string> printImsakiye(const engine::Engine& engine, const settings::Settings& settings,
-                                         const settings::SystemZone& zone, ImsakiyeKind kind, int year, int month,
+                                         const platform::SystemZone& zone, ImsakiyeKind kind, int year, int month,
                                          const std::filesystem::path& folder, ReportViewer& viewer);
 
 }  // namespace orvanta::reports

@@ -239,7 +239,7 @@ void CalculationDialog::fillMoment() {
     ui_->systemDaylightSaving->setChecked(settings_.useSystemDaylightSaving);
     ui_->daylightSaving->setChecked(settings_.daylightSaving);
     // The place's zone brings its own summer time.
-    const bool zoneGivesSummer = timezone::isKnownZone(settings_.timeZoneName);
+    const bool zoneGivesSummer = knownPlaceZone(settings_).has_value();
     ui_->daylightSaving->setEnabled(!settings_.useSystemDaylightSaving && !zoneGivesSummer);
 }
 

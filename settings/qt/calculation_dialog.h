@@ -44,7 +44,7 @@ public:
     // Hands a file to the desktop's program for it.
     virtual void openFile(const std::filesystem::path& file) = 0;
     // The computer's zone, which the place's zone is compared with.
-    virtual SystemZone systemZone() const { return {}; }
+    virtual platform::SystemZone systemZone() const { return {}; }
 };
 
 class CalculationDialog : public QDialog {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <system_error>
 
-#include "settings/file_access.h"
+#include "common/file_access.h"
 
 namespace orvanta::settings {
 
@@ -28,7 +28,8 @@ DownloadResult downloadFile(const QUrl& address, const std::filesystem::path& ta
     const auto existing = std::filesystem::status(target, error);
     if (std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing)) {
         return failure(
-            QString::fromUtf8(kNotRegularFileReason.data(), static_cast<qsizetype>(kNotRegularFileReason.size())));
+            QString::fromUtf8(common::kNotRegularFileReason.data(),
+                              static_cast<qsizetype>(common::kNotRegularFileReason.size())));
     }
     QSaveFile file(QString::fromStdString(target.string()));
     if (!file.open(QIODevice::WriteOnly)) return failure(file.errorString());

@@ -26,7 +26,7 @@ std::optional<std::string> exportCalendarYear(const engine::Engine& engine, cons
     std::filesystem::create_directories(folder, ignored);
     const auto file = folder / fmt::format("Vakitler-{}-{:04}-{:02}-{:02}.ics", settings.placeName, first.year,
                                            first.month, first.day);
-    if (settings::replaceFileContents(file, exports::icsCalendar(days, choice))) {
+    if (common::replaceFileContents(file, exports::icsCalendar(days, choice))) {
         return "Takvim dosyası yazılamadı:\n" + file.string();
     }
     viewer.open(file);

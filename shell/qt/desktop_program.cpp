@@ -10,7 +10,7 @@
 #include "platform/wake_alarm.h"
 #include "settings/keys.h"
 #include "settings/program_folder.h"
-#include "settings/tally.h"
+#include "shell/tally.h"
 #include "shell/messages.h"
 
 namespace orvanta::shell {
@@ -155,9 +155,9 @@ void DesktopProgram::replaySavedChoices() {
         dispatch(Command::Wake);
     }
     const settings::IniDocument document = ini_.read();
-    for (int counter = 1; counter <= settings::kTallyCount; ++counter) {
+    for (int counter = 1; counter <= kTallyCount; ++counter) {
         tray_.menu().setText(kTallyCommands[static_cast<std::size_t>(counter - 1)],
-                             QString::fromStdString(settings::readTally(document, counter).name));
+                             QString::fromStdString(readTally(document, counter).name));
     }
     tray_.menu().setChecked(Command::EzanSound, scheduler_->flags.ezanSoundOn);
     const std::string ezanSound = ini_.readString(keys::kOptionsSection, keys::kEzanSala, "", settings::kPathBuffer);
@@ -206,7 +206,7 @@ void DesktopProgram::quietForMinutes(int minutes) {
 
 void DesktopProgram::tick() {
     if (shutDown_) return;
-    const settings::SystemZone zone = services_.clock.systemZone();
+    const platform::SystemZone zone = services_.clock.systemZone();
     if (zone != lastZone_) {
         lastZone_ = zone;
         scheduler_->onTimeChange();

@@ -115,7 +115,7 @@ private:
     QTimer tickTimer_;
     bool sleepingToMinute_ = false;
     std::string lastTip_;  // the scheduler's last tip, before the quiet line
-    settings::SystemZone lastZone_;
+    platform::SystemZone lastZone_;
     // Sections the settings file lacked at start: the welcome (or the
     // options' window) opens (a first run).
     bool calculationMissing_ = false;

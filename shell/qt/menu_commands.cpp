@@ -15,7 +15,7 @@
 #include "reports/reports.h"
 #include "settings/keys.h"
 #include "settings/program_folder.h"
-#include "settings/tally.h"
+#include "shell/tally.h"
 #include "shell/messages.h"
 #include "shell/qt/calendar_command.h"
 #include "shell/qt/event_presenter.h"

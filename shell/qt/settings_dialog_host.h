@@ -40,7 +40,7 @@ public:
     void recomputeAfterTicks(int ticks) override { parts_.scheduler.triggers.tickCountdown = ticks; }
     void apply() override;
     void openFile(const std::filesystem::path& file) override { parts_.openFile(file); }
-    settings::SystemZone systemZone() const override { return parts_.clock.systemZone(); }
+    platform::SystemZone systemZone() const override { return parts_.clock.systemZone(); }
 
     // ---- OptionsHost ----
     void correctClockSilently() override { parts_.correctClockSilently(); }

@@ -7,10 +7,10 @@
 #include "settings/program_folder.h"
 #include "settings/qt/calculation_dialog.h"
 #include "settings/qt/options_dialog.h"
-#include "settings/qt/tally_dialog.h"
-#include "settings/qt/vakit_panel.h"
+#include "shell/qt/tally_dialog.h"
+#include "shell/qt/vakit_panel.h"
 #include "settings/qt/welcome_dialog.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 #include "shell/qt/about_dialog.h"
 
 namespace orvanta::shell {
@@ -63,10 +63,10 @@ void SettingsWindows::present(Command command, QDialog* window, std::function<vo
 // clock's minute) and is refilled after each pass that changed something.
 // It is an ordinary window: Esc closes it too.
 void SettingsWindows::openVakitPanel() {
-    auto* panel = new settings::VakitPanel([this] {
+    auto* panel = new VakitPanel([this] {
         const ClockTime& now = parts_.scheduler.clockTime;
-        return settings::panelTexts(parts_.engine, parts_.settings, parts_.scheduler.todayTimes,
-                                    settings::PanelMoment{now.year, now.month, now.day, now.hour, now.minute});
+        return panelTexts(parts_.engine, parts_.settings, parts_.scheduler.todayTimes,
+                          PanelMoment{now.year, now.month, now.day, now.hour, now.minute});
     });
     panel->installEventFilter(new EscapeCloses(panel));
     panel_ = panel;
@@ -154,14 +154,14 @@ void SettingsWindows::openOptions() {
 // renames the entry.
 void SettingsWindows::openTally(int counter) {
     const Command command = kTallyCommands[static_cast<std::size_t>(counter - 1)];
-    settings::Tally tally = settings::readTally(parts_.ini.read(), counter);
+    Tally tally = readTally(parts_.ini.read(), counter);
     tally.name = parts_.menu.action(command)->text().toStdString();
-    auto* dialog = new settings::TallyDialog(tally);
+    auto* dialog = new TallyDialog(tally);
     present(command, dialog, [this, dialog, command, counter](bool accepted) {
         if (!accepted) return;
-        const settings::Tally saved = dialog->fields();
-        parts_.menu.setText(command, qs(settings::utf8Prefix(saved.name, settings::kTallyNameCharacters)));
-        const settings::SaveResult result = settings::saveTally(parts_.ini, counter, saved);
+        const Tally saved = dialog->fields();
+        parts_.menu.setText(command, qs(common::utf8Prefix(saved.name, kTallyNameCharacters)));
+        const settings::SaveResult result = saveTally(parts_.ini, counter, saved);
         if (!result) parts_.showError(qs(result.message));
     });
 }

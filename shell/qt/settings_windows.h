@@ -19,7 +19,7 @@
 #include <optional>
 
 #include "engine/engine.h"
-#include "settings/autostart.h"
+#include "platform/autostart.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "shell/qt/settings_dialog_host.h"
@@ -31,11 +31,9 @@ class QDialog;
 namespace orvanta::platform {
 class DesktopOpener;
 }
-namespace orvanta::settings {
-class VakitPanel;
-}
-
 namespace orvanta::shell {
+
+class VakitPanel;
 
 // The build's web addresses; an empty one is not offered.
 struct WebAddresses {
@@ -53,7 +51,7 @@ public:
         engine::Engine& engine;
         Scheduler& scheduler;
         SchedulerClock& clock;
-        settings::AutostartSetting& autostart;
+        platform::AutostartSetting& autostart;
         TrayMenu& menu;
         platform::DesktopOpener& opener;
         std::function<void(const QString&)> showError;
@@ -100,7 +98,7 @@ private:
 
     Parts parts_;
     SettingsDialogHost host_;
-    QPointer<settings::VakitPanel> panel_;
+    QPointer<VakitPanel> panel_;
     QList<QPointer<QDialog>> open_;
     bool closing_ = false;
 };

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "settings/autostart.h"
+#include "platform/autostart.h"
 #include "shell/scheduler.h"
 
 namespace orvanta::platform {
@@ -31,7 +31,7 @@ struct ShellServices {
     platform::DesktopOpener& opener;
     platform::WakeAlarm& wakeAlarm;
     platform::Notifier& notifier;
-    settings::AutostartSetting& autostart;
+    platform::AutostartSetting& autostart;
     SoundOutput& sound;
     platform::SerialBreak& relay;
     platform::MediaPlayers& mediaPlayers;

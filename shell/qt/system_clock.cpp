@@ -16,6 +16,6 @@ ClockTime SystemClock::localTime() {
     return clock;
 }
 
-settings::SystemZone SystemClock::systemZone() { return platform::currentSystemZone(); }
+platform::SystemZone SystemClock::systemZone() { return platform::currentSystemZone(); }
 
 }  // namespace orvanta::shell

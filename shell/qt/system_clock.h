@@ -10,7 +10,7 @@ namespace orvanta::shell {
 class SystemClock : public SchedulerClock {
 public:
     ClockTime localTime() override;
-    settings::SystemZone systemZone() override;
+    platform::SystemZone systemZone() override;
 };
 
 }  // namespace orvanta::shell

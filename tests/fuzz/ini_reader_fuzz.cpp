@@ -8,11 +8,11 @@
 
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvanta::settings;
-    const std::string text = decodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string text = common::decodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size));
     const IniDocument document = IniDocument::parse(text);
     Settings settings;
     readCalculationParameters(document, settings);

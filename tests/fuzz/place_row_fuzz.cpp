@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "settings/place_database.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvanta::settings;
-    const std::string line = decodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string line = common::decodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size));
     const PlaceRecord record = parsePlaceLine(line);
     if (!record.ianaZone.empty() &&
         (!looksLikeIanaZone(record.ianaZone) || record.ianaZone.find("..") != std::string::npos)) {

@@ -14,6 +14,7 @@
 #include "platform/linux/serial_break_line.h"
 #include "platform/linux/system_zone.h"
 #include "platform/linux/xdg_autostart.h"
+#include "settings/program_folder.h"
 #include "tests/support/temp_folder.h"
 
 namespace orvanta::platform {
@@ -42,7 +43,7 @@ TEST(XdgAutostart, EntryIsWrittenAndRemovedAndAnUnwritableFolderReported) {
 
 TEST(ProgramEnvironment, ReadsTheEnvironmentAndTheExecutable) {
     setenv("ORVANTA_HOME", "/tmp/orvanta-home", 1);
-    const settings::FolderEnvironment environment = currentFolderEnvironment();
+    const platform::FolderEnvironment environment = currentFolderEnvironment();
     unsetenv("ORVANTA_HOME");
     EXPECT_EQ(environment.orvantaHome, std::filesystem::path("/tmp/orvanta-home"));
     EXPECT_EQ(environment.executable.filename(), "platform_tests");

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <vector>
 
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 #include "tests/support/temp_folder.h"
 
 namespace orvanta::reports {
@@ -64,7 +64,7 @@ std::string expectedTimeRow(int day, int month, int year, const settings::Settin
 
 std::string monthly(const settings::Settings& s, int year, int month) {
     engine::Engine engine;
-    return timetableReport(engine, s, settings::SystemZone{}, year, month, TimetableSpan::Month);
+    return timetableReport(engine, s, platform::SystemZone{}, year, month, TimetableSpan::Month);
 }
 
 // A month's three tables (times, sun angles, moon angles) have a row a day.
@@ -110,7 +110,7 @@ TEST(Timetable, SystemZoneOnEachDaySouthOfTheEquator) {
     s.longitude = 15121;
     s.useSystemTimeZone = true;
     s.useSystemDaylightSaving = true;
-    const settings::SystemZone sydneyInJuly{600, false, "Australia/Sydney"};
+    const platform::SystemZone sydneyInJuly{600, false, "Australia/Sydney"};
     engine::Engine engine;
     const std::string january = timetableReport(engine, s, sydneyInJuly, 2014, 1, TimetableSpan::Month);
     EXPECT_EQ(dayRows(pages(january)[0])[9], expectedTimeRow(10, 1, 2014, s, 660));
@@ -120,7 +120,7 @@ TEST(Timetable, SystemZoneOnEachDaySouthOfTheEquator) {
     const std::string july = timetableReport(engine, s, sydneyInJuly, 2014, 7, TimetableSpan::Month);
     EXPECT_EQ(dayRows(pages(july)[0])[9], expectedTimeRow(10, 7, 2014, s, 600));
 
-    const std::string nameless = timetableReport(engine, s, settings::SystemZone{60, true, {}}, 2014, 1,
+    const std::string nameless = timetableReport(engine, s, platform::SystemZone{60, true, {}}, 2014, 1,
                                                  TimetableSpan::Month);
     EXPECT_NE(nameless.find("SAAT FARKI\t: +1.00"), std::string::npos) << "the system's standard offset";
     EXPECT_EQ(dayRows(pages(nameless)[0])[9], expectedTimeRow(10, 1, 2014, s, 120));
@@ -165,7 +165,7 @@ TEST(ReligiousDays, LeapYearExaminesItsLastDayAndColumnsAlign) {
         if (line.rfind("\t", 0) != 0 || line.size() < 5 || !std::isdigit(static_cast<unsigned char>(line[3]))) continue;
         // Tab, day, month and weekday columns take 28 characters on every
         // line, Turkish letters or not; the religious day's name follows.
-        const std::string_view columns = settings::utf8Prefix(line, 28);
+        const std::string_view columns = common::utf8Prefix(line, 28);
         EXPECT_EQ(columns.substr(columns.size() - 3), "   ") << line;
         EXPECT_NE(line[columns.size()], ' ') << line;
     }

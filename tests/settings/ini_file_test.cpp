@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <csignal>
 
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 #include "tests/support/temp_folder.h"
 
 namespace orvanta::settings {
@@ -58,7 +58,7 @@ TEST(IniRead, NamesIgnoreAsciiCaseAndValuesAreTrimmedAndUnquoted) {
 TEST(IniRead, StringKeepsBufferSizeLessOneCharacters) {
     const IniDocument document = IniDocument::parse("[S]\nName=İstanbulBüyükşehir\n");
     EXPECT_EQ(document.readString("S", "Name", "", 16), "İstanbulBüyükşe");
-    EXPECT_EQ(utf8Length(document.readString("S", "Name", "", 16)), 15u);
+    EXPECT_EQ(common::utf8Length(document.readString("S", "Name", "", 16)), 15u);
     EXPECT_EQ(document.readString("S", "Missing", "sala.wav", 5), "sala");
     EXPECT_EQ(document.readString("S", "Name", "", 1), "");
 }
@@ -93,9 +93,9 @@ TEST(IniWrite, CreatesTheFileAndKeepsOtherLines) {
 // The code page's corners and the UTF-8 check; a Windows-1254 file whole
 // is pinned by the settings test of such a file.
 TEST(IniEncoding, CodePageCornersAndOverlongUtf8) {
-    EXPECT_EQ(windows1254ToUtf8("\xD0\xF0\xFE\x80"), "Ğğş€");
-    EXPECT_FALSE(isValidUtf8("\xC0\xAF"));  // overlong "/"
-    EXPECT_TRUE(isValidUtf8("Yatsı Açısı"));
+    EXPECT_EQ(common::windows1254ToUtf8("\xD0\xF0\xFE\x80"), "Ğğş€");
+    EXPECT_FALSE(common::isValidUtf8("\xC0\xAF"));  // overlong "/"
+    EXPECT_TRUE(common::isValidUtf8("Yatsı Açısı"));
 }
 
 // One Windows-1254 line in a UTF-8 file once turned every Turkish key of
@@ -192,8 +192,9 @@ TEST(IniWrite, ConcurrentSavesLostUpdatesAndToreTheFile) {
 TEST(IniWrite, SaveWaitsForAnotherProgramsSaveAFewSecondsAtMost) {
     TempFolder folder;
     IniFile file(folder / "orvanta.ini");
-    LockFailure failure;
-    std::optional<FileLock> held = FileLock::acquire(folder / "orvanta.ini.lock", std::chrono::milliseconds(0), failure);
+    common::LockFailure failure;
+    std::optional<common::FileLock> held =
+        common::FileLock::acquire(folder / "orvanta.ini.lock", std::chrono::milliseconds(0), failure);
     ASSERT_TRUE(held) << failure.reason;
     const SaveResult busy = file.writeString("A", "k", "v");
     EXPECT_FALSE(busy);
@@ -206,7 +207,7 @@ TEST(IniWrite, SaveWaitsForAnotherProgramsSaveAFewSecondsAtMost) {
     ASSERT_EQ(pipe(locked), 0);
     const pid_t child = fork();
     if (child == 0) {
-        const auto other = FileLock::acquire(folder / "orvanta.ini.lock", std::chrono::milliseconds(0), failure);
+        const auto other = common::FileLock::acquire(folder / "orvanta.ini.lock", std::chrono::milliseconds(0), failure);
         const char byte = 1;
         if (write(locked[1], &byte, 1) != 1) _exit(1);
         usleep(200000);
@@ -241,7 +242,7 @@ TEST(IniWrite, TemporariesOfKilledSavesAreRemovedByTheNextSave) {
 
     const pid_t child = fork();
     if (child == 0) {
-        FileReplacement replacement(file.path());
+        common::FileReplacement replacement(file.path());
         replacement.write(std::string(1 << 20, 'x'));
         kill(getpid(), SIGKILL);
     }

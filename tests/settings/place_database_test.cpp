@@ -7,7 +7,7 @@
 #include <fstream>
 #include <limits>
 
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 #include "tests/support/temp_folder.h"
 
 namespace orvanta::settings {
@@ -50,7 +50,7 @@ TEST(PlaceLine, SeparatorsNamesAndMissingFields) {
     EXPECT_EQ(runs.longitude, 3285);
 
     const PlaceRecord longName = parsePlaceLine("Şşşşşşşşşşşşşşşşşşşş;Ülke, Kıta;x;;");
-    EXPECT_EQ(utf8Length(longName.placeName), 20u) << "the list keeps names whole; the settings cut them";
+    EXPECT_EQ(common::utf8Length(longName.placeName), 20u) << "the list keeps names whole; the settings cut them";
     EXPECT_EQ(longName.countryName, "Ülke. Kıta") << "a comma in a name becomes a full stop";
     EXPECT_EQ(longName.timeZoneMinutes, 0);
     EXPECT_EQ(longName.latitude, 0);
@@ -239,8 +239,8 @@ TEST(ShippedDatabase, LinesAreWholeAndEveryPlaceHasAZoneAndARegion) {
     int row = 0;
     for (std::string line; std::getline(in, line);) {
         ++row;
-        ASSERT_TRUE(isValidUtf8(line)) << "line " << row;
-        ASSERT_LE(utf8Length(line), 253u) << "line " << row << ": longer lines are read in pieces";
+        ASSERT_TRUE(common::isValidUtf8(line)) << "line " << row;
+        ASSERT_LE(common::utf8Length(line), 253u) << "line " << row << ": longer lines are read in pieces";
         ASSERT_EQ(line.find(";;"), std::string::npos) << "line " << row;
         ASSERT_NE(line.front(), ';');
         ASSERT_NE(line.back(), ';');

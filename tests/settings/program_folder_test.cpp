@@ -11,7 +11,7 @@ namespace {
 
 TEST(ProgramFolder, ChoiceOrder) {
     test::TempFolder folder;
-    FolderEnvironment environment;
+    platform::FolderEnvironment environment;
     environment.executable = folder / "bin" / "orvanta";
     environment.home = "/home/ayse";
     EXPECT_EQ(programFolder(environment), "/home/ayse/.config/orvanta");

@@ -269,12 +269,12 @@ TEST(ClockOffset, EachDateFromTheSystemThePlaceOrTheFixedValues) {
         const char* what;
         std::string zoneName;
         bool systemZone, systemSummer, fixedSummer;
-        SystemZone system;
+        platform::SystemZone system;
         timezone::LocalDate date;
         std::int32_t minutes;
     };
-    const SystemZone berlinNowInDecember{60, false, "Europe/Berlin"};
-    const SystemZone namelessSummer{60, true, ""};
+    const platform::SystemZone berlinNowInDecember{60, false, "Europe/Berlin"};
+    const platform::SystemZone namelessSummer{60, true, ""};
     const Case cases[] = {
         {"fixed", "", false, false, false, berlinNowInDecember, {2026, 7, 1}, 120},
         {"fixed summer", "", false, false, true, berlinNowInDecember, {2026, 1, 1}, 180},
@@ -322,11 +322,11 @@ TEST(ZoneKey, RoundTripAndFilesWithoutIt) {
 
 TEST(ZoneNote, OnlyWhenThePlacesZoneNeedsAWord) {
     Settings settings;
-    const SystemZone istanbul{180, false, "Europe/Istanbul"};
+    const platform::SystemZone istanbul{180, false, "Europe/Istanbul"};
     EXPECT_EQ(zoneNote(settings, istanbul), "");
     settings.timeZoneName = "Europe/Istanbul";
     EXPECT_EQ(zoneNote(settings, istanbul), "");
-    EXPECT_EQ(zoneNote(settings, SystemZone{}), "");
+    EXPECT_EQ(zoneNote(settings, platform::SystemZone{}), "");
     settings.timeZoneName = "Europe/Berlin";
     EXPECT_EQ(zoneNote(settings, istanbul),
               "Yerin saat dilimi Europe/Berlin, bilgisayarınki Europe/Istanbul: vakitler yerin saatiyle.");

@@ -27,7 +27,7 @@ constexpr std::int64_t kDay = 86400;
 // default unless a test changes it before start().
 class SchedulerRun : public ::testing::Test {
 protected:
-    SchedulerRun() : clock(clockTimeAt(2014, 1, 1), settings::SystemZone{120, false, {}}), log([this] { return clock.minuteOfDay(); }) {
+    SchedulerRun() : clock(clockTimeAt(2014, 1, 1), platform::SystemZone{120, false, {}}), log([this] { return clock.minuteOfDay(); }) {
         settings.latitude = 4101;
         settings.longitude = 2897;
         settings.timeZoneMinutes = 120;

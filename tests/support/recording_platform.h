@@ -15,7 +15,7 @@
 #include "platform/notifier.h"
 #include "platform/serial_break.h"
 #include "platform/wake_alarm.h"
-#include "settings/autostart.h"
+#include "platform/autostart.h"
 
 namespace orvanta::test {
 
@@ -55,7 +55,7 @@ struct RecordingNotifier : platform::Notifier {
     std::function<void()> action;
 };
 
-struct MemoryAutostart : settings::AutostartSetting {
+struct MemoryAutostart : platform::AutostartSetting {
     bool enabled() const override { return on; }
     bool setEnabled(bool value) override {
         on = value;

@@ -23,7 +23,7 @@
 #include "reports/reports.h"
 #include "settings/ini_file.h"
 #include "settings/place_database.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 #include "tests/support/cli_run.h"
 #include "tests/support/shell_command.h"
 #include "tests/support/temp_folder.h"
@@ -233,7 +233,8 @@ TEST(SpecialFiles, EveryReaderAndWriterRefusesThemAndLeavesThemAsTheyWere) {
     const Use uses[] = {
         {"settings read", false, [](const std::string& p) { return !IniFile(p).tryRead(); }},
         {"settings save", true, [](const std::string& p) { return !IniFile(p).writeString("A", "k", "v"); }},
-        {"place list", false, [](const std::string& p) { return !readTextFile(p) && readPlaceList(p).empty(); }},
+        {"place list", false,
+         [](const std::string& p) { return !orvanta::common::readTextFile(p) && readPlaceList(p).empty(); }},
         {"times --ini", false,
          [](const std::string& p) { return runInProcess({"times", "--ini", p, "--date", "2014-01-01"}).status == 2; }},
         {"place --csv", false,
@@ -241,7 +242,8 @@ TEST(SpecialFiles, EveryReaderAndWriterRefusesThemAndLeavesThemAsTheyWere) {
         {"mp3wav source", false, [&](const std::string& p) { return runInProcess({"mp3wav", p, wav}).status == 1; }},
         {"mp3wav destination", true, [&](const std::string& p) { return runInProcess({"mp3wav", mp3, p}).status == 1; }},
         {"render --out", true, [&](const std::string& p) { return render(p) == 1; }},
-        {"report file", true, [](const std::string& p) { return replaceFileContents(p, "report").has_value(); }},
+        {"report file", true,
+         [](const std::string& p) { return orvanta::common::replaceFileContents(p, "report").has_value(); }},
         {"autostart entry", true,
          [&](const std::string& p) {
              // The entry's name is fixed: a link by that name leads to the special file.

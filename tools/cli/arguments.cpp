@@ -14,7 +14,7 @@
 #include "platform/linux/system_zone.h"
 #include "settings/ini_file.h"
 #include "timezone/zone_offsets.h"
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 namespace orvanta::cli {
 
@@ -35,7 +35,7 @@ namespace {
 std::size_t characterBytes(std::string_view text) {
     constexpr std::size_t kLongestCharacterBytes = 4;
     for (std::size_t bytes = 1; bytes <= kLongestCharacterBytes && bytes <= text.size(); ++bytes) {
-        if (settings::isValidUtf8(text.substr(0, bytes))) return bytes;
+        if (common::isValidUtf8(text.substr(0, bytes))) return bytes;
     }
     return 0;
 }
@@ -271,8 +271,8 @@ std::function<std::int16_t(const CivilDate&)> offsetOptions(const Options& optio
     if (!ini) fail("offset", "missing option (or give --zone AREA/CITY or --ini FILE)");
     // The system's zone is asked only when the file follows it; its name
     // then gives every day's offset.
-    const settings::SystemZone system =
-        settings::followsSystemZone(*ini) ? platform::systemZoneAt(localNoon(firstDay)) : settings::SystemZone{};
+    const platform::SystemZone system =
+        settings::followsSystemZone(*ini) ? platform::systemZoneAt(localNoon(firstDay)) : platform::SystemZone{};
     return [fileSettings = *ini, system](const CivilDate& date) {
         return static_cast<std::int16_t>(
             settings::clockOffsetFor(fileSettings, {date.year, date.month, date.day}, system).minutes());

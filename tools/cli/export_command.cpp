@@ -82,7 +82,7 @@ int runExport(std::span<const std::string> args, std::ostream& /*out*/) {
     } catch (const exports::UnknownZone&) {
         throw UsageError("--zone: " + echoed(*zoneName) + " is not a zone of the zone database (e.g. Europe/Istanbul)");
     }
-    if (const auto failure = settings::replaceFileContents(out, text)) {
+    if (const auto failure = common::replaceFileContents(out, text)) {
         throw CommandFailure("orvanta-cli export: cannot write " + echoed(out) + ": " + *failure + "\n");
     }
     return kExitOk;

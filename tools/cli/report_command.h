@@ -15,7 +15,7 @@ namespace orvanta::cli {
 struct ReportRequest {
     std::string kind;  // monthly, yearly, religious, ramadan
     settings::Settings settings;
-    settings::SystemZone zone;
+    platform::SystemZone zone;
     engine::Engine engine;  // at the report's first day and the place
     int year = 0;
     int month = 1;

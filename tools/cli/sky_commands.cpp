@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "engine/engine.h"
-#include "settings/vakit_panel.h"
+#include "graphics/sky_values.h"
 #include "tools/cli/arguments.h"
 #include "tools/cli/cli.h"
 
@@ -52,7 +52,7 @@ int runSky(std::span<const std::string> args, std::ostream& out) {
     engine.setTimeOfDay(hour, minute);
 
     // The values the Vakit panel shows, from the same code.
-    const settings::SkyValues sky = settings::skyValues(engine);
+    const graphics::SkyValues sky = graphics::skyValues(engine);
     out << "sun_azimuth=" << sky.sunAzimuth << "\nsun_altitude=" << sky.sunAltitude
         << "\nmoon_elongation=" << sky.moonElongation << "\nmoon_latitude=" << sky.moonLatitude
         << "\nmoon_azimuth=" << sky.moonAzimuth << "\nmoon_altitude=" << sky.moonAltitude

@@ -20,7 +20,7 @@ const QColor kYellow(255, 255, 0);
 QColor at(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
 TEST(Charts, AnglesNeedlesAndLegendRows) {
-    settings::SkyValues sky;
+    SkyValues sky;
     sky.sunAzimuth = 900;     // due east: to the right of the gauge's centre (768, 422)
     sky.sunAltitude = -900;   // straight down from the vertical gauge's centre (256, 422)
     sky.moonAzimuth = 2700;

@@ -45,10 +45,10 @@ struct RecordingHost : CalculationHost, OptionsHost {
     bool salaFilePresent() override { return std::filesystem::exists(target); }
     std::filesystem::path salaDownloadTarget() override { return target; }
     QUrl salaDownloadAddress() override { return address; }
-    SystemZone systemZone() const override { return zone; }
+    platform::SystemZone systemZone() const override { return zone; }
 
     bool realTime = true;
-    SystemZone zone;
+    platform::SystemZone zone;
     ViewMoment moment{2014, 1, 1, 12, 0};
     int recomputeTicks = -1;
     int applied = 0;

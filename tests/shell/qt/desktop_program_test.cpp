@@ -26,7 +26,7 @@
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/qt/controls.h"
-#include "settings/qt/vakit_panel.h"
+#include "shell/qt/vakit_panel.h"
 #include "shell/qt/sound_output.h"
 #include "shell/simulated_clock.h"
 #include "tests/support/modal_answer.h"
@@ -60,9 +60,9 @@ QString windowText(QWidget* window) {
 }
 
 // The "Vakitler" panel on screen: its title is the place's.
-settings::VakitPanel* shownPanel() {
+VakitPanel* shownPanel() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* panel = qobject_cast<settings::VakitPanel*>(window);
+        auto* panel = qobject_cast<VakitPanel*>(window);
         if (panel != nullptr && panel->isVisible()) return panel;
     }
     return nullptr;
@@ -98,7 +98,7 @@ protected:
     bool checked(Command command) const { return shell->menu().action(command)->isChecked(); }
 
     test::TempFolder folder;
-    SimulatedClock clock{at(0, 0, 0), settings::SystemZone{120, false, {}}};
+    SimulatedClock clock{at(0, 0, 0), platform::SystemZone{120, false, {}}};
     test::RecordingOpener opener;
     test::RecordingWakeAlarm wake;
     test::RecordingNotifier notifier;

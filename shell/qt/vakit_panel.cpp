@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/qt/vakit_panel.h"
+#include "shell/qt/vakit_panel.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 
 #include "ui_vakit_panel.h"
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 namespace {
 
@@ -74,4 +74,4 @@ void VakitPanel::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

@@ -3,7 +3,7 @@
 // program supplies the platform's way of keeping it.
 #pragma once
 
-namespace orvanta::settings {
+namespace orvanta::platform {
 
 class AutostartSetting {
 public:
@@ -13,4 +13,4 @@ public:
     virtual bool setEnabled(bool on) = 0;
 };
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::platform

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/text_encoding.h"
+#include "common/text_encoding.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
 
-#include "settings/file_access.h"
+#include "common/file_access.h"
 
-namespace orvanta::settings {
+namespace orvanta::common {
 
 namespace {
 
@@ -139,4 +139,4 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
            });
 }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::common

@@ -6,13 +6,13 @@
 #include <QDialog>
 #include <memory>
 
-#include "settings/tally.h"
+#include "shell/tally.h"
 
 namespace Ui {
 class TallyDialog;
 }
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 class TallyDialog : public QDialog {
     Q_OBJECT
@@ -34,4 +34,4 @@ private:
     std::unique_ptr<Ui::TallyDialog> ui_;
 };
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

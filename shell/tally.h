@@ -10,7 +10,7 @@
 
 #include "settings/ini_file.h"
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 inline constexpr int kTallyCount = 5;
 // A counter's name keeps this many characters (it is a menu caption).
@@ -23,12 +23,12 @@ struct Tally {
 };
 
 // Counter 1..5 as the file holds it.
-Tally readTally(const IniDocument& document, int counter);
+Tally readTally(const settings::IniDocument& document, int counter);
 // Writes the counter's three keys in one replacement of the file; the name
 // is cut to kTallyNameCharacters.
-SaveResult saveTally(IniFile& file, int counter, const Tally& tally);
+settings::SaveResult saveTally(settings::IniFile& file, int counter, const Tally& tally);
 // value + increment, or nothing when the sum leaves the 32-bit range
 // (it is refused, not wrapped).
 std::optional<std::int32_t> addIncrement(std::int32_t value, std::int32_t increment);
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

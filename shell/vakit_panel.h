@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "Vakitler" panel's values and texts, computed from the engine for
 // the moment it holds (the scheduler keeps it at the clock's minute). One
-// code path serves the panel and orvanta-cli sky, so both show the same.
+// code path serves the panel and orvanta-cli sky, so both show the same
+// (graphics::skyValues, which the "Açılar" chart draws too).
 #pragma once
 
 #include <array>
@@ -14,30 +15,7 @@
 #include "engine/engine.h"
 #include "settings/settings.h"
 
-namespace orvanta::settings {
-
-// Sun, moon, qibla and field in the engine's integer units (tenths of a
-// degree unless noted), asked in the panel's order: the engine's caches
-// make the order part of the result.
-struct SkyValues {
-    std::int32_t qibla = 0;
-    std::int32_t sunAzimuth = 0;
-    std::int32_t sunAltitude = 0;
-    std::int32_t magneticDeclination = 0;
-    bool modelValid = false;             // the field model holds at the date and place
-    std::int32_t horizontalIntensity = 0;  // hundreds of nT
-    std::int32_t moonAzimuth = 0;
-    std::int32_t moonAltitude = 0;
-    std::int32_t moonElongation = 0;
-    std::int32_t moonLatitude = 0;
-    std::int32_t moonDistance = 0;       // tenths of a megametre, surface to surface
-    std::int32_t sunDistance = 0;        // tenths of a gigametre
-    std::int32_t sunLongitude = 0;
-    std::int32_t sunDeclination = 0;
-    std::int32_t noonDeviation = 0;      // tenths of a minute of time
-    std::string_view skyMessage;         // an eclipse or the moon's visibility, or ""
-};
-SkyValues skyValues(engine::Engine& engine);
+namespace orvanta::shell {
 
 // The civil moment the panel shows (local clock).
 struct PanelMoment {
@@ -70,7 +48,7 @@ struct PanelTexts {
 
 // "İstanbul / Türkiye  (41.01°K, 28.97°D, +3.00)": the place, the
 // hemispheres and the clock offset in hours (summer time included).
-std::string panelTitle(const Settings& settings, std::int32_t clockOffsetMinutes);
+std::string panelTitle(const settings::Settings& settings, std::int32_t clockOffsetMinutes);
 // The Gregorian line, the Hijri line and the religious day (an empty
 // second line when there is none).
 std::string calendarText(engine::Engine& engine, const PanelMoment& moment);
@@ -78,7 +56,7 @@ std::string calendarText(engine::Engine& engine, const PanelMoment& moment);
 // ("İmsak: takdir (45° ötesi, 12.4°)").
 std::string twilightRulesText(engine::Engine& engine);
 // Every field of the panel in the order it is filled.
-PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const engine::VakitTimes& today,
+PanelTexts panelTexts(engine::Engine& engine, const settings::Settings& settings, const engine::VakitTimes& today,
                       const PanelMoment& moment);
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/vakit_panel.h"
+#include "shell/vakit_panel.h"
 
 #include <fmt/printf.h>
 
 #include <cstdlib>
 
-namespace orvanta::settings {
+#include "graphics/sky_values.h"
+
+namespace orvanta::shell {
 
 namespace {
 
@@ -13,28 +15,7 @@ std::string degrees(std::int32_t tenths) { return fmt::sprintf("%5.1f°", tenths
 
 }  // namespace
 
-SkyValues skyValues(engine::Engine& engine) {
-    SkyValues sky;
-    sky.qibla = engine.qiblaTenths();
-    sky.sunAzimuth = engine.sunAzimuthNow();
-    sky.sunAltitude = engine.sunAltitudeNow();
-    sky.magneticDeclination = engine.magneticDeclinationTenths(0);
-    sky.modelValid = engine.context.geomagneticModelValid == 1;
-    sky.horizontalIntensity = engine.horizontalIntensityHundreds(0);
-    sky.moonAzimuth = engine.moonAzimuthTenths();
-    sky.moonAltitude = engine.moonAltitudeTenths();
-    sky.moonElongation = engine.moonNow();
-    sky.moonLatitude = engine.moonLatitudeTenths();
-    sky.moonDistance = engine.moonSurfaceDistanceTenths();
-    sky.sunDistance = engine.sunDistanceTenths();
-    sky.sunLongitude = engine.sunLongitudeTenths();
-    sky.sunDeclination = engine.sunDeclinationTenths();
-    sky.noonDeviation = engine.noonDeviationTenths();
-    sky.skyMessage = engine::moonSkyMessage(sky.moonElongation, sky.moonLatitude, sky.sunAltitude, sky.moonAltitude);
-    return sky;
-}
-
-std::string panelTitle(const Settings& settings, std::int32_t clockOffsetMinutes) {
+std::string panelTitle(const settings::Settings& settings, std::int32_t clockOffsetMinutes) {
     return fmt::sprintf("%s / %s  (%5.2f°%c, %5.2f°%c, %+5.2f)", settings.placeName, settings.countryName,
                         std::abs(settings.latitude) * 0.01, settings.latitude >= 0 ? 'K' : 'G',
                         std::abs(settings.longitude) * 0.01, settings.longitude >= 0 ? 'D' : 'B',
@@ -59,7 +40,7 @@ std::string calendarText(engine::Engine& engine, const PanelMoment& moment) {
                         religious.c_str());
 }
 
-PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const engine::VakitTimes& today,
+PanelTexts panelTexts(engine::Engine& engine, const settings::Settings& settings, const engine::VakitTimes& today,
                       const PanelMoment& moment) {
     PanelTexts texts;
     texts.title = panelTitle(settings, engine.context.clockOffset);
@@ -69,7 +50,7 @@ PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const en
     }
     texts.calendar = calendarText(engine, moment);
     texts.twilightRules = twilightRulesText(engine);
-    const SkyValues sky = skyValues(engine);
+    const graphics::SkyValues sky = graphics::skyValues(engine);
     texts.qibla = degrees(sky.qibla);
     texts.sunAzimuth = degrees(sky.sunAzimuth);
     texts.sunAltitude = degrees(sky.sunAltitude);
@@ -89,4 +70,4 @@ PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const en
     return texts;
 }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

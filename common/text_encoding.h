@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvanta::settings {
+namespace orvanta::common {
 
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
 // nothing above U+10FFFF).
@@ -38,4 +38,4 @@ std::string_view utf8Prefix(std::string_view text, std::size_t maxCharacters);
 // case ("SALA.WAV" and "sala.wav"); other bytes must match exactly.
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::common

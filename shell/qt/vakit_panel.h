@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "settings/vakit_panel.h"
+#include "shell/vakit_panel.h"
 
 class QLabel;
 
@@ -17,7 +17,7 @@ namespace Ui {
 class VakitPanel;
 }
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 class VakitPanel : public QDialog {
     Q_OBJECT
@@ -44,4 +44,4 @@ private:
     static bool expanded_;
 };
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

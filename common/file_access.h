@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvanta::settings {
+namespace orvanta::common {
 
 // The reason given when a path names something other than a regular file.
 inline constexpr std::string_view kNotRegularFileReason = "not a regular file (a folder, FIFO, device or socket)";
@@ -133,4 +133,4 @@ private:
     int descriptor_ = -1;
 };
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::common

@@ -3,7 +3,7 @@
 // orvanta-cli prints for the same place and moment (İstanbul on the eclipse
 // morning of 2014, a southern place on a religious day, a place north of
 // 60° at midsummer), the two forms, and the greyed declination.
-#include "settings/qt/vakit_panel.h"
+#include "shell/qt/vakit_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,10 @@
 
 #include "tests/support/shell_command.h"
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 namespace {
+
+using settings::Settings;
 
 struct Moment {
     const char* latitude;
@@ -142,4 +144,4 @@ TEST(VakitPanel, TogglingRefillsAndTheFormOutlivesThePanel) {
 }
 
 }  // namespace
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

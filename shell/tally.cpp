@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/tally.h"
+#include "shell/tally.h"
 
 #include <limits>
 
+#include "common/text_encoding.h"
 #include "settings/keys.h"
-#include "settings/text_encoding.h"
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 namespace {
+
+namespace keys = settings::keys;
 
 std::string defaultTallyName(int counter) { return "Çetele-" + std::to_string(counter); }
 
 }  // namespace
 
-Tally readTally(const IniDocument& document, int counter) {
+Tally readTally(const settings::IniDocument& document, int counter) {
     constexpr std::size_t kMenuCaptionBuffer = 255;
     Tally tally;
     tally.name = document.readString(keys::kOptionsSection, keys::tallyNameKey(counter), defaultTallyName(counter),
@@ -24,9 +26,10 @@ Tally readTally(const IniDocument& document, int counter) {
     return tally;
 }
 
-SaveResult saveTally(IniFile& file, int counter, const Tally& tally) {
-    return file.update([&](IniDocument& document) {
-        document.set(keys::kOptionsSection, keys::tallyNameKey(counter), utf8Prefix(tally.name, kTallyNameCharacters));
+settings::SaveResult saveTally(settings::IniFile& file, int counter, const Tally& tally) {
+    return file.update([&](settings::IniDocument& document) {
+        document.set(keys::kOptionsSection, keys::tallyNameKey(counter),
+                     common::utf8Prefix(tally.name, kTallyNameCharacters));
         document.set(keys::kOptionsSection, keys::tallyValueKey(counter), std::to_string(tally.value));
         document.set(keys::kOptionsSection, keys::tallyIncrementKey(counter), std::to_string(tally.increment));
     });
@@ -40,4 +43,4 @@ std::optional<std::int32_t> addIncrement(std::int32_t value, std::int32_t increm
     return static_cast<std::int32_t>(sum);
 }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

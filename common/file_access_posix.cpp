@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // file_access.h on POSIX systems (Linux: O_TMPFILE and linkat where the
 // file system has them).
-#include "settings/file_access.h"
+#include "common/file_access.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -15,7 +15,7 @@
 #include <thread>
 #include <fmt/format.h>
 
-namespace orvanta::settings {
+namespace orvanta::common {
 
 namespace {
 
@@ -365,4 +365,4 @@ FileLock::FileLock(FileLock&& other) noexcept : descriptor_(other.descriptor_) {
 
 FileLock::~FileLock() { closeDescriptor(descriptor_); }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::common

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/qt/tally_dialog.h"
+#include "shell/qt/tally_dialog.h"
 
 #include <QKeyEvent>
 
@@ -7,13 +7,13 @@
 #include "settings/qt/controls.h"
 #include "ui_tally_dialog.h"
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 
 namespace {
 
 // Help balloons by controlId.
-const HelpTexts& helpTexts() {
-    static const HelpTexts texts{
+const settings::HelpTexts& helpTexts() {
+    static const settings::HelpTexts texts{
         {1117, QStringLiteral("Çetele adını belirleyebilirsiniz.")},
         {1118, QStringLiteral("Başlangıç (mevcut) değeri girin.")},
         {1119, QStringLiteral("Artırma değeri girin.\nSayacı eksiltmek için eksi değer girmelisiniz.")},
@@ -24,7 +24,7 @@ const HelpTexts& helpTexts() {
 }
 
 std::int32_t fieldNumber(const QWidget* edit) {
-    return parseProfileInt(static_cast<const QLineEdit*>(edit)->text().toStdString());
+    return settings::parseProfileInt(static_cast<const QLineEdit*>(edit)->text().toStdString());
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ std::int32_t fieldNumber(const QWidget* edit) {
 TallyDialog::TallyDialog(const Tally& tally, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TallyDialog>()) {
     ui_->setupUi(this);
-    attachHelpTexts(this, helpTexts());
+    settings::attachHelpTexts(this, helpTexts());
     ui_->nameEdit->setText(QString::fromStdString(tally.name));
     ui_->valueEdit->setText(QString::number(tally.value));
     ui_->incrementEdit->setText(QString::number(tally.increment));
@@ -49,7 +49,7 @@ Tally TallyDialog::fields() const {
 void TallyDialog::add() {
     const auto sum = addIncrement(fieldNumber(ui_->valueEdit), fieldNumber(ui_->incrementEdit));
     if (!sum) {
-        signalFailure(ui_->addButton);
+        settings::signalFailure(ui_->addButton);
         return;
     }
     ui_->valueEdit->setText(QString::number(*sum));
@@ -60,4 +60,4 @@ void TallyDialog::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Vakit panel's texts: the title's hemispheres and offset, the
 // calendar lines with and without a religious day.
-#include "settings/vakit_panel.h"
+#include "shell/vakit_panel.h"
 
 #include <gtest/gtest.h>
 
-namespace orvanta::settings {
+namespace orvanta::shell {
 namespace {
 
 TEST(VakitPanelTexts, TitleNamesHemispheresAndTheClockOffset) {
-    Settings santiago;
+    settings::Settings santiago;
     santiago.placeName = "Santiago";
     santiago.countryName = "Şili";
     santiago.latitude = -3350;
     santiago.longitude = -7060;
     EXPECT_EQ(panelTitle(santiago, -240), "Santiago / Şili  (33.50°G, 70.60°B, -4.00)");
-    Settings istanbul;
+    settings::Settings istanbul;
     istanbul.placeName = "İstanbul";
     istanbul.countryName = "Türkiye";
     istanbul.latitude = 4101;
@@ -35,4 +35,4 @@ TEST(VakitPanelTexts, CalendarKeepsAnEmptyLineUnlessTheDayHasAName) {
 }
 
 }  // namespace
-}  // namespace orvanta::settings
+}  // namespace orvanta::shell

@@ -201,7 +201,7 @@ void Scheduler::runPass() {
         }
     }
     effects_.refreshPanel();
-    if (flags.lastChartCommand != 0) effects_.redrawChart(flags.lastChartCommand);
+    if (lastChartCommand != 0) effects_.redrawChart(lastChartCommand);
     triggers.pendingUpdate = kPendingNothing;
     refreshWallpaper();
     correctClockHourly();
@@ -287,7 +287,7 @@ void Scheduler::firePerTimeEvents(Pass& pass) {
 }
 
 void Scheduler::armWakeTimer(const Pass& pass) {
-    if (!(realTimeClock && flags.wakeOn && flags.ezanSoundOn)) {
+    if (!(realTimeClock && settings_.wakeOn && settings_.ezanSoundOn)) {
         effects_.cancelWake();
         return;
     }

@@ -39,9 +39,9 @@ public:
                    QObject* parent = nullptr);
     ~DesktopProgram() override;
 
-    // Start-up: the icon, the saved menu choices replayed through the
-    // menu's own commands, the settings, the first pass, the saved
-    // wallpaper, the hot key, the first run's welcome.
+    // Start-up: the icon, the settings file read once, the saved menu
+    // choices shown, the first pass, the saved wallpaper, the hot key, the
+    // first run's welcome.
     void start();
     // Carries out a menu command.
     void dispatch(int id);
@@ -103,6 +103,7 @@ private:
 
     void loadIcon();
     void checkProgramFolder();
+    void readSettingsFile();
     void replaySavedChoices();
     void openFirstRunDialogs();
     void grabHotKey();
@@ -116,7 +117,7 @@ private:
     settings::Settings settings_;
     settings::IniFile ini_;
     bool iniReadable_ = true;
-    IniNoticeMemory noticeMemory_;
+    SettingsNoticeMemory noticeMemory_;
     std::unique_ptr<Scheduler> scheduler_;
     QIcon icon_;
     TrayAndStrip tray_;

@@ -12,9 +12,8 @@
 #include "reports/imsakiye.h"
 #include "reports/qt/imsakiye_pdf.h"
 #include "reports/reports.h"
-#include "settings/keys.h"
 #include "settings/program_folder.h"
-#include "settings/tally.h"
+#include "settings/settings_file.h"
 #include "shell/messages.h"
 #include "shell/qt/calendar_command.h"
 #include "shell/qt/event_presenter.h"
@@ -23,8 +22,6 @@
 #include "shell/qt/tray_and_strip.h"
 
 namespace orvanta::shell {
-
-namespace keys = settings::keys;
 
 namespace {
 
@@ -56,7 +53,7 @@ MenuCommands::MenuCommands(Parts parts, QObject* parent)
       parts_(std::move(parts)),
       internetTime_(parts_.services.clockSetter),
       wallpaper_(parts_.services.wallpaper, parts_.folders.programFolder) {
-    connect(&chartWindow_, &graphics::ChartWindow::dismissed, this, [this] { parts_.scheduler.flags.lastChartCommand = 0; });
+    connect(&chartWindow_, &graphics::ChartWindow::dismissed, this, [this] { parts_.scheduler.lastChartCommand = 0; });
     TrayMenu& menu = parts_.tray.menu();
     if (!parts_.folders.find(kManualFile)) menu.setEnabled(command::kManual, false);
     if (!parts_.folders.find(kArticleFile)) menu.setEnabled(command::kArticle, false);
@@ -114,21 +111,26 @@ void MenuCommands::runGreyed(int id, const std::function<void()>& action) {
     parts_.tray.menu().setEnabled(id, true);
 }
 
-void MenuCommands::saveOption(std::string_view key, const std::string& value) {
+// A choice of the menu kept in the settings; the file is written when the
+// value changed (and the file was readable at start).
+template <class Field>
+void MenuCommands::changeChoice(Field settings::Settings::*field, Field value) {
+    if (parts_.settings.*field == value) return;
+    parts_.settings.*field = std::move(value);
     if (!parts_.iniReadable) return;
-    const settings::SaveResult saved = parts_.ini.writeString(keys::kOptionsSection, key, value);
+    const settings::SaveResult saved = settings::saveChoice(parts_.ini, parts_.settings, field);
     if (!saved) qWarning("%s", saved.detail.c_str());
 }
 
 void MenuCommands::toggleEzanSound() {
-    bool& on = parts_.scheduler.flags.ezanSoundOn;
+    bool& on = parts_.settings.ezanSoundOn;
     on = !on;
     if (!on) parts_.presenter.stopSound();
     parts_.tray.menu().setChecked(command::kEzanSound, on);
 }
 
 void MenuCommands::toggleWake() {
-    bool& on = parts_.scheduler.flags.wakeOn;
+    bool& on = parts_.settings.wakeOn;
     on = !on;
     parts_.tray.menu().setChecked(command::kWake, on);
 }
@@ -147,11 +149,10 @@ void MenuCommands::explainWakeUnavailable() {
 }
 
 void MenuCommands::setMessageMode(int mode) {
-    parts_.scheduler.flags.messageMode = mode;
     for (int other = 0; other <= kMessageModeBox; ++other) {
         parts_.tray.menu().setChecked(command::kMessageNone + other, other == mode);
     }
-    saveOption(keys::kMessageMode, std::to_string(mode));
+    changeChoice<std::int32_t>(&settings::Settings::messageMode, mode);
 }
 
 // Quiet hours: the sound stops at once; the end is kept in the settings
@@ -166,28 +167,28 @@ void MenuCommands::quietForMinutes(int minutes) {
 }
 
 void MenuCommands::setQuiet(std::optional<ClockTime> end) {
-    quietEnd_ = end;
     if (end) parts_.presenter.stopSound();
     parts_.tray.menu().setEnabled(command::kQuietOff, end.has_value());
-    saveOption(keys::kQuietUntil, end ? formatQuietEnd(*end) : std::string());
+    changeChoice(&settings::Settings::quietUntil, end ? formatQuietEnd(*end) : std::string());
     parts_.scheduler.triggers.tickCountdown = 0;
 }
 
 void MenuCommands::restoreQuiet() {
-    const std::string saved = parts_.ini.readString(keys::kOptionsSection, keys::kQuietUntil, "", settings::kPathBuffer);
-    quietEnd_ = parseQuietEnd(saved);
-    parts_.tray.menu().setEnabled(command::kQuietOff, quietEnd_.has_value());
+    parts_.tray.menu().setEnabled(command::kQuietOff, savedQuietEnd().has_value());
     quiet();  // ended while the program was not running: forgotten now
 }
 
+std::optional<ClockTime> MenuCommands::savedQuietEnd() const { return parseQuietEnd(parts_.settings.quietUntil); }
+
 bool MenuCommands::quiet() {
-    if (!quietEnd_) return false;
-    if (quietHolds(*quietEnd_, parts_.services.clock.localTime())) return true;
+    const std::optional<ClockTime> end = savedQuietEnd();
+    if (!end) return false;
+    if (quietHolds(*end, parts_.services.clock.localTime())) return true;
     setQuiet(std::nullopt);
     return false;
 }
 
-std::string MenuCommands::quietTipLine() { return quiet() ? shell::quietTipLine(*quietEnd_) : std::string(); }
+std::string MenuCommands::quietTipLine() { return quiet() ? shell::quietTipLine(*savedQuietEnd()) : std::string(); }
 
 void MenuCommands::writeReport(int id) {
     const ClockTime& now = parts_.scheduler.clockTime;
@@ -267,7 +268,7 @@ void MenuCommands::listenEzan(int slot) {
 void MenuCommands::checkInternetTime(bool silent) {
     if (internetTime_.busy()) return;
     runGreyed(command::kInternetTime, [this, silent] {
-        const nettime::TimeServerList servers = nettime::readTimeServers(parts_.ini.read());
+        const nettime::TimeServerList servers = nettime::timeServerList(parts_.settings.timeServers);
         if (internetTime_.run(servers, silent) && !ended_) parts_.scheduler.onTimeChange();
     });
 }
@@ -281,7 +282,7 @@ void MenuCommands::queryTimeServersSilently() {
 // The chart is drawn from a copy of the engine as the last pass left it (the
 // clock's minute at the place), on the screen that holds the tray.
 void MenuCommands::showChart(int command) {
-    parts_.scheduler.flags.lastChartCommand = command;
+    parts_.scheduler.lastChartCommand = command;
     chartWindow_.showChart(command,
                            graphics::ChartMoment{parts_.engine, parts_.settings, parts_.services.clock.systemZone(),
                                                  parts_.scheduler.clockTime.year},
@@ -297,8 +298,7 @@ void MenuCommands::redrawChart(int command) {
 // and their tip says why; else the saved mode comes back.
 void MenuCommands::restoreWallpaper() {
     greyWallpaperWithoutBackend();
-    const graphics::WallpaperMode mode = graphics::wallpaperModeNamed(
-        parts_.ini.readString(keys::kOptionsSection, keys::kWallpaper, "", settings::kPathBuffer));
+    const graphics::WallpaperMode mode = graphics::wallpaperModeNamed(parts_.settings.wallpaperMode);
     if (mode != graphics::WallpaperMode::None) dispatch(command::kWallpaperMoon - 1 + static_cast<int>(mode));
 }
 
@@ -323,7 +323,7 @@ void MenuCommands::selectWallpaperMode(graphics::WallpaperMode mode) {
     for (int id = command::kWallpaperMoon; id <= command::kWallpaperGlobe; ++id) {
         parts_.tray.menu().setChecked(id, id - command::kWallpaperMoon + 1 == static_cast<int>(now));
     }
-    saveOption(keys::kWallpaper, std::string(graphics::wallpaperModeName(now)));
+    changeChoice(&settings::Settings::wallpaperMode, std::string(graphics::wallpaperModeName(now)));
     parts_.scheduler.startWallpaper(graphics::wallpaperPeriodMinutes(now));
 }
 

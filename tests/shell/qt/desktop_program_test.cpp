@@ -204,32 +204,56 @@ TEST_F(DesktopProgramTest, FirstRunCancelledCountsNothingUntilAPlaceIsChosen) {
     ASSERT_NE(test::shownWindow(QStringLiteral("Hesap Parametreleri")), nullptr);
 }
 
-// "İptal" reloads the group from the file, "Kaydet" writes it there (the
-// first run's "Elle gir" saves "Hesap Parametreleri"); the moment set with
+// The dialogs edit a copy: "İptal" leaves the program's settings and the
+// file as they were, also after "Uygula" (which the views follow while
+// the dialog is open); "Kaydet" writes the group. The moment set with
 // "Gerçek Zaman" off outlives "İptal".
-TEST_F(DesktopProgramTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
+TEST_F(DesktopProgramTest, SettingsDialogsCancelDropsTheCopyApplyAndSaveCommit) {
     start(std::string(kPlace) + "Yatsı Açısı=-1500\nHesap Modu=2\n[Seçenekler]\nEzan/Salâ=Evet\nSabah Ezanı=45\n");
+    const std::string fileBefore = test::readFile(folder / "orvanta.ini");
     shell->dispatch(1039);
     QWidget* calculation = test::shownWindow("Hesap Parametreleri");
     ASSERT_NE(calculation, nullptr);
-    button(calculation, 1097)->click();
+    button(calculation, 1097)->click();  // the default angles and mode, in the copy only
+    EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
     button(calculation, 1116)->click();
     field(calculation, 1112)->setText("15/03/2014");
-    button(calculation, 1098)->click();
-    button(calculation, 2)->click();
+    button(calculation, 1098)->click();  // "Uygula"
+    EXPECT_EQ(shell->settings().yatsiAngle, -17.0f);
+    EXPECT_EQ(engine::sharedEngine().parameters.yatsiAngle, -17.0f);
+    button(calculation, 2)->click();  // "İptal"
     EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
     EXPECT_EQ(shell->settings().calcMode, 2);
+    EXPECT_EQ(engine::sharedEngine().parameters.yatsiAngle, -15.0f);
     EXPECT_FALSE(shell->scheduler().realTimeClock);
     EXPECT_EQ(shell->scheduler().clockTime.month, 3);
-    EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Yatsı Açısı", 0),
-              -1500) << "İptal wrote nothing";
+
     shell->dispatch(1057);
     QWidget* options = test::shownWindow("Seçenekler");
     ASSERT_NE(options, nullptr);
     field(options, 1100)->setText("30");
     button(options, 1051)->click();
+    EXPECT_FALSE(shell->settings().ikindiAtAsrSani) << "the dialog's clicks stay in its copy";
+    button(options, 2)->click();
+    EXPECT_EQ(shell->settings().sabahEzanMinutes, 45);
+    EXPECT_EQ(test::readFile(folder / "orvanta.ini"), fileBefore) << "İptal wrote nothing";
+
+    shell->dispatch(1039);
+    calculation = test::shownWindow("Hesap Parametreleri");
+    ASSERT_NE(calculation, nullptr);
+    button(calculation, 1097)->click();
+    button(calculation, 1)->click();  // "Kaydet"
+    EXPECT_EQ(shell->settings().yatsiAngle, -17.0f);
+    EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Yatsı Açısı", 0),
+              -1700);
+    shell->dispatch(1057);
+    options = test::shownWindow("Seçenekler");
+    ASSERT_NE(options, nullptr);
+    field(options, 1100)->setText("30");
+    button(options, 1051)->click();
     button(options, 1058)->click();
     button(options, 1)->click();
+    EXPECT_EQ(shell->settings().sabahEzanMinutes, 30);
     EXPECT_EQ(saved("Sabah Ezanı"), "30");
     EXPECT_EQ(saved("İkindi Ezanı Asr-ı Sani'de"), "Evet");
     EXPECT_TRUE(autostart.enabled());
@@ -240,17 +264,17 @@ TEST_F(DesktopProgramTest, ChartShowsUntilAKeyAndIsRedrawnEachMinute) {
     shell->dispatch(1031);
     graphics::ChartWindow& window = shell->chartWindow();
     ASSERT_TRUE(window.isVisible());
-    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 1031);
+    EXPECT_EQ(shell->scheduler().lastChartCommand, 1031);
     const QImage before = window.surface();
     runSeconds(90);  // the next minute's pass: the sun has moved, the chart is drawn again
     EXPECT_NE(window.surface(), before);
     QTest::keyClick(&window, Qt::Key_Space);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
+    EXPECT_EQ(shell->scheduler().lastChartCommand, 0);
     shell->dispatch(1037);
     QTest::mouseClick(&window, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(shell->scheduler().flags.lastChartCommand, 0);
+    EXPECT_EQ(shell->scheduler().lastChartCommand, 0);
 }
 
 // "Duvar=Yerküre" is replayed at start; a mode chosen again switches off;
@@ -286,8 +310,8 @@ TEST_F(DesktopProgramTest, WallpaperModesShowTheirPicturesAndPutTheUsersBack) {
 TEST_F(DesktopProgramTest, SavedChoicesAreReplayedThroughTheirCommands) {
     start(std::string(kPlace) + "[Seçenekler]\nUyandır=Evet\nEzan/Salâ=Hayır\niletiler=1\nÇetele-2 Adı=Zikir\n");
     EXPECT_TRUE(opener.opened.empty());  // not a first run
-    EXPECT_TRUE(shell->scheduler().flags.wakeOn && checked(1147));
-    EXPECT_TRUE(!shell->scheduler().flags.ezanSoundOn && !checked(1041));
+    EXPECT_TRUE(shell->settings().wakeOn && checked(1147));
+    EXPECT_TRUE(!shell->settings().ezanSoundOn && !checked(1041));
     EXPECT_TRUE(checked(1043) && !checked(1044));
     EXPECT_EQ(shell->menu().action(1063)->text(), QStringLiteral("Zikir"));
     EXPECT_EQ(shell->menu().action(1062)->text(), QStringLiteral("Çetele-1"));
@@ -311,7 +335,7 @@ TEST_F(DesktopProgramTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirF
         EXPECT_TRUE(shell->menu().action(id)->isEnabled() || id == command::kQuietOff) << id;
         QApplication::processEvents();
     }
-    if (!shell->scheduler().flags.ezanSoundOn) shell->dispatch(command::kEzanSound);
+    if (!shell->settings().ezanSoundOn) shell->dispatch(command::kEzanSound);
     shell->dispatch(command::kQuietOff);
     effects.clear();
     opener.opened.clear();

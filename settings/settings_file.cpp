@@ -70,6 +70,10 @@ SaveResult saveChoiceFields(IniFile& file, const Settings& settings, std::initia
 
 }  // namespace
 
+MissingGroups missingGroups(const IniDocument& document) {
+    return {!document.sectionHasKeys(keys::kCalculationSection), !document.sectionHasKeys(keys::kOptionsSection)};
+}
+
 TimeServerEntries readTimeServerEntries(const IniDocument& document) {
     const std::string_view section = keys::kTimeServersSection;
     TimeServerEntries entries;

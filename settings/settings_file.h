@@ -16,6 +16,14 @@ namespace orvanta::settings {
 // servers, each value held to its range.
 void readSettings(const IniDocument& document, Settings& settings);
 
+// The groups a file lacks: without the place and calculation group it is
+// a first run; without the options their window opens at start.
+struct MissingGroups {
+    bool calculation = false;
+    bool options = false;
+};
+MissingGroups missingGroups(const IniDocument& document);
+
 // "Time Servers": MaxHost (default 99, held to 0..1000) entries Host0 ..,
 // HostTimeout (default 2000 ms, held to 0..32767). A file without the
 // section gives the public NTP pool over SNTP (ntp:0.tr.pool.ntp.org ..

@@ -8,14 +8,11 @@
 
 #include "platform/hot_key.h"
 #include "platform/wake_alarm.h"
-#include "settings/keys.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
 #include "shell/messages.h"
 
 namespace orvanta::shell {
-
-namespace keys = settings::keys;
 
 namespace {
 
@@ -134,8 +131,7 @@ void DesktopProgram::readSettingsFile() {
                                       "Program varsayılan ayarlarla çalışıyor; dosyaya dokunulmayacak.")
                            .arg(qs(ini_.path())));
     } else {
-        calculationMissing_ = !document->sectionHasKeys(keys::kCalculationSection);
-        optionsMissing_ = !document->sectionHasKeys(keys::kOptionsSection);
+        missingGroups_ = settings::missingGroups(*document);
     }
     settings::readSettings(document.value_or(settings::IniDocument{}), settings_);
     settings_.autostart = services_.autostart.enabled();
@@ -181,9 +177,9 @@ void DesktopProgram::grabHotKey() {
 // A first run: the welcome, which writes both groups; a file that lacks
 // only the options opens their window.
 void DesktopProgram::openFirstRunDialogs() {
-    if (calculationMissing_) {
+    if (missingGroups_.calculation) {
         settingsWindows_.openCalculationParameters();
-    } else if (optionsMissing_) {
+    } else if (missingGroups_.options) {
         settingsWindows_.openOptions();
     }
 }

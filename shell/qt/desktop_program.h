@@ -20,6 +20,7 @@
 #include "engine/engine.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "settings/settings_file.h"
 #include "shell/notice_memory.h"
 #include "shell/qt/commands.h"
 #include "shell/qt/event_presenter.h"
@@ -131,8 +132,7 @@ private:
     settings::SystemZone lastZone_;
     // Sections the settings file lacked at start: the welcome (or the
     // options' window) opens (a first run).
-    bool calculationMissing_ = false;
-    bool optionsMissing_ = false;
+    settings::MissingGroups missingGroups_;
     bool shutDown_ = false;
 };
 

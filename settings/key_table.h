@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key tables of the settings file: each row ties a value of a record
 // to its key, its default and the range a hand-edited value is held to.
 // A group is read, written and copied row by row, so its keys are listed

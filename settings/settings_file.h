@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as a whole: read once when the program starts, into
 // the one Settings record; after that each change is written back key by
 // key (every write keeps the keys it does not name, other programs' and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values the settings record took over from the tray menu and the
 // program's memory: each key's name, default and range as the file holds
 // them, the words a save writes back, and a dialog's group taken over

@@ -138,13 +138,17 @@ SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, en
     return result;
 }
 
-void copyCalculationGroup(const Settings& from, Settings& to) {
-    key_table::copyKeys<Settings>(kPlaceKeys, from, to);
+void copyCalculationMethod(const Settings& from, Settings& to) {
     to.temkin = from.temkin;
     to.imsakAngle = from.imsakAngle;
     to.yatsiAngle = from.yatsiAngle;
     to.calcMode = from.calcMode;
     to.diyanetMethod = from.diyanetMethod;
+}
+
+void copyCalculationGroup(const Settings& from, Settings& to) {
+    key_table::copyKeys<Settings>(kPlaceKeys, from, to);
+    copyCalculationMethod(from, to);
     to.timeZoneName = from.timeZoneName;
     to.placeChosen = from.placeChosen;
 }

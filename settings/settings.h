@@ -183,6 +183,8 @@ SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, en
 // autostart flag included; the İkindi slot's file follows ikindiAtAsrSani).
 // The values of the other group stay as they are.
 void copyCalculationGroup(const Settings& from, Settings& to);
+// Its method alone: the temkins, the angles, the mode, the Diyanet choice.
+void copyCalculationMethod(const Settings& from, Settings& to);
 void copyOptionsGroup(const Settings& from, Settings& to);
 
 // Hands temkins, angles and mode to the engine.

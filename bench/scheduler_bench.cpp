@@ -18,6 +18,7 @@ settings::Settings everythingOn() {
     s.longitude = 2897;
     s.timeZoneMinutes = 180;
     s.reminderOn = s.salaBeforeEnd = s.cumaSala = s.sahurSala = s.remainingToAnyTime = true;
+    s.wakeOn = true;
     return s;
 }
 
@@ -30,7 +31,6 @@ void BM_SchedulerPass(benchmark::State& state) {
     shell::EventLog log([&clock] { return clock.minuteOfDay(); });
     shell::InMemoryNoticeMemory memory;
     shell::Scheduler scheduler(engine, settings, clock, log, memory);
-    scheduler.flags.wakeOn = true;
     settings::applyCalculationParameters(settings, engine);
     scheduler.onCalculationChanged();
     for (auto _ : state) {

@@ -9,33 +9,16 @@
 #include <charconv>
 #include <ctime>
 
-#include "settings/keys.h"
-#include "settings/settings.h"
 
 namespace orvanta::nettime {
 
-namespace keys = settings::keys;
-
 namespace {
 
-constexpr int kDefaultMaxHost = 99;
-constexpr int kMostHosts = 1000;
-constexpr int kDefaultHostTimeoutMs = 2000;
-// The longest wait for one server: about half a minute (a signed 16-bit count
-// of milliseconds), past which a server is as good as silent.
-constexpr int kLongestHostTimeoutMs = 32767;
 constexpr std::uint16_t kTimeProtocolPort = 37;
 constexpr std::uint16_t kSntpPort = 123;
 constexpr std::string_view kSntpPrefix = "ntp:";
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kSecondsPerHour = 3600;
-
-// Asked when the file has no "Time Servers" section of its own: the public
-// NTP pool's servers, Türkiye's first (the pool answers from elsewhere when
-// a country has too few), over SNTP.
-constexpr std::array<std::string_view, 5> kDefaultServerEntries{
-    "ntp:0.tr.pool.ntp.org", "ntp:1.tr.pool.ntp.org", "ntp:2.tr.pool.ntp.org", "ntp:3.tr.pool.ntp.org",
-    "ntp:pool.ntp.org"};
 
 }  // namespace
 
@@ -63,21 +46,13 @@ std::optional<TimeServer> parseServerEntry(int index, std::string_view entry) {
     return server;
 }
 
-TimeServerList readTimeServers(const settings::IniDocument& document) {
-    const std::string_view section = keys::kTimeServersSection;
+TimeServerList timeServerList(const settings::TimeServerEntries& entries) {
     TimeServerList list;
-    if (!document.sectionHasKeys(section)) {
-        for (std::size_t index = 0; index < kDefaultServerEntries.size(); ++index) {
-            list.servers.push_back(*parseServerEntry(static_cast<int>(index), kDefaultServerEntries[index]));
+    list.hostTimeoutMs = entries.hostTimeoutMs;
+    for (std::size_t index = 0; index < entries.hosts.size(); ++index) {
+        if (auto server = parseServerEntry(static_cast<int>(index), entries.hosts[index])) {
+            list.servers.push_back(std::move(*server));
         }
-        return list;
-    }
-    list.hostTimeoutMs =
-        std::clamp(document.readInt(section, keys::kHostTimeout, kDefaultHostTimeoutMs), 0, kLongestHostTimeoutMs);
-    const int maxHost = std::clamp(document.readInt(section, keys::kMaxHost, kDefaultMaxHost), 0, kMostHosts);
-    for (int index = 0; index < maxHost; ++index) {
-        const std::string entry = document.readString(section, keys::hostKey(index), "", settings::kPathBuffer);
-        if (auto server = parseServerEntry(index, entry)) list.servers.push_back(std::move(*server));
     }
     return list;
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/ini_file.h"
+#include "settings/settings.h"
 
 namespace orvanta::nettime {
 
@@ -31,13 +31,9 @@ struct TimeServerList {
     int hostTimeoutMs = 2000;         // the wait for each answer, 0..32767 ms
 };
 
-// "MaxHost" (default 99; the entries Host0 .. Host{MaxHost-1} are read,
-// at most 1000 of them) and "HostTimeout" (default 2000 ms, held to
-// 0..32767) of "Time Servers"; empty or missing entries are skipped. A file
-// without the section asks the public NTP pool (ntp:0.tr.pool.ntp.org ..
-// ntp:3.tr.pool.ntp.org, ntp:pool.ntp.org), so a fresh install can check
-// its clock.
-TimeServerList readTimeServers(const settings::IniDocument& document);
+// The servers of the settings (settings::readTimeServerEntries reads them),
+// in the order they are asked; empty entries and bad ports are skipped.
+TimeServerList timeServerList(const settings::TimeServerEntries& entries);
 // Nothing for an empty entry or a port that is not 1..65535.
 std::optional<TimeServer> parseServerEntry(int index, std::string_view entry);
 

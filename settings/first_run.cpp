@@ -31,12 +31,7 @@ void applyWelcomeChoice(const WelcomeChoice& choice, Settings& settings) {
     if (choice.calculation == CalculationChoice::Diyanet) {
         applyDiyanetPreset(settings);
     } else {
-        const Settings defaults;
-        settings.temkin = defaults.temkin;
-        settings.imsakAngle = defaults.imsakAngle;
-        settings.yatsiAngle = defaults.yatsiAngle;
-        settings.calcMode = defaults.calcMode;
-        settings.diyanetMethod = defaults.diyanetMethod;
+        copyCalculationMethod(Settings{}, settings);
     }
     settings.autostart = choice.autostart;
     settings.placeChosen = true;

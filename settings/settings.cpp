@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
-#include <variant>
 
+#include "settings/key_table.h"
 #include "settings/keys.h"
 
 #include <fmt/format.h>
@@ -15,36 +15,11 @@ namespace orvanta::settings {
 namespace {
 
 using Section = std::string_view;
-
-// Integer with its default and the range a hand-edited value is held to:
-// the range its dialog accepts, or the range the engine's inputs hold.
-struct IntegerKey {
-    std::string_view key;
-    std::int32_t Settings::*field;
-    std::int32_t defaultValue;
-    std::int32_t minimum;
-    std::int32_t maximum;
-};
-// Flag stored as an integer: nonzero is on; written as 0 or 1.
-struct NumericFlagKey {
-    std::string_view key;
-    bool Settings::*field;
-};
-// Flag stored as a word: on only when exactly "Evet".
-struct WordFlagKey {
-    std::string_view key;
-    bool Settings::*field;
-};
-// Text kept to bufferSize - 1 characters; a text the check refuses reads as
-// the default.
-struct TextKey {
-    std::string_view key;
-    std::string Settings::*field;
-    std::string_view defaultValue;
-    std::size_t bufferSize;
-    bool (*acceptable)(std::string_view) = nullptr;
-};
-using KeyEntry = std::variant<IntegerKey, NumericFlagKey, WordFlagKey, TextKey>;
+using KeyEntry = key_table::KeyEntry<Settings>;
+using IntegerKey = key_table::IntegerKey<Settings>;
+using NumericFlagKey = key_table::NumericFlagKey<Settings>;
+using WordFlagKey = key_table::WordFlagKey<Settings>;
+using TextKey = key_table::TextKey<Settings>;
 
 // "Salâ Vakitler": one 0 or 1 for each of the six times.
 bool isSalaTimesPattern(std::string_view text) {
@@ -94,46 +69,11 @@ const std::array<KeyEntry, 6> kOptionKeysAfterAutostart{
     TextKey{keys::kReminderText, &Settings::reminderText, "VALLAHİ  KILDIM..!", kReminderTextBuffer},
 };
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
 void loadKeys(const IniDocument& document, Section section, std::span<const KeyEntry> entries, Settings& settings) {
-    for (const KeyEntry& entry : entries) {
-        std::visit(Overloaded{
-                       [&](const IntegerKey& k) {
-                           settings.*k.field =
-                               std::clamp(document.readInt(section, k.key, k.defaultValue), k.minimum, k.maximum);
-                       },
-                       [&](const NumericFlagKey& k) { settings.*k.field = document.readInt(section, k.key, 0) != 0; },
-                       [&](const WordFlagKey& k) {
-                           settings.*k.field = document.readString(section, k.key, "", kPathBuffer) == keys::kYes;
-                       },
-                       [&](const TextKey& k) {
-                           std::string text = document.readString(section, k.key, k.defaultValue, k.bufferSize);
-                           const bool refused = k.acceptable != nullptr && !k.acceptable(text);
-                           settings.*k.field = refused ? std::string(k.defaultValue) : std::move(text);
-                       },
-                   },
-                   entry);
-    }
+    key_table::loadKeys<Settings>(document, section, entries, settings);
 }
-
 void storeKeys(IniDocument& document, Section section, std::span<const KeyEntry> entries, const Settings& settings) {
-    for (const KeyEntry& entry : entries) {
-        std::visit(Overloaded{
-                       [&](const IntegerKey& k) { document.set(section, k.key, std::to_string(settings.*k.field)); },
-                       [&](const NumericFlagKey& k) { document.set(section, k.key, settings.*k.field ? "1" : "0"); },
-                       [&](const WordFlagKey& k) {
-                           document.set(section, k.key, settings.*k.field ? keys::kYes : keys::kNo);
-                       },
-                       [&](const TextKey& k) { document.set(section, k.key, settings.*k.field); },
-                   },
-                   entry);
-    }
+    key_table::storeKeys<Settings>(document, section, entries, settings);
 }
 
 // The calculation values outside the key table, held within the engine's
@@ -172,15 +112,10 @@ void readCalculationParameters(const IniDocument& document, Settings& settings) 
     settings.imsakAngle = angleFromHundredths(document.readInt(section, keys::kImsakAngle, -1800));
     settings.yatsiAngle = angleFromHundredths(document.readInt(section, keys::kYatsiAngle, -1700));
     settings.calcMode = document.readInt(section, keys::kCalcMode, 4);
-    settings.diyanetMethod = document.readString(section, keys::kDiyanetMethod, "", kPathBuffer) == keys::kYes;
+    settings.diyanetMethod = key_table::readWordFlag(document, section, keys::kDiyanetMethod, /*defaultOn=*/false);
     settings.timeZoneName = document.readString(section, keys::kZoneName, "", kPathBuffer);
     settings.placeChosen = document.sectionHasKeys(section);
     keepCalculationWithinLimits(settings);
-}
-
-void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine) {
-    readCalculationParameters(file.read(), settings);
-    applyCalculationParameters(settings, engine);
 }
 
 SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine) {
@@ -203,6 +138,31 @@ SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, en
     return result;
 }
 
+void copyCalculationMethod(const Settings& from, Settings& to) {
+    to.temkin = from.temkin;
+    to.imsakAngle = from.imsakAngle;
+    to.yatsiAngle = from.yatsiAngle;
+    to.calcMode = from.calcMode;
+    to.diyanetMethod = from.diyanetMethod;
+}
+
+void copyCalculationGroup(const Settings& from, Settings& to) {
+    key_table::copyKeys<Settings>(kPlaceKeys, from, to);
+    copyCalculationMethod(from, to);
+    to.timeZoneName = from.timeZoneName;
+    to.placeChosen = from.placeChosen;
+}
+
+void copyOptionsGroup(const Settings& from, Settings& to) {
+    if (from.ikindiAtAsrSani != to.ikindiAtAsrSani) {
+        std::swap(to.ezanFiles[static_cast<std::size_t>(kIkindiSlot)], to.otherIkindiEzanFile);
+    }
+    key_table::copyKeys<Settings>(kOptionKeysBeforeAutostart, from, to);
+    key_table::copyKeys<Settings>(kOptionKeysAfterAutostart, from, to);
+    to.relayDevicePath = from.relayDevicePath;
+    to.autostart = from.autostart;
+}
+
 void applyCalculationParameters(const Settings& settings, engine::Engine& engine) {
     std::array<std::int16_t, engine::kComputedVakits> temkin{};
     std::transform(settings.temkin.begin(), settings.temkin.end(), temkin.begin(),
@@ -219,12 +179,7 @@ void readOptions(const IniDocument& document, Settings& settings) {
     loadKeys(document, keys::kOptionsSection, kOptionKeysAfterAutostart, settings);
     readRelayDevicePath(document, settings);
     settings.pauseMediaPlayers =
-        document.readString(keys::kOptionsSection, keys::kPauseMedia, "", kPathBuffer) != keys::kNo;
-}
-
-void loadOptions(const IniFile& file, Settings& settings, const platform::AutostartSetting& autostart) {
-    readOptions(file.read(), settings);
-    settings.autostart = autostart.enabled();
+        key_table::readWordFlag(document, keys::kOptionsSection, keys::kPauseMedia, /*defaultOn=*/true);
 }
 
 SaveResult saveOptions(IniFile& file, const Settings& settings, platform::AutostartSetting& autostart) {
@@ -260,7 +215,7 @@ engine::VakitType ezanSlotType(int slot, bool ikindiAtAsrSani) {
     constexpr std::array<VakitType, kEzanSlotCount> kSlotTypes{VakitType::Sabah, VakitType::Ogle,
                                                                VakitType::Ikindi, VakitType::Aksam,
                                                                VakitType::Yatsi};
-    if (slot == 2 && ikindiAtAsrSani) return VakitType::AsriSani;
+    if (slot == kIkindiSlot && ikindiAtAsrSani) return VakitType::AsriSani;
     return kSlotTypes[static_cast<std::size_t>(slot)];
 }
 
@@ -268,13 +223,14 @@ std::string_view ezanSlotName(int slot, bool ikindiAtAsrSani) {
     return engine::vakitNames[static_cast<std::size_t>(ezanSlotType(slot, ikindiAtAsrSani))];
 }
 
-void loadEzanFiles(const IniFile& file, Settings& settings) { readEzanFiles(file.read(), settings); }
-
 void readEzanFiles(const IniDocument& document, Settings& settings) {
+    auto fileOf = [&](std::string_view slotName) {
+        return document.readString(keys::kOptionsSection, slotName, "ezan.wav", kPathBuffer);
+    };
     for (int slot = 0; slot < kEzanSlotCount; ++slot) {
-        settings.ezanFiles[static_cast<std::size_t>(slot)] = document.readString(
-            keys::kOptionsSection, ezanSlotName(slot, settings.ikindiAtAsrSani), "ezan.wav", kPathBuffer);
+        settings.ezanFiles[static_cast<std::size_t>(slot)] = fileOf(ezanSlotName(slot, settings.ikindiAtAsrSani));
     }
+    settings.otherIkindiEzanFile = fileOf(ezanSlotName(kIkindiSlot, !settings.ikindiAtAsrSani));
 }
 
 SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string_view path) {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user's settings: one record, its defaults, and the two groups that
-// the settings dialogs load and save (place and calculation; options).
+// the settings dialogs edit and save (place and calculation; options). The
+// record owns every value of the settings file: the tray menu's choices,
+// the tally counters, the program's memory and the time servers too
+// (settings_file.h reads them all at once).
 #pragma once
 
 #include <array>
@@ -8,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/engine.h"
 #include "platform/autostart.h"
@@ -25,6 +29,33 @@ inline constexpr std::size_t kSalaTimesBuffer = 7;
 inline constexpr std::size_t kReminderTextBuffer = 33;
 
 inline constexpr int kEzanSlotCount = 5;
+// The slot that rings at İkindi, or at Asr-ı Sani while ikindiAtAsrSani is on.
+inline constexpr int kIkindiSlot = 2;
+
+// "İletiler": how events show.
+inline constexpr std::int32_t kMessageModeNone = 0;
+inline constexpr std::int32_t kMessageModeBalloon = 1;  // notifications
+inline constexpr std::int32_t kMessageModeBox = 2;      // the event windows
+
+// The tally counters ("Çetele"): a name, a value and an increment each.
+inline constexpr int kTallyCount = 5;
+// A counter's name keeps this many characters (it is a menu caption).
+inline constexpr std::size_t kTallyNameCharacters = 32;
+struct Tally {
+    std::string name;            // "Çetele-N" by default
+    std::int32_t value = 0;
+    std::int32_t increment = 1;  // negative counts down
+    bool operator==(const Tally&) const = default;
+};
+
+// The servers the clock is checked against ("Time Servers"; the program
+// only reads them). Without the section: the public NTP pool.
+struct TimeServerEntries {
+    std::int32_t hostTimeoutMs = 2000;  // the wait for each answer, 0..32767 ms
+    std::int32_t maxHost = 99;          // Host0 .. Host{maxHost-1} are read, at most 1000
+    std::vector<std::string> hosts;     // "HostN" at index N, as written; empty ones included
+    bool operator==(const TimeServerEntries&) const = default;
+};
 
 // Limits of hand-entered values: the place database's last row, and half a
 // day of temkin either way (more would move a time out of its day).
@@ -106,6 +137,22 @@ struct Settings {
 
     // Ezan file of each slot (SABAH, ÖĞLE, İKİNDİ or ASR-I SANİ, AKŞAM, YATSI).
     std::array<std::string, kEzanSlotCount> ezanFiles{"ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav", "ezan.wav"};
+    // The file kept under the İkindi slot's other name (ASR-I SANİ while the
+    // slot rings at İkindi): it comes back when ikindiAtAsrSani changes.
+    std::string otherIkindiEzanFile = "ezan.wav";
+
+    // ---- the tray menu's choices ----
+    bool ezanSoundOn = true;   // "Ezan / Salâ"
+    bool wakeOn = false;       // "Bilgisayarı Uyandır"
+    std::int32_t messageMode = kMessageModeBox;
+    std::string wallpaperMode;  // "Yok", "Ay", "Yeryüzü", "Yerküre"; empty: none
+    std::string quietUntil;     // quiet hours' end, "yyyy-mm-dd hh:mm"; empty: none
+    std::array<Tally, kTallyCount> tallies{Tally{"Çetele-1"}, Tally{"Çetele-2"}, Tally{"Çetele-3"},
+                                           Tally{"Çetele-4"}, Tally{"Çetele-5"}};
+
+    // ---- the program's memory and the time servers ----
+    std::string lastNoticeDate;  // the last religious-day notice, "dd/mm/yyyy"
+    TimeServerEntries timeServers;
 };
 
 // The "Diyanet" values: with them the times lie within a minute of the
@@ -130,18 +177,22 @@ void readCalculationParameters(const IniDocument& document, Settings& settings);
 // autostart flag is not in the file and is left as it is.
 void readOptions(const IniDocument& document, Settings& settings);
 
-// Reads the place and calculation group, then applies it. (The scheduler
-// is told by its caller: the day is to be computed again.)
-void loadCalculationParameters(const IniFile& file, Settings& settings, engine::Engine& engine);
 // Writes the place and calculation group in one replacement of the file,
 // then applies it (also when the write failed: the values hold for the
 // session).
 SaveResult saveCalculationParameters(IniFile& file, const Settings& settings, engine::Engine& engine);
+// A settings dialog's values taken over, one group at a time: the place
+// and calculation group (placeChosen included), or the options group (the
+// autostart flag included; the İkindi slot's file follows ikindiAtAsrSani).
+// The values of the other group stay as they are.
+void copyCalculationGroup(const Settings& from, Settings& to);
+// Its method alone: the temkins, the angles, the mode, the Diyanet choice.
+void copyCalculationMethod(const Settings& from, Settings& to);
+void copyOptionsGroup(const Settings& from, Settings& to);
+
 // Hands temkins, angles and mode to the engine.
 void applyCalculationParameters(const Settings& settings, engine::Engine& engine);
 
-// Reads the options group and the autostart flag.
-void loadOptions(const IniFile& file, Settings& settings, const platform::AutostartSetting& autostart);
 // Writes the options group in one replacement of the file and sets the
 // autostart entry.
 SaveResult saveOptions(IniFile& file, const Settings& settings, platform::AutostartSetting& autostart);
@@ -153,7 +204,7 @@ bool hasRelay(const Settings& settings);
 // ikindiAtAsrSani is on), AKŞAM, YATSI. Its name is also its file's key.
 engine::VakitType ezanSlotType(int slot, bool ikindiAtAsrSani);
 std::string_view ezanSlotName(int slot, bool ikindiAtAsrSani);
-void loadEzanFiles(const IniFile& file, Settings& settings);
+// The five slots' files and the İkindi slot's other one.
 void readEzanFiles(const IniDocument& document, Settings& settings);
 SaveResult saveEzanFile(IniFile& file, Settings& settings, int slot, std::string_view path);
 

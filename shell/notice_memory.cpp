@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/notice_memory.h"
 
-#include "settings/keys.h"
+#include "settings/settings_file.h"
 
 namespace orvanta::shell {
 
-namespace {
-// "dd/mm/yyyy" and a terminating zero: the size of the stored date.
-constexpr std::size_t kDateBuffer = 11;
-}  // namespace
-
-std::string IniNoticeMemory::lastNoticeDate() {
-    return file_.readString(settings::keys::kOptionsSection, settings::keys::kLastReligiousDay, "", kDateBuffer);
-}
-
-void IniNoticeMemory::rememberNoticeDate(const std::string& date) {
-    (void)file_.writeString(settings::keys::kOptionsSection, settings::keys::kLastReligiousDay, date);
+void SettingsNoticeMemory::rememberNoticeDate(const std::string& date) {
+    settings_.lastNoticeDate = date;
+    (void)settings::saveChoice(file_, settings_, &settings::Settings::lastNoticeDate);
 }
 
 }  // namespace orvanta::shell

@@ -286,7 +286,7 @@ void Scheduler::firePerTimeEvents(Pass& pass) {
 }
 
 void Scheduler::armWakeTimer(const Pass& pass) {
-    if (!(realTimeClock && flags.wakeOn && flags.ezanSoundOn)) {
+    if (!(realTimeClock && settings_.wakeOn && settings_.ezanSoundOn)) {
         effects_.setWake(std::nullopt);
         return;
     }

@@ -89,17 +89,10 @@ public:
     virtual void rememberNoticeDate(const std::string& date) = 0;
 };
 
-// "İletiler": how events show.
-inline constexpr int kMessageModeNone = 0;
-inline constexpr int kMessageModeBalloon = 1;  // notifications
-inline constexpr int kMessageModeBox = 2;      // the event windows
-
-// The tray menu's flags that the scheduler reads.
-struct TrayFlags {
-    bool ezanSoundOn = true;   // "Ezan / Salâ"
-    bool wakeOn = false;       // "Bilgisayarı Uyandır"
-    int messageMode = kMessageModeBox;
-};
+// "İletiler": how events show (the choice is kept in the settings).
+inline constexpr int kMessageModeNone = settings::kMessageModeNone;
+inline constexpr int kMessageModeBalloon = settings::kMessageModeBalloon;
+inline constexpr int kMessageModeBox = settings::kMessageModeBox;
 
 // The wallpaper's refresh schedule, in UTC minutes (day number × 1440 +
 // minute of day − clock offset). A period of 0 means no wallpaper mode.
@@ -153,7 +146,6 @@ public:
     engine::VakitTimes todayTimes{};         // today's times by VakitType (Sabah unused)
     std::int32_t earliestEventMinute = 1440; // first timed sound event of the day
     std::int32_t nextEventMinute = 1440;     // next timed sound event still to come
-    TrayFlags flags;
     WallpaperSchedule wallpaper;
 
 private:

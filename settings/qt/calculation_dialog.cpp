@@ -103,7 +103,7 @@ CalculationDialog::CalculationDialog(Settings& settings, CalculationHost& host, 
     });
     connect(ui_->applyButton, &QPushButton::clicked, this, [this] {
         if (!check(ui_->applyButton)) return;
-        host_.apply();
+        host_.apply(settings_);
         fill();
     });
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -2,11 +2,12 @@
 // "Hesap Parametreleri": place, zone, the ten temkins, the two
 // angles, the mode, and the date and time the views are computed for.
 //
-// The dialog writes straight into the Settings it is given: a click on a
-// check box, a default button or a field that passes the check changes the
-// value at once. "Kaydet" ends it accepted (the caller saves the group),
-// "İptal" and Esc rejected (the caller reloads the group from the file),
-// "Uygula" hands the values to the engine through the host and stays open.
+// The dialog writes straight into the Settings it is given (the caller
+// gives it a copy of the program's): a click on a check box, a default
+// button or a field that passes the check changes the value at once.
+// "Kaydet" ends it accepted (the caller takes the group over and saves it),
+// "İptal" and Esc rejected (the caller drops the copy), "Uygula" hands the
+// values to the program through the host and stays open.
 #pragma once
 
 #include <QDialog>
@@ -39,8 +40,9 @@ public:
     virtual void setViewMoment(const ViewMoment& moment) = 0;
     // The views are computed again after this many one-second ticks.
     virtual void recomputeAfterTicks(int ticks) = 0;
-    // "Uygula": the settings reach the engine; a pass at the next tick.
-    virtual void apply() = 0;
+    // "Uygula": the dialog's values become the program's (the engine and
+    // the views follow); a pass at the next tick.
+    virtual void apply(const Settings& values) = 0;
     // Hands a file to the desktop's program for it.
     virtual void openFile(const std::filesystem::path& file) = 0;
     // The computer's zone, which the place's zone is compared with.

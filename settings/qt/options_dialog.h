@@ -4,9 +4,10 @@
 // counts down to, the clock correction and the start with the session.
 //
 // Like "Hesap Parametreleri" it writes straight into the Settings it is
-// given; "Kaydet" checks the four minute fields, offers the salâ sound when
-// a chosen salâ needs it and it is missing, and ends accepted (the caller
-// saves); "İptal" and Esc end rejected (the caller reloads).
+// given (a copy); "Kaydet" checks the four minute fields, offers the salâ
+// sound when a chosen salâ needs it and it is missing, and ends accepted
+// (the caller takes the group over and saves it); "İptal" and Esc end
+// rejected (the caller drops the copy).
 #pragma once
 
 #include <QDialog>

@@ -8,14 +8,12 @@
 
 #include "platform/hot_key.h"
 #include "platform/wake_alarm.h"
-#include "settings/keys.h"
 #include "settings/program_folder.h"
 #include "shell/tally.h"
+#include "settings/settings_file.h"
 #include "shell/messages.h"
 
 namespace orvanta::shell {
-
-namespace keys = settings::keys;
 
 namespace {
 
@@ -58,11 +56,11 @@ DesktopProgram::DesktopProgram(ShellFolders folders, ShellServices services, eng
       services_(services),
       engine_(engine),
       ini_(settings::companionPath(folders_.programFolder, "ini")),
-      noticeMemory_(ini_),
+      noticeMemory_(settings_, ini_),
       scheduler_(std::make_unique<Scheduler>(engine_, settings_, services_.clock, static_cast<SchedulerEffects&>(*this),
                                              noticeMemory_)),
       soundPlayer_(services_.sound, services_.opener, services_.relay, services_.mediaPlayers),
-      presenter_({settings_, scheduler_->flags, services_.notifier, tray_, soundPlayer_,
+      presenter_({settings_, services_.notifier, tray_, soundPlayer_,
                   [this](std::string_view file) {
                       const std::filesystem::path name{std::string(file)};
                       return folders_.find(name).value_or(folders_.programFolder / name);
@@ -93,6 +91,7 @@ void DesktopProgram::start() {
     checkProgramFolder();
     loadIcon();
     tray_.setIcon(icon_);
+    readSettingsFile();
     replaySavedChoices();
     lastZone_ = services_.clock.systemZone();
     tray_.show(services_.notifier);
@@ -119,12 +118,26 @@ void DesktopProgram::checkProgramFolder() {
                                                   "Ayarlar bu oturum boyunca geçerli, ancak kaydedilmeyecek.")
                                        .arg(qs(folders_.programFolder)));
     }
-    iniReadable_ = ini_.tryRead().has_value();
+}
+
+// The one read of the settings file: every part of the program takes its
+// values from settings_ after, and each change is written back key by key.
+// A file that cannot be read is no first run.
+void DesktopProgram::readSettingsFile() {
+    const std::optional<settings::IniDocument> document = ini_.tryRead();
+    iniReadable_ = document.has_value();
     if (!iniReadable_) {
-        showMessageBox(errorTitle, QStringLiteral("Ayarlar dosyası okunamıyor:\n%1\n"
-                                                  "Program varsayılan ayarlarla çalışıyor; dosyaya dokunulmayacak.")
-                                       .arg(qs(ini_.path())));
+        showMessageBox(QString::fromUtf8(kErrorTitle.data()),
+                       QStringLiteral("Ayarlar dosyası okunamıyor:\n%1\n"
+                                      "Program varsayılan ayarlarla çalışıyor; dosyaya dokunulmayacak.")
+                           .arg(qs(ini_.path())));
+    } else {
+        missingGroups_ = settings::missingGroups(*document);
     }
+    settings::readSettings(document.value_or(settings::IniDocument{}), settings_);
+    settings_.autostart = services_.autostart.enabled();
+    settings::applyCalculationParameters(settings_, engine_);
+    scheduler_->onCalculationChanged();
 }
 
 // A picture the user put in the program folder, else the desktop theme's
@@ -141,35 +154,18 @@ void DesktopProgram::loadIcon() {
     QApplication::setWindowIcon(icon_);
 }
 
-// The saved choices go through the menu's own commands, so check marks,
-// write-backs and side effects are those of the user's choice.
+// The saved choices show in the menu: the check marks, the counters'
+// names, the message mode (through its own command) and quiet hours.
+// Nothing is written back.
 void DesktopProgram::replaySavedChoices() {
-    // Read before the replay writes its first key. A file that cannot be
-    // read is no first run.
-    if (iniReadable_) {
-        const settings::IniDocument before = ini_.read();
-        calculationMissing_ = !before.sectionHasKeys(keys::kCalculationSection);
-        optionsMissing_ = !before.sectionHasKeys(keys::kOptionsSection);
+    TrayMenu& menu = tray_.menu();
+    menu.setChecked(Command::Wake, settings_.wakeOn);
+    menu.setChecked(Command::EzanSound, settings_.ezanSoundOn);
+    for (int counter = 1; counter <= settings::kTallyCount; ++counter) {
+        const auto index = static_cast<std::size_t>(counter - 1);
+        menu.setText(kTallyCommands[index], QString::fromStdString(settings_.tallies[index].name));
     }
-    if (ini_.readString(keys::kOptionsSection, keys::kWake, "", settings::kPathBuffer) == keys::kYes) {
-        dispatch(Command::Wake);
-    }
-    const settings::IniDocument document = ini_.read();
-    for (int counter = 1; counter <= kTallyCount; ++counter) {
-        tray_.menu().setText(kTallyCommands[static_cast<std::size_t>(counter - 1)],
-                             QString::fromStdString(readTally(document, counter).name));
-    }
-    tray_.menu().setChecked(Command::EzanSound, scheduler_->flags.ezanSoundOn);
-    const std::string ezanSound = ini_.readString(keys::kOptionsSection, keys::kEzanSala, "", settings::kPathBuffer);
-    if (ezanSound == keys::kNo) dispatch(Command::EzanSound);
-
-    settings::loadCalculationParameters(ini_, settings_, engine_);
-    settings::loadOptions(ini_, settings_, services_.autostart);
-    scheduler_->onCalculationChanged();
-    settings::loadEzanFiles(ini_, settings_);
-
-    const std::int32_t mode = ini_.readInt(keys::kOptionsSection, keys::kMessageMode, kMessageModeBox);
-    dispatch(kMessageModeCommands[static_cast<std::size_t>(std::clamp(mode, 0, kMessageModeBox))]);
+    dispatch(kMessageModeCommands[static_cast<std::size_t>(settings_.messageMode)]);
     commands_.restoreQuiet();
 }
 
@@ -182,9 +178,9 @@ void DesktopProgram::grabHotKey() {
 // A first run: the welcome, which writes both groups; a file that lacks
 // only the options opens their window.
 void DesktopProgram::openFirstRunDialogs() {
-    if (calculationMissing_) {
+    if (missingGroups_.calculation) {
         settingsWindows_.openCalculationParameters();
-    } else if (optionsMissing_) {
+    } else if (missingGroups_.options) {
         settingsWindows_.openOptions();
     }
 }
@@ -321,11 +317,9 @@ void DesktopProgram::shutdown() {
         if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible()) dialog->done(0);
     }
     if (iniReadable_) {
-        const Scheduler& scheduler = *scheduler_;
-        const settings::SaveResult saved = ini_.update([&scheduler](settings::IniDocument& document) {
-            document.set(keys::kOptionsSection, keys::kEzanSala, scheduler.flags.ezanSoundOn ? keys::kYes : keys::kNo);
-            document.set(keys::kOptionsSection, keys::kWake, scheduler.flags.wakeOn ? keys::kYes : keys::kNo);
-        });
+        using settings::Settings;
+        const settings::SaveResult saved =
+            settings::saveChoices(ini_, settings_, {&Settings::ezanSoundOn, &Settings::wakeOn});
         if (!saved) qWarning("the tray toggles were not saved: %s", saved.detail.c_str());
     }
     tray_.hide();

@@ -20,6 +20,7 @@
 #include "engine/engine.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "settings/settings_file.h"
 #include "shell/notice_memory.h"
 #include "shell/qt/event_presenter.h"
 #include "shell/qt/menu_commands.h"
@@ -38,9 +39,9 @@ public:
                    QObject* parent = nullptr);
     ~DesktopProgram() override;
 
-    // Start-up: the icon, the saved menu choices replayed through the
-    // menu's own commands, the settings, the first pass, the saved
-    // wallpaper, the hot key, the first run's welcome.
+    // Start-up: the icon, the settings file read once, the saved menu
+    // choices shown, the first pass, the saved wallpaper, the hot key, the
+    // first run's welcome.
     void start();
     // Carries out a menu command.
     void dispatch(Command command);
@@ -91,6 +92,7 @@ private:
 
     void loadIcon();
     void checkProgramFolder();
+    void readSettingsFile();
     void replaySavedChoices();
     void openFirstRunDialogs();
     void grabHotKey();
@@ -104,7 +106,7 @@ private:
     settings::Settings settings_;
     settings::IniFile ini_;
     bool iniReadable_ = true;
-    IniNoticeMemory noticeMemory_;
+    SettingsNoticeMemory noticeMemory_;
     std::unique_ptr<Scheduler> scheduler_;
     QIcon icon_;
     TrayAndStrip tray_;
@@ -118,8 +120,7 @@ private:
     platform::SystemZone lastZone_;
     // Sections the settings file lacked at start: the welcome (or the
     // options' window) opens (a first run).
-    bool calculationMissing_ = false;
-    bool optionsMissing_ = false;
+    settings::MissingGroups missingGroups_;
     bool shutDown_ = false;
 };
 

@@ -31,10 +31,10 @@ EventPresenter::EventPresenter(Parts parts, QObject* parent) : QObject(parent), 
     });
 }
 
-bool EventPresenter::boxMode() const { return parts_.flags.messageMode == kMessageModeBox; }
+bool EventPresenter::boxMode() const { return parts_.settings.messageMode == kMessageModeBox; }
 
 void EventPresenter::playSound(std::string_view file) {
-    if (ended_ || !parts_.flags.ezanSoundOn || parts_.quiet()) return;
+    if (ended_ || !parts_.settings.ezanSoundOn || parts_.quiet()) return;
     const settings::Settings& s = parts_.settings;
     parts_.player.play(QString::fromStdString(parts_.soundPath(file).string()), qs(file), relaySettings(s),
                        s.pauseMediaPlayers);
@@ -114,7 +114,7 @@ void EventPresenter::reportSoundError(const QString& text) {
 // notifications (with "Sesi Durdur" while the event's sound plays), or the
 // tray's own balloon where there is no service.
 void EventPresenter::balloon(BalloonKind kind, const QString& title, const QString& text, bool offerStopSound) {
-    if (parts_.flags.messageMode != kMessageModeBalloon) return;
+    if (parts_.settings.messageMode != kMessageModeBalloon) return;
     static const platform::NoticeKind kNotices[] = {platform::NoticeKind::Information, platform::NoticeKind::Warning,
                                                     platform::NoticeKind::Error};
     static const QSystemTrayIcon::MessageIcon kIcons[] = {QSystemTrayIcon::Information, QSystemTrayIcon::Warning,

@@ -30,7 +30,6 @@ class EventPresenter : public QObject {
 public:
     struct Parts {
         const settings::Settings& settings;
-        const TrayFlags& flags;
         platform::Notifier& notifier;
         TrayAndStrip& tray;
         SoundPlayer& player;

@@ -13,9 +13,9 @@
 #include "reports/imsakiye.h"
 #include "reports/qt/imsakiye_pdf.h"
 #include "reports/reports.h"
-#include "settings/keys.h"
 #include "settings/program_folder.h"
 #include "shell/tally.h"
+#include "settings/settings_file.h"
 #include "shell/messages.h"
 #include "shell/qt/calendar_command.h"
 #include "shell/qt/event_presenter.h"
@@ -24,8 +24,6 @@
 #include "shell/qt/tray_and_strip.h"
 
 namespace orvanta::shell {
-
-namespace keys = settings::keys;
 
 namespace {
 
@@ -161,21 +159,26 @@ void MenuCommands::greyUntilDone(Command command, const std::function<void(std::
     });
 }
 
-void MenuCommands::saveOption(std::string_view key, const std::string& value) {
+// A choice of the menu kept in the settings; the file is written when the
+// value changed (and the file was readable at start).
+template <class Field>
+void MenuCommands::changeChoice(Field settings::Settings::*field, Field value) {
+    if (parts_.settings.*field == value) return;
+    parts_.settings.*field = std::move(value);
     if (!parts_.iniReadable) return;
-    const settings::SaveResult saved = parts_.ini.writeString(keys::kOptionsSection, key, value);
+    const settings::SaveResult saved = settings::saveChoice(parts_.ini, parts_.settings, field);
     if (!saved) qWarning("%s", saved.detail.c_str());
 }
 
 void MenuCommands::toggleEzanSound() {
-    bool& on = parts_.scheduler.flags.ezanSoundOn;
+    bool& on = parts_.settings.ezanSoundOn;
     on = !on;
     if (!on) parts_.presenter.stopSound();
     parts_.tray.menu().setChecked(Command::EzanSound, on);
 }
 
 void MenuCommands::toggleWake() {
-    bool& on = parts_.scheduler.flags.wakeOn;
+    bool& on = parts_.settings.wakeOn;
     on = !on;
     parts_.tray.menu().setChecked(Command::Wake, on);
 }
@@ -194,11 +197,10 @@ void MenuCommands::explainWakeUnavailable() {
 }
 
 void MenuCommands::setMessageMode(int mode) {
-    parts_.scheduler.flags.messageMode = mode;
     for (int other = 0; other <= kMessageModeBox; ++other) {
         parts_.tray.menu().setChecked(kMessageModeCommands[static_cast<std::size_t>(other)], other == mode);
     }
-    saveOption(keys::kMessageMode, std::to_string(mode));
+    changeChoice<std::int32_t>(&settings::Settings::messageMode, mode);
 }
 
 // Quiet hours: the sound stops at once; the end is kept in the settings
@@ -213,28 +215,28 @@ void MenuCommands::quietForMinutes(int minutes) {
 }
 
 void MenuCommands::setQuiet(std::optional<ClockTime> end) {
-    quietEnd_ = end;
     if (end) parts_.presenter.stopSound();
     parts_.tray.menu().setEnabled(Command::QuietOff, end.has_value());
-    saveOption(keys::kQuietUntil, end ? formatQuietEnd(*end) : std::string());
+    changeChoice(&settings::Settings::quietUntil, end ? formatQuietEnd(*end) : std::string());
     parts_.scheduler.triggers.tickCountdown = 0;
 }
 
 void MenuCommands::restoreQuiet() {
-    const std::string saved = parts_.ini.readString(keys::kOptionsSection, keys::kQuietUntil, "", settings::kPathBuffer);
-    quietEnd_ = parseQuietEnd(saved);
-    parts_.tray.menu().setEnabled(Command::QuietOff, quietEnd_.has_value());
+    parts_.tray.menu().setEnabled(Command::QuietOff, savedQuietEnd().has_value());
     quiet();  // ended while the program was not running: forgotten now
 }
 
+std::optional<ClockTime> MenuCommands::savedQuietEnd() const { return parseQuietEnd(parts_.settings.quietUntil); }
+
 bool MenuCommands::quiet() {
-    if (!quietEnd_) return false;
-    if (quietHolds(*quietEnd_, parts_.services.clock.localTime())) return true;
+    const std::optional<ClockTime> end = savedQuietEnd();
+    if (!end) return false;
+    if (quietHolds(*end, parts_.services.clock.localTime())) return true;
     setQuiet(std::nullopt);
     return false;
 }
 
-std::string MenuCommands::quietTipLine() { return quiet() ? shell::quietTipLine(*quietEnd_) : std::string(); }
+std::string MenuCommands::quietTipLine() { return quiet() ? shell::quietTipLine(*savedQuietEnd()) : std::string(); }
 
 void MenuCommands::writeTimetable(reports::TimetableSpan span) {
     const ClockTime& now = parts_.scheduler.clockTime;
@@ -320,7 +322,7 @@ void MenuCommands::listenEzan(int slot) {
 void MenuCommands::checkInternetTime(bool silent) {
     if (internetTime_.busy()) return;
     runGreyed(Command::InternetTime, [this, silent] {
-        const nettime::TimeServerList servers = nettime::readTimeServers(parts_.ini.read());
+        const nettime::TimeServerList servers = nettime::timeServerList(parts_.settings.timeServers);
         if (internetTime_.run(servers, silent) && !ended_) parts_.scheduler.onTimeChange();
     });
 }
@@ -350,8 +352,7 @@ void MenuCommands::redrawChart() {
 // and their tip says why; else the saved mode comes back.
 void MenuCommands::restoreWallpaper() {
     greyWallpaperWithoutBackend();
-    const graphics::WallpaperMode mode = graphics::wallpaperModeNamed(
-        parts_.ini.readString(keys::kOptionsSection, keys::kWallpaper, "", settings::kPathBuffer));
+    const graphics::WallpaperMode mode = graphics::wallpaperModeNamed(parts_.settings.wallpaperMode);
     for (const auto& [command, modeOfCommand] : kWallpaperCommands) {
         if (modeOfCommand == mode) dispatch(command);
     }
@@ -376,7 +377,7 @@ void MenuCommands::greyWallpaperWithoutBackend() {
 void MenuCommands::selectWallpaperMode(graphics::WallpaperMode mode) {
     const graphics::WallpaperMode now = wallpaper_.select(mode);
     for (const auto& [command, modeOfCommand] : kWallpaperCommands) parts_.tray.menu().setChecked(command, modeOfCommand == now);
-    saveOption(keys::kWallpaper, std::string(graphics::wallpaperModeName(now)));
+    changeChoice(&settings::Settings::wallpaperMode, std::string(graphics::wallpaperModeName(now)));
     parts_.scheduler.startWallpaper(graphics::wallpaperPeriodMinutes(now));
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray menu's commands: each id of the menu table carried out. The
-// toggles and choices keep their check marks and their keys in the
-// settings file; the windows a command opens block nothing.
+// toggles and choices keep their check marks, their values in the
+// settings and their keys in the settings file; the windows a command
+// opens block nothing.
 #pragma once
 
 #include <QIcon>
@@ -104,13 +105,15 @@ private:
     void showChart(graphics::Chart chart);
     void selectWallpaperMode(graphics::WallpaperMode mode);
     void greyWallpaperWithoutBackend();
-    void saveOption(std::string_view key, const std::string& value);
+    template <class Field>
+    void changeChoice(Field settings::Settings::*field, Field value);
+    // The end of quiet hours kept in the settings, if any.
+    std::optional<ClockTime> savedQuietEnd() const;
 
     Parts parts_;
     nettime::InternetTime internetTime_;
     graphics::ChartWindow chartWindow_;
     graphics::LiveWallpaper wallpaper_;
-    std::optional<ClockTime> quietEnd_;
     std::optional<graphics::Chart> shownChart_;  // until the window is dismissed
     bool wakeExplained_ = false;
     bool ended_ = false;

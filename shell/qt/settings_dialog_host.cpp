@@ -27,10 +27,10 @@ void SettingsDialogHost::setViewMoment(const settings::ViewMoment& moment) {
     time.minute = static_cast<std::uint16_t>(moment.minute);
 }
 
-void SettingsDialogHost::apply() {
+void SettingsDialogHost::apply(const settings::Settings& values) {
+    settings::copyCalculationGroup(values, parts_.settings);
     settings::applyCalculationParameters(parts_.settings, parts_.engine);
     parts_.scheduler.onCalculationChanged();
 }
-
 
 }  // namespace orvanta::shell

@@ -20,7 +20,7 @@ class SettingsDialogHost : public settings::CalculationHost, public settings::Op
 public:
     struct Parts {
         Scheduler& scheduler;
-        const settings::Settings& settings;
+        settings::Settings& settings;
         engine::Engine& engine;
         SchedulerClock& clock;
         std::function<void(const std::filesystem::path&)> openFile;
@@ -38,7 +38,7 @@ public:
     settings::ViewMoment viewMoment() const override;
     void setViewMoment(const settings::ViewMoment& moment) override;
     void recomputeAfterTicks(int ticks) override { parts_.scheduler.triggers.tickCountdown = ticks; }
-    void apply() override;
+    void apply(const settings::Settings& values) override;
     void openFile(const std::filesystem::path& file) override { parts_.openFile(file); }
     platform::SystemZone systemZone() const override { return parts_.clock.systemZone(); }
 

@@ -3,8 +3,8 @@
 
 #include <QKeyEvent>
 
-#include "settings/keys.h"
 #include "settings/program_folder.h"
+#include "settings/settings_file.h"
 #include "settings/qt/calculation_dialog.h"
 #include "settings/qt/options_dialog.h"
 #include "shell/qt/tally_dialog.h"
@@ -90,19 +90,24 @@ std::filesystem::path SettingsWindows::placeListFile() const {
         .value_or(settings::companionPath(parts_.programFolder, "csv"));
 }
 
-// The dialog edits the settings in place: "Kaydet" saves the group (the
-// place typed there is chosen), any other end reloads it from the file
-// (the views' moment stays as set).
+// The dialog edits a copy of the settings. "Uygula" takes the copy's group
+// over (the engine and the views follow); "Kaydet" takes it over and saves
+// it (the place typed there is chosen); any other end drops the copy and
+// brings back the group as the dialog found it, should "Uygula" have
+// changed it (the views' moment stays as set).
 void SettingsWindows::openCalculationDialog() {
-    auto* dialog = new settings::CalculationDialog(parts_.settings, host_, placeListFile());
-    present(Command::CalculationParameters, dialog, [this](bool save) {
+    auto draft = std::make_shared<settings::Settings>(parts_.settings);
+    auto* dialog = new settings::CalculationDialog(*draft, host_, placeListFile());
+    present(Command::CalculationParameters, dialog, [this, draft, found = *draft](bool save) {
         if (save) {
-            parts_.settings.placeChosen = true;
+            draft->placeChosen = true;
+            settings::copyCalculationGroup(*draft, parts_.settings);
             const settings::SaveResult saved =
                 settings::saveCalculationParameters(parts_.ini, parts_.settings, parts_.engine);
             if (!saved) parts_.showError(qs(saved.message));
         } else {
-            settings::loadCalculationParameters(parts_.ini, parts_.settings, parts_.engine);
+            settings::copyCalculationGroup(found, parts_.settings);
+            settings::applyCalculationParameters(parts_.settings, parts_.engine);
         }
         parts_.scheduler.onCalculationChanged();
         emit settingsChanged();
@@ -132,36 +137,34 @@ void SettingsWindows::openWelcome() {
     });
 }
 
+// The dialog edits a copy: "Kaydet" takes the options over and saves them
+// (the İkindi slot's file follows Asr-ı Sani), any other end drops it.
 void SettingsWindows::openOptions() {
-    auto* dialog = new settings::OptionsDialog(parts_.settings, host_);
-    const bool ikindiAtAsrSani = parts_.settings.ikindiAtAsrSani;
-    present(Command::Options, dialog, [this, ikindiAtAsrSani](bool save) {
-        if (save) {
-            const settings::SaveResult saved = settings::saveOptions(parts_.ini, parts_.settings, parts_.autostart);
-            if (!saved) parts_.showError(qs(saved.message));
-        } else {
-            settings::loadOptions(parts_.ini, parts_.settings, parts_.autostart);
-        }
-        // The İkindi slot rings at Asr-ı Sani now, or back at İkindi: its
-        // file is the one kept under that name.
-        if (parts_.settings.ikindiAtAsrSani != ikindiAtAsrSani) settings::loadEzanFiles(parts_.ini, parts_.settings);
+    auto draft = std::make_shared<settings::Settings>(parts_.settings);
+    auto* dialog = new settings::OptionsDialog(*draft, host_);
+    present(Command::Options, dialog, [this, draft](bool save) {
+        if (!save) return;
+        settings::copyOptionsGroup(*draft, parts_.settings);
+        const settings::SaveResult saved = settings::saveOptions(parts_.ini, parts_.settings, parts_.autostart);
+        if (!saved) parts_.showError(qs(saved.message));
         parts_.scheduler.onOptionsChanged();
         emit settingsChanged();
     });
 }
 
-// The counter's name is its menu caption; "Kapat" saves the three keys and
-// renames the entry.
+// The counter's name is its menu caption; "Kapat" keeps the counter,
+// saves its three keys and renames the entry.
 void SettingsWindows::openTally(int counter) {
     const Command command = kTallyCommands[static_cast<std::size_t>(counter - 1)];
-    Tally tally = readTally(parts_.ini.read(), counter);
-    tally.name = parts_.menu.action(command)->text().toStdString();
-    auto* dialog = new TallyDialog(tally);
-    present(command, dialog, [this, dialog, command, counter](bool accepted) {
+    const auto index = static_cast<std::size_t>(counter - 1);
+    auto* dialog = new TallyDialog(parts_.settings.tallies[index]);
+    present(command, dialog, [this, dialog, command, counter, index](bool accepted) {
         if (!accepted) return;
-        const Tally saved = dialog->fields();
-        parts_.menu.setText(command, qs(common::utf8Prefix(saved.name, kTallyNameCharacters)));
-        const settings::SaveResult result = saveTally(parts_.ini, counter, saved);
+        settings::Tally& kept = parts_.settings.tallies[index];
+        kept = dialog->fields();
+        kept.name = common::utf8Prefix(kept.name, settings::kTallyNameCharacters);
+        parts_.menu.setText(command, qs(kept.name));
+        const settings::SaveResult result = settings::saveTally(parts_.ini, parts_.settings, counter);
         if (!result) parts_.showError(qs(result.message));
     });
 }

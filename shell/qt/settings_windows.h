@@ -4,7 +4,8 @@
 // "Seçenekler", the tally counters and "Hakkında". Each is
 // an ordinary window that blocks nothing: the tray, the strip and the
 // scheduler go on while it is open. Its menu entry is greyed while it is
-// open, and what its end means (save or reload the group) runs when it is
+// open. The settings dialogs edit a copy of the settings; what their end
+// means (take the copy over and save it, or drop it) runs when they are
 // closed.
 #pragma once
 

@@ -29,7 +29,7 @@ std::int32_t fieldNumber(const QWidget* edit) {
 
 }  // namespace
 
-TallyDialog::TallyDialog(const Tally& tally, QWidget* parent)
+TallyDialog::TallyDialog(const settings::Tally& tally, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::TallyDialog>()) {
     ui_->setupUi(this);
     settings::attachHelpTexts(this, helpTexts());
@@ -42,8 +42,8 @@ TallyDialog::TallyDialog(const Tally& tally, QWidget* parent)
 
 TallyDialog::~TallyDialog() = default;
 
-Tally TallyDialog::fields() const {
-    return Tally{ui_->nameEdit->text().toStdString(), fieldNumber(ui_->valueEdit), fieldNumber(ui_->incrementEdit)};
+settings::Tally TallyDialog::fields() const {
+    return settings::Tally{ui_->nameEdit->text().toStdString(), fieldNumber(ui_->valueEdit), fieldNumber(ui_->incrementEdit)};
 }
 
 void TallyDialog::add() {

@@ -18,11 +18,11 @@ class TallyDialog : public QDialog {
     Q_OBJECT
 public:
     // tally: what the file holds, with the menu's caption as its name.
-    explicit TallyDialog(const Tally& tally, QWidget* parent = nullptr);
+    explicit TallyDialog(const settings::Tally& tally, QWidget* parent = nullptr);
     ~TallyDialog() override;
 
     // The fields as "Kapat" saves them (text that is not a number reads 0).
-    Tally fields() const;
+    settings::Tally fields() const;
 
 protected:
     // Esc does nothing: only "Kapat" ends the dialog.

@@ -7,9 +7,15 @@
 
 #include "nettime/time_check.h"
 #include "nettime/time_protocol.h"
+#include "settings/settings_file.h"
 
 namespace orvanta::nettime {
 namespace {
+
+// The servers of a settings file's text, as the program reads them.
+TimeServerList serversOf(std::string_view iniText) {
+    return timeServerList(settings::readTimeServerEntries(settings::IniDocument::parse(iniText)));
+}
 
 std::optional<std::int64_t> rfc868(std::vector<std::uint8_t> bytes) { return timeReplyToUnix(bytes); }
 
@@ -86,9 +92,9 @@ TEST(TimeReplies, NonsenseIsNoAnswer) {
 }
 
 TEST(TimeServers, GapsLimitsProtocolsAndPorts) {
-    const auto list = readTimeServers(settings::IniDocument::parse(
+    const auto list = serversOf(
         "[Time Servers]\nMaxHost=6\nHostTimeout=99999\nHost1=time.example.org\nHost2=\nHost3=ntp:pool.example.org\n"
-        "Host4=127.0.0.1:3737\nHost5=host:0\nHost7=beyond.max\n"));
+        "Host4=127.0.0.1:3737\nHost5=host:0\nHost7=beyond.max\n");
     EXPECT_EQ(list.hostTimeoutMs, 32767);
     ASSERT_EQ(list.servers.size(), 3u);
     EXPECT_EQ(list.servers[0].index, 1);
@@ -99,16 +105,16 @@ TEST(TimeServers, GapsLimitsProtocolsAndPorts) {
     EXPECT_EQ(list.servers[2].host, "127.0.0.1");
     EXPECT_EQ(list.servers[2].port, 3737);
 
-    const auto none = readTimeServers(settings::IniDocument::parse("[Time Servers]\nMaxHost=0\nHostTimeout=-5\nHost0=a\n"));
+    const auto none = serversOf("[Time Servers]\nMaxHost=0\nHostTimeout=-5\nHost0=a\n");
     EXPECT_TRUE(none.servers.empty());
     EXPECT_EQ(none.hostTimeoutMs, 0);
-    const auto defaults = readTimeServers(settings::IniDocument::parse("[Time Servers]\nHost98=last\nHost99=out\n"));
+    const auto defaults = serversOf("[Time Servers]\nHost98=last\nHost99=out\n");
     EXPECT_EQ(defaults.hostTimeoutMs, 2000);
     ASSERT_EQ(defaults.servers.size(), 1u);
     EXPECT_EQ(defaults.servers[0].index, 98);
 
     // A file without the section asks the public NTP pool over SNTP.
-    const auto fresh = readTimeServers(settings::IniDocument::parse("[Seçenekler]\nHatırlat=Evet\n"));
+    const auto fresh = serversOf("[Seçenekler]\nHatırlat=Evet\n");
     ASSERT_EQ(fresh.servers.size(), 5u);
     EXPECT_EQ(fresh.servers[0].host, "0.tr.pool.ntp.org");
     EXPECT_EQ(fresh.servers[4].host, "pool.ntp.org");

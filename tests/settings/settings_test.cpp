@@ -13,6 +13,7 @@
 
 #include "platform/linux/xdg_autostart.h"
 #include "settings/keys.h"
+#include "settings/settings_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace orvanta::settings {
@@ -29,9 +30,9 @@ struct Loaded {
 std::unique_ptr<Loaded> loadAll(const IniFile& file, const TempFolder& folder) {
     auto loaded = std::make_unique<Loaded>();
     const platform::XdgAutostart autostart(folder / "autostart", "/usr/bin/orvanta");
-    loadCalculationParameters(file, loaded->settings, loaded->engine);
-    loadOptions(file, loaded->settings, autostart);
-    loadEzanFiles(file, loaded->settings);
+    readSettings(file.read(), loaded->settings);
+    loaded->settings.autostart = autostart.enabled();
+    applyCalculationParameters(loaded->settings, loaded->engine);
     return loaded;
 }
 
@@ -94,7 +95,7 @@ TEST(SettingsSave, AnglesCreptOneHundredthOnEverySave) {
     engine::Engine engine;
     Settings settings;
     for (int save = 0; save < 3; ++save) {
-        loadCalculationParameters(file, settings, engine);
+        readCalculationParameters(file.read(), settings);
         ASSERT_TRUE(saveCalculationParameters(file, settings, engine));
     }
     EXPECT_EQ(file.readInt(keys::kCalculationSection, keys::kYatsiAngle, 0), -1699);

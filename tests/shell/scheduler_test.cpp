@@ -11,6 +11,7 @@
 #include <map>
 #include <set>
 
+#include "settings/settings_file.h"
 #include "shell/event_log.h"
 #include "shell/notice_memory.h"
 #include "shell/simulated_clock.h"
@@ -102,7 +103,7 @@ TEST_F(SchedulerRun, WakeUpTargetsTodaysNextEventThenTomorrowsFirst) {
 
     log.clear();
     start(clockTimeAt(2014, 1, 1));
-    scheduler->flags.wakeOn = true;
+    settings.wakeOn = true;
     runSeconds(*scheduler, clock, kDay);
     // Passes run one second into the minute (a countdown of 60 - second
     // runs on the tick after), and the wake-up keeps the clock's seconds.
@@ -232,7 +233,7 @@ TEST_F(SchedulerRun, PlacesZoneGivesTheDaysOffset) {
 TEST_F(SchedulerRun, WithoutAPlaceNothingRingsAndTheTipSaysSo) {
     settings.placeChosen = false;
     start(clockTimeAt(2014, 1, 1));
-    scheduler->flags.wakeOn = true;
+    settings.wakeOn = true;
     runSeconds(*scheduler, clock, kDay);
     EXPECT_TRUE(log.eventLines().empty());
     EXPECT_EQ(lastAt("tip", 12, 15), "Yer seçilmedi");
@@ -277,7 +278,7 @@ TEST_F(SchedulerRun, YearSoakEveryEzanOnceAtItsMinute) {
     settings.reminderOn = settings.salaBeforeEnd = settings.cumaSala = settings.sahurSala = true;
     settings.remainingToAnyTime = true;
     start(clockTimeAt(2025, 1, 1));
-    scheduler->flags.wakeOn = true;
+    settings.wakeOn = true;
     engine::Engine reference;
     settings::applyCalculationParameters(settings, reference);
     reference.setPlace(4101, 2897, 180);
@@ -306,14 +307,17 @@ TEST_F(SchedulerRun, YearSoakEveryEzanOnceAtItsMinute) {
     }
 }
 
-TEST(NoticeMemoryFile, LastNoticeDateLivesInTheSettingsFile) {
+TEST(NoticeMemoryFile, LastNoticeDateLivesInTheSettingsAndItsFile) {
     const test::TempFolder folder;
     settings::IniFile file(folder / "orvanta.ini");
-    IniNoticeMemory memory(file);
+    settings::Settings settings;
+    SettingsNoticeMemory memory(settings, file);
     EXPECT_EQ(memory.lastNoticeDate(), "");
     memory.rememberNoticeDate("27/07/2014");
     EXPECT_EQ(file.readString("Seçenekler", "Son Dini Gün", "", 64), "27/07/2014");
-    EXPECT_EQ(IniNoticeMemory(file).lastNoticeDate(), "27/07/2014");
+    settings::Settings reread;
+    settings::readSettings(file.read(), reread);
+    EXPECT_EQ(SettingsNoticeMemory(reread, file).lastNoticeDate(), "27/07/2014");
 }
 
 // The wake-up test pins the ticks against a real instant; a leap day and

@@ -13,6 +13,7 @@
 #include "engine/engine.h"
 #include "platform/linux/system_zone.h"
 #include "settings/ini_file.h"
+#include "settings/settings_file.h"
 #include "timezone/zone_offsets.h"
 #include "common/text_encoding.h"
 
@@ -227,9 +228,7 @@ std::optional<settings::Settings> iniSettings(const Options& options) {
     const auto document = iniDocument(options);
     if (!document) return std::nullopt;
     settings::Settings loaded;
-    settings::readCalculationParameters(*document, loaded);
-    settings::readOptions(*document, loaded);
-    settings::readEzanFiles(*document, loaded);
+    settings::readSettings(*document, loaded);
     return loaded;
 }
 

@@ -37,8 +37,8 @@ int runEvents(std::span<const std::string> args, std::ostream& out) {
     shell::InMemoryNoticeMemory memory;
     shell::Scheduler scheduler(engine, loaded, clock, log, memory);
     scheduler.onCalculationChanged();
-    scheduler.flags.ezanSoundOn = true;
-    scheduler.flags.wakeOn = true;
+    loaded.ezanSoundOn = true;
+    loaded.wakeOn = true;
 
     shell::runSeconds(scheduler, clock, kSecondsPerDay);
     for (const std::string& line : log.eventLines()) out << line << '\n';

@@ -10,7 +10,7 @@
 #include "nettime/qt/clock_correction.h"
 #include "nettime/qt/time_server_client.h"
 #include "platform/linux/qt/timedated_clock.h"
-#include "settings/ini_file.h"
+#include "settings/settings_file.h"
 #include "tools/cli/arguments.h"
 #include "tools/cli/cli.h"
 
@@ -38,7 +38,7 @@ int runTimecheck(std::span<const std::string> args, std::ostream& out) {
     const Options options(rest, {"ini"});
     const auto document = iniDocument(options);
     if (!document) throw UsageError("--ini: missing option");
-    const nettime::TimeServerList servers = nettime::readTimeServers(*document);
+    const nettime::TimeServerList servers = nettime::timeServerList(settings::readTimeServerEntries(*document));
 
     const auto application = ensureApplication();
     nettime::TimeServerClient client;

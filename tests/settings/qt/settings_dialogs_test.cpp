@@ -39,7 +39,7 @@ struct RecordingHost : CalculationHost, OptionsHost {
     ViewMoment viewMoment() const override { return moment; }
     void setViewMoment(const ViewMoment& m) override { moment = m; }
     void recomputeAfterTicks(int ticks) override { recomputeTicks = ticks; }
-    void apply() override { ++applied; }
+    void apply(const Settings&) override { ++applied; }
     void openFile(const std::filesystem::path& file) override { opened = file; }
     void correctClockSilently() override { ++corrections; }
     bool salaFilePresent() override { return std::filesystem::exists(target); }

@@ -196,32 +196,56 @@ TEST_F(DesktopProgramTest, FirstRunCancelledCountsNothingUntilAPlaceIsChosen) {
     ASSERT_NE(test::shownWindow(QStringLiteral("Hesap Parametreleri")), nullptr);
 }
 
-// "İptal" reloads the group from the file, "Kaydet" writes it there (the
-// first run's "Elle gir" saves "Hesap Parametreleri"); the moment set with
+// The dialogs edit a copy: "İptal" leaves the program's settings and the
+// file as they were, also after "Uygula" (which the views follow while
+// the dialog is open); "Kaydet" writes the group. The moment set with
 // "Gerçek Zaman" off outlives "İptal".
-TEST_F(DesktopProgramTest, SettingsDialogsCancelReloadsAndSaveWritesTheFile) {
+TEST_F(DesktopProgramTest, SettingsDialogsCancelDropsTheCopyApplyAndSaveCommit) {
     start(std::string(kPlace) + "Yatsı Açısı=-1500\nHesap Modu=2\n[Seçenekler]\nEzan/Salâ=Evet\nSabah Ezanı=45\n");
+    const std::string fileBefore = test::readFile(folder / "orvanta.ini");
     shell->dispatch(Command::CalculationParameters);
     QWidget* calculation = test::shownWindow("Hesap Parametreleri");
     ASSERT_NE(calculation, nullptr);
-    button(calculation, "defaultAngles")->click();
+    button(calculation, "defaultAngles")->click();  // the default angles and mode, in the copy only
+    EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
     button(calculation, "realTimeClock")->click();
     field(calculation, "viewDate")->setText("15/03/2014");
-    button(calculation, "applyButton")->click();
-    button(calculation, "cancelButton")->click();
+    button(calculation, "applyButton")->click();  // "Uygula"
+    EXPECT_EQ(shell->settings().yatsiAngle, -17.0f);
+    EXPECT_EQ(engine::sharedEngine().parameters.yatsiAngle, -17.0f);
+    button(calculation, "cancelButton")->click();  // "İptal"
     EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
     EXPECT_EQ(shell->settings().calcMode, 2);
+    EXPECT_EQ(engine::sharedEngine().parameters.yatsiAngle, -15.0f);
     EXPECT_FALSE(shell->scheduler().realTimeClock);
     EXPECT_EQ(shell->scheduler().clockTime.month, 3);
-    EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Yatsı Açısı", 0),
-              -1500) << "İptal wrote nothing";
+
     shell->dispatch(Command::Options);
     QWidget* options = test::shownWindow("Seçenekler");
     ASSERT_NE(options, nullptr);
     field(options, "sabahMinutes")->setText("30");
     button(options, "ikindiAtAsrSani")->click();
+    EXPECT_FALSE(shell->settings().ikindiAtAsrSani) << "the dialog's clicks stay in its copy";
+    button(options, "cancelButton")->click();
+    EXPECT_EQ(shell->settings().sabahEzanMinutes, 45);
+    EXPECT_EQ(test::readFile(folder / "orvanta.ini"), fileBefore) << "İptal wrote nothing";
+
+    shell->dispatch(Command::CalculationParameters);
+    calculation = test::shownWindow("Hesap Parametreleri");
+    ASSERT_NE(calculation, nullptr);
+    button(calculation, "defaultAngles")->click();
+    button(calculation, "saveButton")->click();  // "Kaydet"
+    EXPECT_EQ(shell->settings().yatsiAngle, -17.0f);
+    EXPECT_EQ(settings::IniFile(folder / "orvanta.ini").readInt(settings::keys::kCalculationSection, "Yatsı Açısı", 0),
+              -1700);
+    shell->dispatch(Command::Options);
+    options = test::shownWindow("Seçenekler");
+    ASSERT_NE(options, nullptr);
+    field(options, "sabahMinutes")->setText("30");
+    button(options, "ikindiAtAsrSani")->click();
     button(options, "autostart")->click();
     button(options, "saveButton")->click();
+    EXPECT_EQ(shell->settings().sabahEzanMinutes, 30);
     EXPECT_EQ(saved("Sabah Ezanı"), "30");
     EXPECT_EQ(saved("İkindi Ezanı Asr-ı Sani'de"), "Evet");
     EXPECT_TRUE(autostart.enabled());
@@ -277,8 +301,8 @@ TEST_F(DesktopProgramTest, WallpaperModesShowTheirPicturesAndPutTheUsersBack) {
 TEST_F(DesktopProgramTest, SavedChoicesAreReplayedThroughTheirCommands) {
     start(std::string(kPlace) + "[Seçenekler]\nUyandır=Evet\nEzan/Salâ=Hayır\niletiler=1\nÇetele-2 Adı=Zikir\n");
     EXPECT_TRUE(opener.opened.empty());  // not a first run
-    EXPECT_TRUE(shell->scheduler().flags.wakeOn && checked(Command::Wake));
-    EXPECT_TRUE(!shell->scheduler().flags.ezanSoundOn && !checked(Command::EzanSound));
+    EXPECT_TRUE(shell->settings().wakeOn && checked(Command::Wake));
+    EXPECT_TRUE(!shell->settings().ezanSoundOn && !checked(Command::EzanSound));
     EXPECT_TRUE(checked(Command::MessagesBalloon) && !checked(Command::MessagesBox));
     EXPECT_EQ(shell->menu().action(Command::Tally2)->text(), QStringLiteral("Zikir"));
     EXPECT_EQ(shell->menu().action(Command::Tally1)->text(), QStringLiteral("Çetele-1"));
@@ -302,7 +326,7 @@ TEST_F(DesktopProgramTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirF
         EXPECT_TRUE(shell->menu().action(command)->isEnabled() || command == Command::QuietOff) << commandName(command);
         QApplication::processEvents();
     }
-    if (!shell->scheduler().flags.ezanSoundOn) shell->dispatch(Command::EzanSound);
+    if (!shell->settings().ezanSoundOn) shell->dispatch(Command::EzanSound);
     shell->dispatch(Command::QuietOff);
     effects.clear();
     opener.opened.clear();

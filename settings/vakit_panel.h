@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Vakitler" panel's values and texts, computed from the engine for
-// the moment it holds (the scheduler keeps it at the clock's minute). One
+// The "Vakitler" panel's values and texts for the place, date and minute
+// the engine is set to (the scheduler keeps it at the clock's minute). One
 // code path serves the panel and orvanta-cli sky, so both show the same.
 #pragma once
 
@@ -16,28 +16,9 @@
 
 namespace orvanta::settings {
 
-// Sun, moon, qibla and field in the engine's integer units (tenths of a
-// degree unless noted), asked in the panel's order: the engine's caches
-// make the order part of the result.
-struct SkyValues {
-    std::int32_t qibla = 0;
-    std::int32_t sunAzimuth = 0;
-    std::int32_t sunAltitude = 0;
-    std::int32_t magneticDeclination = 0;
-    bool modelValid = false;             // the field model holds at the date and place
-    std::int32_t horizontalIntensity = 0;  // hundreds of nT
-    std::int32_t moonAzimuth = 0;
-    std::int32_t moonAltitude = 0;
-    std::int32_t moonElongation = 0;
-    std::int32_t moonLatitude = 0;
-    std::int32_t moonDistance = 0;       // tenths of a megametre, surface to surface
-    std::int32_t sunDistance = 0;        // tenths of a gigametre
-    std::int32_t sunLongitude = 0;
-    std::int32_t sunDeclination = 0;
-    std::int32_t noonDeviation = 0;      // tenths of a minute of time
-    std::string_view skyMessage;         // an eclipse or the moon's visibility, or ""
-};
-SkyValues skyValues(engine::Engine& engine);
+// Sun, moon, qibla and field at the engine's moment (engine::skyAt).
+using SkyValues = engine::SkyValues;
+SkyValues skyValues(const engine::Engine& engine);
 
 // The civil moment the panel shows (local clock).
 struct PanelMoment {
@@ -56,12 +37,12 @@ struct PanelTexts {
 std::string panelTitle(const Settings& settings, std::int32_t clockOffsetMinutes);
 // The Gregorian line, the Hijri line and the religious day (an empty
 // second line when there is none).
-std::string calendarText(engine::Engine& engine, const PanelMoment& moment);
+std::string calendarText(const engine::Engine& engine, const PanelMoment& moment);
 // Which rule gave the day's İmsak and Yatsı, one line each
 // ("İmsak: takdir (45° ötesi, 12.4°)").
-std::string twilightRulesText(engine::Engine& engine);
+std::string twilightRulesText(const engine::Engine& engine);
 // Every field of the panel in the order it is filled.
-PanelTexts panelTexts(engine::Engine& engine, const Settings& settings, const engine::VakitTimes& today,
+PanelTexts panelTexts(const engine::Engine& engine, const Settings& settings, const engine::VakitTimes& today,
                       const PanelMoment& moment);
 
 }  // namespace orvanta::settings

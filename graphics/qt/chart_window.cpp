@@ -17,8 +17,8 @@ QImage renderChart(int command, ChartMoment moment, QSize size, std::optional<Ti
     const auto picture = [&](Picture p) { return renderPicture(p, engine, s, timeMap); };
     switch (command) {
         case chart::kAngles: drawAngles(surface, settings::skyValues(engine)); break;
-        case chart::kOrbits: drawOrbits(surface, dayPaths(engine), engine.context.timeOfDay); break;
-        case chart::kYearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine, s, moment.zone, moment.year)); break;
+        case chart::kOrbits: drawOrbits(surface, dayPaths(engine), engine.state().timeOfDay); break;
+        case chart::kYearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine.parameters, s, moment.zone, moment.year)); break;
         case chart::kMoonView: drawCentred(surface, picture(Picture::Moon), imageViewSize(size, false)); break;
         case chart::kEarthView: drawCentred(surface, picture(Picture::FlatEarth), imageViewSize(size, true)); break;
         case chart::kGlobeView: drawCentred(surface, picture(Picture::Globe), imageViewSize(size, false)); break;

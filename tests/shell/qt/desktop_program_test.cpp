@@ -82,7 +82,7 @@ protected:
             ShellFolders{folder.path(), {ORVANTA_RESOURCES_DIR}},
             ShellServices{clock, opener, wake, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
                           nullptr, withWallpaper ? &wallpaper : nullptr},
-            engine::sharedEngine());
+            moment);
         QObject::connect(shell.get(), &DesktopProgram::finished, [this] { ++finished; });
         shell->start();
     }
@@ -111,6 +111,7 @@ protected:
     test::RecordingClockSetter clockSetter;
     test::RecordingWallpaper wallpaper;
     bool withWallpaper = true;
+    engine::Engine moment;
     std::unique_ptr<DesktopProgram> shell;
     int finished = 0;
 };

@@ -91,10 +91,6 @@ public:
     std::int16_t weekday() const;
 
     // ---- prayer times --------------------------------------------------
-    // Clock time of a time 1..10 for the context's date and place, minutes
-    // after local midnight 0..1439. İstiva and Yatsı use İmsak's and
-    // Akşam's hour angles: computeDay asks the ten in their order.
-    std::uint16_t computeVakit(VakitType type);
     // The ten times İmsak .. Yatsı of the context's day, in order.
     std::array<std::uint16_t, kComputedVakits> computeDay();
     // The day's times and the rules of İmsak and Yatsı by the Diyanet
@@ -196,6 +192,10 @@ protected:
     std::string_view religiousDay();
     // The Diyanet choice is on and the place lies beyond the threshold.
     bool usesHighLatitudeRule() const;
+    // Clock time of a time 1..10 for the context's date and place, minutes
+    // after local midnight 0..1439. İstiva and Yatsı use İmsak's and
+    // Akşam's hour angles: computeDay asks the ten in their order.
+    std::uint16_t computeVakit(VakitType type);
 
 private:
     using SineCosine = detail::SineCosine;

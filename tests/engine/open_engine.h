@@ -12,6 +12,7 @@ struct OpenEngine : Engine {
     using Engine::azimuthTenths;
     using Engine::computeGeomagnetic;
     using Engine::computeMoon;
+    using Engine::computeVakit;
     using Engine::context;
     using Engine::epochDays;
     using Engine::horizontalIntensityHundreds;

@@ -130,10 +130,12 @@ int main(int argc, char** argv) {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) hotKey = std::make_unique<platform::X11HotKey>();
     const std::unique_ptr<platform::DesktopWallpaper> wallpaper = platform::desktopWallpaperForSession();
 
+    // The moment the program shows: the scheduler keeps it at the clock's minute.
+    engine::Engine moment;
     shell::DesktopProgram desktop({settings::programFolder(environment), dataFolders(environment.executable)},
                                 {clock, opener, wakeAlarm, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
                                  hotKey.get(), wallpaper.get()},
-                                engine::sharedEngine(),
+                                moment,
                                 {QStringLiteral(ORVANTA_HOME_PAGE), QStringLiteral(ORVANTA_MAIL_ADDRESS),
                                  QStringLiteral(ORVANTA_DOWNLOAD_BASE)});
     QObject::connect(&desktop, &shell::DesktopProgram::finished, &application, &QApplication::quit);

@@ -20,10 +20,8 @@ struct DayCycle {
     std::int16_t n = 0;
     void next(Engine& e) {
         n = static_cast<std::int16_t>(n % 365 + 1);
-        std::int16_t day = 0, month = 0;
-        e.context.year = 2014;
-        e.monthAndDayOf(n, day, month);
-        e.setDate(day, month, 2014);
+        const orvanta::engine::Date date = orvanta::engine::dateOfDayOfYear(2014, n);
+        e.setDate(date.day, date.month, 2014);
     }
 };
 
@@ -58,6 +56,19 @@ void BM_EngineOneYear(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineOneYear)->Unit(benchmark::kMicrosecond);
 
+// The value function over the same year: a fresh engine for every day.
+void BM_ComputeDayOneYear(benchmark::State& state) {
+    const orvanta::engine::CalculationParameters parameters;
+    for (auto _ : state) {
+        for (std::int16_t n = 1; n <= 365; ++n) {
+            benchmark::DoNotOptimize(
+                orvanta::engine::computeDay({4101, 2897, 180}, orvanta::engine::dateOfDayOfYear(2014, n), parameters));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 365);
+}
+BENCHMARK(BM_ComputeDayOneYear)->Unit(benchmark::kMicrosecond);
+
 // The Diyanet choice's cost per day against the modes it stands beside:
 // state.range(0) 0 İstanbul in mode 4 (the preset, below 45°), 1 Berlin in
 // mode 4, 2 Berlin by Diyanet's European rule (one double-precision pass
@@ -77,9 +88,9 @@ void BM_DiyanetDayAgainstModes(benchmark::State& state) {
 }
 BENCHMARK(BM_DiyanetDayAgainstModes)->DenseRange(0, 3);
 
-// The religious-days report's work: religiousDay for every day of 2014.
+// The religious-days report's work: religiousDays for every day of 2014.
 void BM_ReligiousDaysOfAYear(benchmark::State& state) {
-    eachDayOfAYear(state, [](Engine& e) { benchmark::DoNotOptimize(e.religiousDay()); });
+    eachDayOfAYear(state, [](Engine& e) { benchmark::DoNotOptimize(e.religiousDays()); });
 }
 BENCHMARK(BM_ReligiousDaysOfAYear)->Unit(benchmark::kMillisecond);
 
@@ -95,7 +106,7 @@ void BM_ReligiousDaysOfAYearWorldCalendar(benchmark::State& state) {
         ++year;
         for (std::int16_t n = 1; n <= 365; ++n) {
             e.setDate(n, 1, year);
-            benchmark::DoNotOptimize(e.religiousDay());
+            benchmark::DoNotOptimize(e.religiousDays());
         }
     }
 }
@@ -107,8 +118,8 @@ void BM_GeomagneticSynthesis(benchmark::State& state) {
     e.setPlace(4101, 2897, 180);
     e.setDate(1, 1, 2014);
     for (auto _ : state) {
-        e.computeGeomagnetic(0.0f);
-        benchmark::DoNotOptimize(e.context.magneticDeclination);
+        e.setDate(1, 1, 2014);  // throws the field's cache away
+        benchmark::DoNotOptimize(e.magneticDeclinationTenths(0));
     }
 }
 BENCHMARK(BM_GeomagneticSynthesis);

@@ -46,6 +46,10 @@ std::int16_t cumulativeDays(int monthIndex, bool leap) {
     return static_cast<std::int16_t>(entry + ((leap && monthIndex >= 2) ? 1 : 0));
 }
 
+std::int16_t weekdayOfDayNumber(std::int32_t dayNumber) {
+    return static_cast<std::int16_t>((dayNumber + kWeekdayBias) % 7 + 1);
+}
+
 void clearDateAndPlaceCaches(DayContext& ctx) {
     ctx.hijriValid = 0;
     ctx.moonValid = 0;
@@ -83,6 +87,8 @@ void Engine::setPlace(std::int16_t latitudeHundredths, std::int16_t longitudeHun
     context.latitudeRadians = static_cast<float>(latitudeHundredths * kRadiansPerHundredth);
     context.longitudeMinutes = static_cast<float>(longitudeHundredths * kMinutesPerHundredth);
     context.clockOffset = clockOffsetMinutes;
+    context.latitudeHundredths = latitudeHundredths;
+    context.longitudeHundredths = longitudeHundredths;
     clearDateAndPlaceCaches(context);
 }
 
@@ -102,41 +108,48 @@ void Engine::setAnglesAndMode(std::int16_t imsakHundredths, std::int16_t yatsiHu
     parameters.mode = mode;
 }
 
-std::int16_t Engine::dayOfYear() const {
+std::int16_t dayOfYear(const Date& date) {
     // Months outside 1..12 are never set by callers; keep the lookup inside
     // the table all the same.
-    const int monthIndex = std::clamp<int>(context.month, 1, 13) - 1;
-    const bool leapDayBefore = isLeapYear(context.year) && context.month > 2;
-    return static_cast<std::int16_t>(monthTable[static_cast<std::size_t>(monthIndex)] + context.day +
+    const int monthIndex = std::clamp<int>(date.month, 1, 13) - 1;
+    const bool leapDayBefore = isLeapYear(date.year) && date.month > 2;
+    return static_cast<std::int16_t>(monthTable[static_cast<std::size_t>(monthIndex)] + date.day +
                                      (leapDayBefore ? 1 : 0));
 }
 
-std::int32_t Engine::dayNumber() const {
-    // Asked by every step of the solar solver; the date changes once a day.
-    DayNumberMemo& memo = dayNumber_;
-    if (!memo.valid || memo.year != context.year || memo.month != context.month || memo.day != context.day) {
-        const std::int32_t year = context.year;
-        memo = {true, context.year, context.month, context.day,
-                dayOfYear() + 365 * year + (year - 1) / 4 - kDayNumberOf2000};
-    }
-    return memo.number;
+std::int32_t dayNumberOf(const Date& date) {
+    const std::int32_t year = date.year;
+    return dayOfYear(date) + 365 * year + (year - 1) / 4 - kDayNumberOf2000;
 }
 
-std::int16_t Engine::weekday() const {
-    return static_cast<std::int16_t>((dayNumber() + kWeekdayBias) % 7 + 1);
-}
+std::int16_t weekdayOf(const Date& date) { return weekdayOfDayNumber(dayNumberOf(date)); }
 
-std::int16_t Engine::monthAndDayOf(std::int16_t n, std::int16_t& day, std::int16_t& month) const {
-    const bool leap = isLeapYear(context.year);
+Date dateOfDayOfYear(std::int16_t year, std::int16_t n) {
+    const bool leap = isLeapYear(year);
     int index = 1;
     // The sentinel 999 ends the walk for any day of year a caller can pass.
     while (index < static_cast<int>(monthTable.size()) - 1 && cumulativeDays(index, leap) < n) {
         ++index;
     }
-    month = static_cast<std::int16_t>(index);
-    day = static_cast<std::int16_t>(n - cumulativeDays(index - 1, leap));
-    return cumulativeDays(index, leap);
+    return {year, static_cast<std::int16_t>(index), static_cast<std::int16_t>(n - cumulativeDays(index - 1, leap))};
 }
+
+Place placeOf(const DayContext& context) {
+    return {context.latitudeHundredths, context.longitudeHundredths, context.clockOffset};
+}
+
+Date dateOf(const DayContext& context) { return {context.year, context.month, context.day}; }
+
+std::int32_t Engine::dayNumber() const {
+    // Asked by every step of the solar solver; the date changes once a day.
+    detail::DayNumberMemo& memo = dayNumber_;
+    if (!memo.valid || memo.year != context.year || memo.month != context.month || memo.day != context.day) {
+        memo = {true, context.year, context.month, context.day, dayNumberOf(dateOf(context))};
+    }
+    return memo.number;
+}
+
+std::int16_t Engine::weekday() const { return weekdayOfDayNumber(dayNumber()); }
 
 Real Engine::epochDays() const {
     return static_cast<Real>(dayNumber()) - 0.5 +
@@ -146,11 +159,6 @@ Real Engine::epochDays() const {
 
 Real Engine::localTransit() const {
     return static_cast<Real>(context.clockOffset) + context.transit - context.longitudeMinutes;
-}
-
-Engine& sharedEngine() {
-    static Engine engine;
-    return engine;
 }
 
 }  // namespace orvanta::engine

@@ -192,19 +192,17 @@ void Engine::computeGeomagnetic(float altitudeKm) {
     c.geomagneticValid = 1;
 }
 
-namespace {
-void ensureGeomagnetic(Engine& e, std::int16_t altitudeMetres) {
-    if (e.context.geomagneticValid == 0) e.computeGeomagnetic(static_cast<float>(altitudeMetres * 0.001));
+void Engine::ensureGeomagnetic(std::int16_t altitudeMetres) {
+    if (context.geomagneticValid == 0) computeGeomagnetic(static_cast<float>(altitudeMetres * 0.001));
 }
-}  // namespace
 
 std::int32_t Engine::magneticDeclinationTenths(std::int16_t altitudeMetres) {
-    ensureGeomagnetic(*this, altitudeMetres);
+    ensureGeomagnetic(altitudeMetres);
     return static_cast<std::int32_t>(std::trunc(static_cast<Real>(context.magneticDeclination) * 10.0));
 }
 
 std::int32_t Engine::horizontalIntensityHundreds(std::int16_t altitudeMetres) {
-    ensureGeomagnetic(*this, altitudeMetres);
+    ensureGeomagnetic(altitudeMetres);
     return static_cast<std::int32_t>(std::trunc(0.01 * static_cast<Real>(context.horizontalIntensity)));
 }
 

@@ -127,49 +127,44 @@ std::int32_t Engine::moonNow() {
     return computeMoon(context.timeOfDay);
 }
 
-namespace {
-// Computes the moon at the selected moment unless the cache holds it.
-void ensureMoon(Engine& e) {
-    if (e.context.moonValid == 0) e.moonNow();
+void Engine::ensureMoon() {
+    if (context.moonValid == 0) moonNow();
 }
-}  // namespace
 
 std::int32_t Engine::moonSurfaceDistanceTenths() {
-    ensureMoon(*this);
+    ensureMoon();
     return truncated(static_cast<Real>(context.moonSurfaceDistance) * 10.0);
 }
 
 std::int32_t Engine::moonAltitudeTenths() {
-    ensureMoon(*this);
+    ensureMoon();
     return truncated(static_cast<Real>(context.moonAltitude) * 10.0);
 }
 
 std::int32_t Engine::moonAzimuthTenths() {
-    ensureMoon(*this);
+    ensureMoon();
     return truncated(context.moonAzimuth);
 }
 
 std::int32_t Engine::moonLatitudeTenths() {
-    ensureMoon(*this);
+    ensureMoon();
     return truncated(context.moonLatitude * kTenthsPerRadian);
 }
 
-namespace {
-void placeSunNow(Engine& e) {
-    e.context.targetTime = e.context.timeOfDay;
-    e.sunAtLocalTime();
+void Engine::placeSunNow() {
+    context.targetTime = context.timeOfDay;
+    sunAtLocalTime();
 }
-}  // namespace
 
 std::int32_t Engine::sunDistanceTenths() {
-    placeSunNow(*this);
+    placeSunNow();
     context.sunDistance = static_cast<float>(
         kSunDistanceScale / (1.0 + kSunEccentricity * std::cos(static_cast<Real>(context.meanAnomaly))));
     return truncated(10.0 * static_cast<Real>(context.sunDistance));
 }
 
 std::int32_t Engine::sunLongitudeTenths() {
-    placeSunNow(*this);
+    placeSunNow();
     // Reduced to one turn by the floor: the series' longitude is negative
     // for dates before March 1999.
     const Real turns = context.eclipticLongitude / kTwoPi;
@@ -177,12 +172,12 @@ std::int32_t Engine::sunLongitudeTenths() {
 }
 
 std::int32_t Engine::sunDeclinationTenths() {
-    placeSunNow(*this);
+    placeSunNow();
     return truncated(context.declination * kTenthsPerRadian);
 }
 
 std::int32_t Engine::noonDeviationTenths() {
-    placeSunNow(*this);
+    placeSunNow();
     return truncated((context.transit - kNoonPlusHalfMinute) * 10.0);
 }
 

@@ -52,18 +52,18 @@ void Engine::updateSun() {
     // The mean longitude is kept in the declination field until the
     // declination itself is known, and so passes through single precision.
     c.declination = static_cast<float>(kMeanLongitudeAtEpoch + kMeanLongitudePerDay * d);
-    const AnomalyTerms& anomaly = anomalyTerms_.get(c.meanAnomaly, [](float meanAnomaly) {
+    const detail::AnomalyTerms& anomaly = anomalyTerms_.get(c.meanAnomaly, [](float meanAnomaly) {
         const Real g = meanAnomaly;
         const Real sinG = std::sin(g);
-        return AnomalyTerms{sinG, 2.0 * sinG * std::cos(g)};  // sin 2g, from the one sincos of g
+        return detail::AnomalyTerms{sinG, 2.0 * sinG * std::cos(g)};  // sin 2g, from the one sincos of g
     });
     c.eclipticLongitude =
         static_cast<float>(c.declination + kCentreTerm1 * anomaly.sinG + kCentreTerm2 * anomaly.sin2G);
-    const LongitudeTerms& longitude = longitudeTerms_.get(c.eclipticLongitude, [](float eclipticLongitude) {
+    const detail::LongitudeTerms& longitude = longitudeTerms_.get(c.eclipticLongitude, [](float eclipticLongitude) {
         const Real lambda = eclipticLongitude;
         const Real sinLambda = std::sin(lambda);
         const Real sinDelta = kSinObliquity * sinLambda;
-        return LongitudeTerms{std::atan2(kCosObliquity * sinLambda, std::cos(lambda)), std::asin(sinDelta), sinDelta,
+        return detail::LongitudeTerms{std::atan2(kCosObliquity * sinLambda, std::cos(lambda)), std::asin(sinDelta), sinDelta,
                               std::sqrt(1.0 - sinDelta * sinDelta)};
     });
     const Real meanLongitude = c.declination;
@@ -142,7 +142,7 @@ Real Engine::sinDeclSinLat() const { return declinationSineCosine().sine * latit
 Real Engine::cosDeclCosLat() const { return declinationSineCosine().cosine * latitudeSineCosine().cosine; }
 
 void Engine::hourAngleForAltitude(float argumentRadians) {
-    hourAngleForAltitude(argumentRadians, std::sin(static_cast<Real>(argumentRadians)));
+    hourAngleForSine(argumentRadians, std::sin(static_cast<Real>(argumentRadians)));
 }
 
 void Engine::hourAngleForVakitAltitude(VakitType type, float argumentRadians) {
@@ -150,10 +150,10 @@ void Engine::hourAngleForVakitAltitude(VakitType type, float argumentRadians) {
     if (!kept.valid || kept.radians != argumentRadians) {
         kept = {true, argumentRadians, std::sin(static_cast<Real>(argumentRadians)), 0.0};
     }
-    hourAngleForAltitude(argumentRadians, kept.sine);
+    hourAngleForSine(argumentRadians, kept.sine);
 }
 
-void Engine::hourAngleForAltitude(float argumentRadians, Real sinAltitude) {
+void Engine::hourAngleForSine(float argumentRadians, Real sinAltitude) {
     DayContext& c = context;
     const bool morning = argumentRadians < kHalfPi;
     c.hourAngle = 0.0f;

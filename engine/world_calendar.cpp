@@ -75,30 +75,29 @@ struct Sight {
 };
 
 // The engine's moon at a place and instant (days after 1 January 2000, 0h UT).
-class MoonProbe {
+class MoonProbe : private Engine {
 public:
     Sight at(double latitudeDegrees, double longitudeDegrees, double utDays) {
         const auto day = static_cast<std::int32_t>(std::floor(utDays));
         setDayNumber(day);
-        engine_.setPlace(static_cast<std::int16_t>(std::lround(latitudeDegrees * kHundredthsPerDegree)),
+        setPlace(static_cast<std::int16_t>(std::lround(latitudeDegrees * kHundredthsPerDegree)),
                          static_cast<std::int16_t>(std::lround(longitudeDegrees * kHundredthsPerDegree)), 0);
         const auto minutes = static_cast<std::int16_t>(std::lround((utDays - day) * kMinutesPerDay));
-        std::int32_t gapTenths = engine_.computeMoon(minutes);
+        std::int32_t gapTenths = computeMoon(minutes);
         if (gapTenths > kHalfCircleTenths) gapTenths -= kFullCircleTenths;
         const double gap = gapTenths / kTenthsPerDegree;
-        const double cosArc = std::cos(gap * kRadiansPerDegree) * std::cos(static_cast<double>(engine_.context.moonLatitude));
-        return {std::acos(cosArc) * kDegreesPerRadian, gap, engine_.context.moonAltitude};
+        const double cosArc = std::cos(gap * kRadiansPerDegree) * std::cos(static_cast<double>(context.moonLatitude));
+        return {std::acos(cosArc) * kDegreesPerRadian, gap, context.moonAltitude};
     }
 
 private:
     // Day n after 1 January 2000 as day-of-January of a year near it.
     void setDayNumber(std::int32_t n) {
         const auto year = static_cast<std::int16_t>(2000 + static_cast<int>(std::floor(n / 365.25)));
-        engine_.setDate(1, 1, year);
-        const std::int32_t firstOfYear = engine_.dayNumber();
-        engine_.setDate(static_cast<std::int16_t>(n - firstOfYear + 1), 1, year);
+        setDate(1, 1, year);
+        const std::int32_t firstOfYear = dayNumber();
+        setDate(static_cast<std::int16_t>(n - firstOfYear + 1), 1, year);
     }
-    Engine engine_;
 };
 
 // UT minutes (after 0h UT of day n) at which the sun stands at altitude

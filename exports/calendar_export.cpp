@@ -48,9 +48,8 @@ icaltimezone* builtinZone(const std::string& zoneName) {
     return zone;
 }
 
-std::string hijriDateOf(engine::Engine& engine) {
-    const std::int32_t day = engine.computeHijri();
-    return fmt::format("{} {} {}", day, engine::hijriMonthName(engine.hijriMonth()), engine.hijriYear());
+std::string hijriDateText(const engine::HijriDate& hijri) {
+    return fmt::format("{} {} {}", hijri.day, engine::hijriMonthName(hijri.month), hijri.year);
 }
 
 std::string uid(const CalendarDay& day, std::string_view what, const IcsChoice& choice) {
@@ -140,7 +139,8 @@ std::string csvField(std::string_view text) {
 
 }  // namespace
 
-std::vector<ExportDay> exportDays(engine::Engine engine, const settings::Settings& settings, CalendarDay first,
+std::vector<ExportDay> exportDays(const engine::CalculationParameters& parameters, const settings::Settings& settings,
+                                  CalendarDay first,
                                   int days, const OffsetOfDay& offsetOfDay) {
     std::vector<ExportDay> result;
     result.reserve(static_cast<std::size_t>(days));
@@ -149,13 +149,15 @@ std::vector<ExportDay> exportDays(engine::Engine engine, const settings::Setting
         ExportDay day;
         day.date = calendarDayOf(date);
         day.clockOffsetMinutes = offsetOfDay(day.date);
-        engine.setPlace(static_cast<std::int16_t>(settings.latitude), static_cast<std::int16_t>(settings.longitude),
-                        static_cast<std::int16_t>(day.clockOffsetMinutes));
-        engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
-                       static_cast<std::int16_t>(date.year));
-        day.times = engine.computeDay();
-        day.hijriDate = hijriDateOf(engine);
-        day.religiousDay = std::string(engine.religiousDay());
+        const engine::Place place{static_cast<std::int16_t>(settings.latitude),
+                                  static_cast<std::int16_t>(settings.longitude),
+                                  static_cast<std::int16_t>(day.clockOffsetMinutes)};
+        const engine::Date civil{static_cast<std::int16_t>(date.year), static_cast<std::int16_t>(date.month),
+                                 static_cast<std::int16_t>(date.day)};
+        day.times = engine::computeDay(place, civil, parameters).times;
+        const engine::HijriDate hijri = engine::hijriDate(place, civil, parameters.diyanetMethod);
+        day.hijriDate = hijriDateText(hijri);
+        day.religiousDay = std::string(hijri.religiousDays.names[0]);
         result.push_back(std::move(day));
     }
     return result;

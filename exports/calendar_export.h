@@ -37,8 +37,8 @@ using OffsetOfDay = std::function<std::int32_t(const CalendarDay&)>;
 
 // The days from `first` on, each computed with its own clock offset, so a
 // summer-time change inside the span moves the times as the clock moves.
-std::vector<ExportDay> exportDays(engine::Engine engine, const settings::Settings& settings, CalendarDay first,
-                                  int days, const OffsetOfDay& offsetOfDay);
+std::vector<ExportDay> exportDays(const engine::CalculationParameters& parameters, const settings::Settings& settings,
+                                  CalendarDay first, int days, const OffsetOfDay& offsetOfDay);
 
 // Each day's offset: the named zone's, else the settings' own with the
 // system zone of that day (asked of systemZoneOfDay when the settings

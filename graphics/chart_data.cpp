@@ -17,21 +17,16 @@ DayPaths dayPaths(engine::Engine engine) {
     return paths;
 }
 
-std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Settings& settings,
+std::vector<DayTimes> yearlyTimes(const engine::CalculationParameters& parameters, const settings::Settings& settings,
                                   const platform::SystemZone& zone, int year) {
     std::vector<DayTimes> days;
     days.reserve(kPlottedDays);
-    // The year (and with it the leap rule of monthAndDayOf) stays the same.
-    engine.setDate(1, 1, static_cast<std::int16_t>(year));
     for (int n = 1; n <= kPlottedDays; ++n) {
-        std::int16_t day = 0;
-        std::int16_t month = 0;
-        engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
-        engine.setDate(day, month, static_cast<std::int16_t>(year));
-        const std::int32_t offset = settings::clockOffsetFor(settings, {year, month, day}, zone).minutes();
-        engine.setPlace(static_cast<std::int16_t>(settings.latitude), static_cast<std::int16_t>(settings.longitude),
-                        static_cast<std::int16_t>(offset));
-        days.push_back(engine.computeDay());
+        const engine::Date date = engine::dateOfDayOfYear(static_cast<std::int16_t>(year), static_cast<std::int16_t>(n));
+        const std::int32_t offset = settings::clockOffsetFor(settings, {year, date.month, date.day}, zone).minutes();
+        const engine::Place place{static_cast<std::int16_t>(settings.latitude),
+                                  static_cast<std::int16_t>(settings.longitude), static_cast<std::int16_t>(offset)};
+        days.push_back(engine::computeDay(place, date, parameters).times);
     }
     return days;
 }

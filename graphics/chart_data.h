@@ -35,7 +35,7 @@ DayPaths dayPaths(engine::Engine engine);
 // The ten times of each of the first 365 days of `year` (a leap year's
 // 366th day is not plotted), minutes after local midnight, İmsak .. Yatsı.
 using DayTimes = std::array<std::uint16_t, engine::kComputedVakits>;
-std::vector<DayTimes> yearlyTimes(engine::Engine engine, const settings::Settings& settings,
+std::vector<DayTimes> yearlyTimes(const engine::CalculationParameters& parameters, const settings::Settings& settings,
                                   const platform::SystemZone& zone, int year);
 inline constexpr int kPlottedDays = 365;
 

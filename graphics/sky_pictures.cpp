@@ -51,9 +51,9 @@ Rgb earthColour(bool land, double divisor) {
 }
 
 SunMoment sunMoment(engine::Engine& engine) {
-    engine::DayContext& c = engine.context;
-    c.targetTime = c.timeOfDay;
-    engine.sunAtLocalTime();
+    // The azimuth leaves the sun placed at the engine's minute.
+    engine.sunAzimuthNow();
+    const engine::DayContext& c = engine.state();
     return {c.timeOfDay, c.clockOffset, c.transit, c.declination, c.hourAngle};
 }
 

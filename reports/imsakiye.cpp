@@ -19,16 +19,18 @@ constexpr int kRamazan = 9;
 constexpr int kSevval = 10;
 constexpr int kDecember = 12;
 
-ImsakiyeDay dayOfWalk(engine::Engine& engine, int year, const MonthWalk& walk) {
+ImsakiyeDay dayOfWalk(const engine::Engine& engine, int year, const MonthWalk& walk) {
     ImsakiyeDay day;
     day.year = year;
     day.month = walk.month();
     day.day = walk.day();
-    day.weekday = engine.weekday();
-    day.times = engine.computeDay();
-    const std::int32_t hijriDay = engine.computeHijri();
-    day.hijriDate = fmt::format("{} {} {}", hijriDay, engine::hijriMonthName(engine.hijriMonth()), engine.hijriYear());
-    day.religiousDay = std::string(engine.religiousDay());
+    const engine::Place place = engine::placeOf(engine.state());
+    const engine::Date date = engine::dateOf(engine.state());
+    day.weekday = engine::weekdayOf(date);
+    day.times = engine::computeDay(place, date, engine.parameters).times;
+    const engine::HijriDate hijri = engine::hijriDate(place, date, engine.parameters.diyanetMethod);
+    day.hijriDate = fmt::format("{} {} {}", hijri.day, engine::hijriMonthName(hijri.month), hijri.year);
+    day.religiousDay = std::string(hijri.religiousDays.names[0]);
     return day;
 }
 
@@ -40,8 +42,10 @@ ImsakiyePage monthPage(engine::Engine& engine, const settings::Settings& setting
     return page;
 }
 
-bool isHijriFirst(engine::Engine& engine, int hijriMonth) {
-    return engine.computeHijri() == 1 && engine.hijriMonth() == hijriMonth;
+bool isHijriFirst(const engine::Engine& engine, int hijriMonth) {
+    const engine::HijriDate hijri = engine::hijriDate(engine::placeOf(engine.state()), engine::dateOf(engine.state()),
+                                                      engine.parameters.diyanetMethod);
+    return hijri.day == 1 && hijri.month == hijriMonth;
 }
 
 // The Ramadan's days, from the first 1 Ramazan of the year to 1 Şevval.

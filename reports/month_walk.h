@@ -41,11 +41,11 @@ public:
     }
     // Steps to the next day; false when that begins another month.
     bool nextDay() {
-        std::int16_t day = 0;
-        std::int16_t month = 0;
-        engine_.monthAndDayOf(static_cast<std::int16_t>(engine_.dayOfYear() + 1), day, month);
-        day_ = day;
-        month_ = month;
+        const auto year = static_cast<std::int16_t>(year_);
+        const engine::Date next = engine::dateOfDayOfYear(
+            year, static_cast<std::int16_t>(engine::dayOfYear(engine::dateOf(engine_.state())) + 1));
+        day_ = next.day;
+        month_ = next.month;
         return day_ != 1;
     }
     // Calls visit() for each day of the month, the engine set to it; leaves

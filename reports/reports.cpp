@@ -41,7 +41,7 @@ void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::
     appendf(out, "\n\t\t\tYAZ SAATİ\t: %s", summerTimeRule(settings).c_str());
     appendf(out, "\n\n\t\t\tKIBLE AÇISI\t: %5.1f°", engine.qiblaTenths() * 0.1);
     appendf(out, "\n\t\t\tPUSULA SAPMASI\t: %5.1f°", engine.magneticDeclinationTenths(0) * 0.1);
-    if (engine.context.geomagneticModelValid == 0) out += " (yaklaşık)";
+    if (engine.state().geomagneticModelValid == 0) out += " (yaklaşık)";
     out += "\n\n\n GÜN   İMSAK  GÜNEŞ   İŞRAK İSTİVA   ÖĞLE  İKİNDİ   ASR-I İSFİRAR  AKŞAM  YATSI\n";
     out += std::string(52, ' ') + "SANİ\n";
     out += " ---   -----  -----   -----  -----   -----  -----   -----  -----   -----  -----\n";
@@ -51,8 +51,10 @@ void writeMonthHeader(std::string& out, engine::Engine& engine, const settings::
 void writeTimeRows(std::string& out, engine::Engine& engine, MonthWalk& walk) {
     walk.forEachDay([&] {
         appendf(out, "\n %2d. ", walk.day());
+        const engine::DayTimes times =
+            engine::computeDay(engine::placeOf(engine.state()), engine::dateOf(engine.state()), engine.parameters);
         for (int t = static_cast<int>(VakitType::Imsak); t <= static_cast<int>(VakitType::Yatsi); ++t) {
-            const int minutes = engine.computeVakit(static_cast<VakitType>(t));
+            const int minutes = times.times[static_cast<std::size_t>(t - 1)];
             appendf(out, "  %02d:%02d", minutes / 60, minutes % 60);
             // The times stand in pairs under the header.
             const int position = t - static_cast<int>(VakitType::Imsak) + 1;
@@ -133,18 +135,19 @@ std::string religiousDaysReport(engine::Engine engine, int year) {
     const int days = engine::isLeapYear(year) ? 366 : 365;
     for (int n = 1; n <= days; ++n) {
         // Day n of January: the engine counts on into the later months.
-        engine.setDate(static_cast<std::int16_t>(n), 1, static_cast<std::int16_t>(year));
-        const engine::ReligiousDays names = engine.religiousDays();
+        const engine::Date january{static_cast<std::int16_t>(year), 1, static_cast<std::int16_t>(n)};
+        const engine::ReligiousDays names =
+            engine::hijriDate(engine::placeOf(engine.state()), january, engine.parameters.diyanetMethod).religiousDays;
         if (names.empty()) continue;
-        std::int16_t day = 0;
-        std::int16_t month = 0;
-        engine.monthAndDayOf(static_cast<std::int16_t>(n), day, month);
+        const engine::Date date = engine::dateOfDayOfYear(static_cast<std::int16_t>(year), static_cast<std::int16_t>(n));
+        const int day = date.day;
+        const int month = date.month;
         // Two religious days of one date: one line each.
         for (int i = 0; i < names.count; ++i) {
             const std::string_view name =
                 common::utf8Prefix(names.names[static_cast<std::size_t>(i)], kReligiousNameCharacters);
             appendf(out, "\t%3d %s  %s   %s\n", day, padRight(engine::monthName(month), 9).c_str(),
-                    padRight(engine::weekdayName(engine.weekday()), 9).c_str(), std::string(name).c_str());
+                    padRight(engine::weekdayName(engine::weekdayOf(january)), 9).c_str(), std::string(name).c_str());
         }
     }
     return out;

@@ -97,10 +97,8 @@ std::int32_t dialogInteger(std::string_view text, FieldSign sign) {
 }
 
 bool stepViewDate(ViewMoment& moment, int direction) {
-    engine::Engine calendar;
-    calendar.setDate(static_cast<std::int16_t>(moment.day), static_cast<std::int16_t>(moment.month),
-                     static_cast<std::int16_t>(moment.year));
-    int dayOfYear = calendar.dayOfYear();
+    int dayOfYear = engine::dayOfYear({static_cast<std::int16_t>(moment.year), static_cast<std::int16_t>(moment.month),
+                                       static_cast<std::int16_t>(moment.day)});
     int year = moment.year;
     if (direction > 0) {
         if (++dayOfYear > daysInYear(year)) {
@@ -115,13 +113,10 @@ bool stepViewDate(ViewMoment& moment, int direction) {
     } else {
         --dayOfYear;
     }
-    calendar.setDate(1, 1, static_cast<std::int16_t>(year));
-    std::int16_t day = 0;
-    std::int16_t month = 0;
-    calendar.monthAndDayOf(static_cast<std::int16_t>(dayOfYear), day, month);
+    const engine::Date date = engine::dateOfDayOfYear(static_cast<std::int16_t>(year), static_cast<std::int16_t>(dayOfYear));
     moment.year = year;
-    moment.month = month;
-    moment.day = day;
+    moment.month = date.month;
+    moment.day = date.day;
     return true;
 }
 

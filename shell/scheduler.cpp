@@ -118,7 +118,7 @@ void Scheduler::alignZone() {
     const ClockTime today = realTimeClock ? clock_.localTime() : clockTime;
     const timezone::LocalDate date{today.year, today.month, today.day};
     const std::int32_t offset = settings::clockOffsetFor(settings_, date, clock_.systemZone()).minutes();
-    if (offset != engine_.context.clockOffset || triggers.pendingUpdate == kPendingRecompute) {
+    if (offset != engine_.state().clockOffset || triggers.pendingUpdate == kPendingRecompute) {
         engine_.setPlace(static_cast<std::int16_t>(settings_.latitude), static_cast<std::int16_t>(settings_.longitude),
                          static_cast<std::int16_t>(offset));
         triggers.pendingUpdate = kPendingRecompute;
@@ -136,7 +136,7 @@ void Scheduler::readClock() {
 
 void Scheduler::alignMinute() {
     const auto now = static_cast<std::int16_t>(clockTime.hour * 60 + clockTime.minute);
-    if (engine_.context.timeOfDay == now) return;
+    if (engine_.state().timeOfDay == now) return;
     engine_.setTimeOfDay(static_cast<std::int16_t>(clockTime.hour), static_cast<std::int16_t>(clockTime.minute));
     if (triggers.pendingUpdate != kPendingRecompute) triggers.pendingUpdate = kPendingMinute;
 }
@@ -145,12 +145,14 @@ void Scheduler::alignDate() {
     const auto day = static_cast<std::int16_t>(clockTime.day);
     const auto month = static_cast<std::int16_t>(clockTime.month);
     const auto year = static_cast<std::int16_t>(clockTime.year);
-    const engine::DayContext& context = engine_.context;
+    const engine::DayContext& context = engine_.state();
     if (context.day == day && context.month == month && context.year == year) return;
 
-    engine_.setDate(static_cast<std::int16_t>(day + 1), month, year);  // tomorrow
     // Both names when two religious days fall on one day.
-    const std::string tomorrow = engine_.religiousDays().joined(" ve ");
+    const engine::Date tomorrowDate{year, month, static_cast<std::int16_t>(day + 1)};
+    const std::string tomorrow =
+        engine::hijriDate(engine::placeOf(engine_.state()), tomorrowDate, engine_.parameters.diyanetMethod)
+            .religiousDays.joined(" ve ");
     if (!tomorrow.empty()) {
         const std::string today = fmt::format("{:02}/{:02}/{:04}", day, month, year);
         if (memory_.lastNoticeDate() != today) {
@@ -171,8 +173,8 @@ void Scheduler::startWallpaper(int periodMinutes) {
 
 void Scheduler::refreshWallpaper() {
     if (wallpaper.periodMinutes <= 0) return;
-    const std::int64_t utcMinute = std::int64_t{engine_.dayNumber()} * kMinutesPerDay + engine_.context.timeOfDay -
-                                   engine_.context.clockOffset;
+    const std::int64_t utcMinute = std::int64_t{engine_.dayNumber()} * kMinutesPerDay + engine_.state().timeOfDay -
+                                   engine_.state().clockOffset;
     const bool due = utcMinute >= wallpaper.dueUtcMinute;
     const bool clockWentBack = utcMinute < wallpaper.dueUtcMinute - wallpaper.periodMinutes;
     if (!due && !clockWentBack) return;
@@ -196,9 +198,8 @@ void Scheduler::runPass() {
     alignDate();
     if (triggers.pendingUpdate == kPendingNothing) return;
     if (triggers.pendingUpdate == kPendingRecompute) {
-        for (int t = static_cast<int>(VakitType::Imsak); t <= static_cast<int>(VakitType::Yatsi); ++t) {
-            todayTimes[static_cast<std::size_t>(t)] = engine_.computeVakit(static_cast<VakitType>(t));
-        }
+        const engine::DayContext& today = engine_.state();
+        todayTimes = engine::computeDay(engine::placeOf(today), engine::dateOf(today), engine_.parameters).byType();
     }
     effects_.announce(event::ViewsDue{});
     triggers.pendingUpdate = kPendingNothing;
@@ -211,7 +212,7 @@ void Scheduler::runPass() {
         effects_.announce(event::Tip{kNoPlaceTip});
         return;
     }
-    pass.nowMinute = engine_.context.timeOfDay;
+    pass.nowMinute = engine_.state().timeOfDay;
     pass.times = todayTimes;
     pass.weekday = engine_.weekday();
     fireEvents(pass);

@@ -22,28 +22,28 @@ std::string panelTitle(const settings::Settings& settings, std::int32_t clockOff
                         clockOffsetMinutes / 60.0);
 }
 
-std::string twilightRulesText(engine::Engine& engine) {
-    const engine::DiyanetDay day = engine.diyanetDay();
+std::string twilightRulesText(const engine::Engine& engine) {
+    const engine::DayTimes day =
+        engine::computeDay(engine::placeOf(engine.state()), engine::dateOf(engine.state()), engine.parameters);
     return "İmsak: " + engine::twilightRuleText(day.imsakRule, day.imsakDepressionDegrees) +
            "\nYatsı: " + engine::twilightRuleText(day.yatsiRule, day.yatsiDepressionDegrees);
 }
 
-std::string calendarText(engine::Engine& engine, const PanelMoment& moment) {
-    // The religious names first, then the Hijri year, month and day.
-    const std::string religious = engine.religiousDays().joined(" | ");
-    const std::int32_t hijriYear = engine.hijriYear();
-    const std::int32_t hijriMonth = engine.hijriMonth();
-    const std::int32_t hijriDay = engine.computeHijri();
+std::string calendarText(const engine::Engine& engine, const PanelMoment& moment) {
+    const engine::Date date = engine::dateOf(engine.state());
+    const engine::HijriDate hijri =
+        engine::hijriDate(engine::placeOf(engine.state()), date, engine.parameters.diyanetMethod);
+    const std::string religious = hijri.religiousDays.joined(" | ");
     return fmt::sprintf("%d %s %4d  %s  %02d:%02d\n%s%d %s %4d\n%s", moment.day, engine::monthName(moment.month),
-                        moment.year, engine::weekdayShortName(engine.weekday()), moment.hour, moment.minute,
-                        religious.empty() ? "\n" : "", hijriDay, engine::hijriMonthName(hijriMonth), hijriYear,
+                        moment.year, engine::weekdayShortName(engine::weekdayOf(date)), moment.hour, moment.minute,
+                        religious.empty() ? "\n" : "", hijri.day, engine::hijriMonthName(hijri.month), hijri.year,
                         religious.c_str());
 }
 
-PanelTexts panelTexts(engine::Engine& engine, const settings::Settings& settings, const engine::VakitTimes& today,
+PanelTexts panelTexts(const engine::Engine& engine, const settings::Settings& settings, const engine::VakitTimes& today,
                       const PanelMoment& moment) {
     PanelTexts texts;
-    texts.title = panelTitle(settings, engine.context.clockOffset);
+    texts.title = panelTitle(settings, engine.state().clockOffset);
     for (int k = 0; k < engine::kComputedVakits; ++k) {
         const int minutes = today[static_cast<std::size_t>(k + 1)];
         texts.times[static_cast<std::size_t>(k)] = fmt::sprintf("%02d:%02d", minutes / 60, minutes % 60);

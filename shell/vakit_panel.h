@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Vakitler" panel's values and texts, computed from the engine for
-// the moment it holds (the scheduler keeps it at the clock's minute). One
-// code path serves the panel and orvanta-cli sky, so both show the same
-// (graphics::skyValues, which the "Açılar" chart draws too).
+// The "Vakitler" panel's values and texts for the place, date and minute
+// the engine is set to (the scheduler keeps it at the clock's minute). One
+// code path serves the panel and orvanta-cli sky, so both show the same.
 #pragma once
 
 #include <array>
@@ -51,12 +50,12 @@ struct PanelTexts {
 std::string panelTitle(const settings::Settings& settings, std::int32_t clockOffsetMinutes);
 // The Gregorian line, the Hijri line and the religious day (an empty
 // second line when there is none).
-std::string calendarText(engine::Engine& engine, const PanelMoment& moment);
+std::string calendarText(const engine::Engine& engine, const PanelMoment& moment);
 // Which rule gave the day's İmsak and Yatsı, one line each
 // ("İmsak: takdir (45° ötesi, 12.4°)").
-std::string twilightRulesText(engine::Engine& engine);
+std::string twilightRulesText(const engine::Engine& engine);
 // Every field of the panel in the order it is filled.
-PanelTexts panelTexts(engine::Engine& engine, const settings::Settings& settings, const engine::VakitTimes& today,
+PanelTexts panelTexts(const engine::Engine& engine, const settings::Settings& settings, const engine::VakitTimes& today,
                       const PanelMoment& moment);
 
 }  // namespace orvanta::shell

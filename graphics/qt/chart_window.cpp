@@ -17,8 +17,8 @@ QImage renderChart(Chart chart, ChartMoment moment, QSize size, std::optional<Ti
     const auto picture = [&](Picture p) { return renderPicture(p, engine, s, timeMap); };
     switch (chart) {
         case Chart::Angles: drawAngles(surface, skyValues(engine)); break;
-        case Chart::Orbits: drawOrbits(surface, dayPaths(engine), engine.context.timeOfDay); break;
-        case Chart::YearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine, s, moment.zone, moment.year)); break;
+        case Chart::Orbits: drawOrbits(surface, dayPaths(engine), engine.state().timeOfDay); break;
+        case Chart::YearlyTimes: drawYearlyTimes(surface, yearlyTimes(engine.parameters, s, moment.zone, moment.year)); break;
         case Chart::MoonView: drawCentred(surface, picture(Picture::Moon), imageViewSize(size, false)); break;
         case Chart::EarthView: drawCentred(surface, picture(Picture::FlatEarth), imageViewSize(size, true)); break;
         case Chart::GlobeView: drawCentred(surface, picture(Picture::Globe), imageViewSize(size, false)); break;

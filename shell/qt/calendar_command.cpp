@@ -15,7 +15,7 @@ std::optional<std::string> exportCalendarYear(const engine::Engine& engine, cons
     using engine::VakitType;
     const exports::CalendarDay first{today.year, today.month, today.day};
     const std::optional<std::string> zoneName = exports::placeZoneName(settings);
-    const auto days = exports::exportDays(engine, settings, first, kCalendarDays,
+    const auto days = exports::exportDays(engine.parameters, settings, first, kCalendarDays,
                                           exports::offsetOfDay(zoneName, settings, [](const exports::CalendarDay& day) {
                                               return platform::systemZoneAtNoon(day.year, day.month, day.day);
                                           }));

@@ -6,11 +6,11 @@
 #include <limits>
 #include <utility>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 
 struct DateCase {
     std::int16_t day, month, year;
@@ -32,18 +32,18 @@ TEST(Calendar, DayOfYearDayNumberAndWeekday) {
         Engine e;
         e.setDate(c.day, c.month, c.year);
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day);
-        EXPECT_EQ(e.dayOfYear(), c.dayOfYear);
+        const orvanta::engine::Date date{c.year, c.month, c.day};
+        EXPECT_EQ(orvanta::engine::dayOfYear(date), c.dayOfYear);
         EXPECT_EQ(e.dayNumber(), c.dayNumber);
+        EXPECT_EQ(orvanta::engine::dayNumberOf(date), c.dayNumber);
         EXPECT_EQ(e.weekday(), c.weekday);
+        EXPECT_EQ(orvanta::engine::weekdayOf(date), c.weekday);
     }
 }
 
 TEST(Calendar, EveryYearDivisibleByFourIsLeapIncluding2100) {
-    Engine e;
-    e.setDate(1, 3, 2100);
-    EXPECT_EQ(e.dayOfYear(), 61);
-    e.setDate(1, 3, 1900);
-    EXPECT_EQ(e.dayOfYear(), 61);
+    EXPECT_EQ(orvanta::engine::dayOfYear({2100, 3, 1}), 61);
+    EXPECT_EQ(orvanta::engine::dayOfYear({1900, 3, 1}), 61);
 }
 
 TEST(Calendar, DayOutsideTheMonthCountsOnFromTheMonthStart) {
@@ -66,28 +66,23 @@ TEST(Calendar, DayNumbersAreConsecutiveAcrossTheWholeRange) {
     std::int32_t previous = e.dayNumber() - 1;
     for (std::int16_t year = 1901; year <= 2099; ++year) {
         for (std::int16_t n = 1; n <= (year % 4 == 0 ? 366 : 365); ++n) {
-            std::int16_t day = 0, month = 0;
-            e.setDate(1, 1, year);
-            e.monthAndDayOf(n, day, month);
-            e.setDate(day, month, year);
-            ASSERT_EQ(e.dayOfYear(), n);
-            ASSERT_EQ(e.dayNumber(), previous + 1) << year << '-' << month << '-' << day;
+            const orvanta::engine::Date date = orvanta::engine::dateOfDayOfYear(year, n);
+            e.setDate(date.day, date.month, year);
+            ASSERT_EQ(orvanta::engine::dayOfYear(date), n);
+            ASSERT_EQ(e.dayNumber(), previous + 1) << year << '-' << date.month << '-' << date.day;
             previous = e.dayNumber();
         }
     }
 }
 
 // Month 13 marks a day of year past the year's end.
-TEST(Calendar, MonthAndDayOfWalksTheMonthTable) {
+TEST(Calendar, DateOfDayOfYearWalksTheMonthTable) {
     struct Case {
         std::int16_t year, dayOfYear, month, day;
     };
     for (const Case& c : {Case{2012, 60, 2, 29}, {2013, 60, 3, 1}, {2013, 366, 13, 1}, {2012, 367, 13, 1}, {2012, 1, 1, 1}}) {
-        Engine e;
-        std::int16_t day = 0, month = 0;
-        e.setDate(1, 1, c.year);
-        e.monthAndDayOf(c.dayOfYear, day, month);
-        EXPECT_EQ(month * 100 + day, c.month * 100 + c.day) << c.year << ' ' << c.dayOfYear;
+        const orvanta::engine::Date date = orvanta::engine::dateOfDayOfYear(c.year, c.dayOfYear);
+        EXPECT_EQ(date.month * 100 + date.day, c.month * 100 + c.day) << c.year << ' ' << c.dayOfYear;
     }
 }
 

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
 using orvanta::engine::DiyanetDay;
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 using orvanta::engine::TwilightRule;
 
 constexpr int kImsak = 0, kGunes = 1, kAksam = 8, kYatsi = 9;

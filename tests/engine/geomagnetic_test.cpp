@@ -6,11 +6,11 @@
 #include <array>
 #include <cmath>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 
 TEST(Geomagnetic, IstanbulOnFirstOfJanuary2014) {
     Engine e;

@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 using orvanta::engine::hijriMonthName;
 
 struct HijriCase {

@@ -3,11 +3,11 @@
 // panel values, the sky message and the moon cache.
 #include <gtest/gtest.h>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 using orvanta::engine::moonSkyMessage;
 
 Engine istanbulAt(std::int16_t day, std::int16_t month, std::int16_t year, std::int16_t hour, std::int16_t minute) {

@@ -5,11 +5,11 @@
 
 #include <cmath>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kRadiansPerDegree = kPi / 180.0;

@@ -11,11 +11,11 @@
 #include <array>
 #include <cmath>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 
 constexpr double kDeg = 3.14159265358979323846 / 180.0;
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ten daily times: the worked days, the modes, temkin, the
-// high-latitude limits, the Yatsı bounds and the order dependence.
+// high-latitude limits and the Yatsı bounds.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <fmt/format.h>
 #include <string>
 
-#include "engine/engine.h"
+#include "tests/engine/open_engine.h"
 
 namespace {
 
-using orvanta::engine::Engine;
+using Engine = orvanta::engine::OpenEngine;
 using orvanta::engine::VakitType;
 using Day = std::array<std::uint16_t, orvanta::engine::kComputedVakits>;
 
@@ -114,34 +114,6 @@ TEST(Vakit, TimesOfADayAreInOrderAllYearAtIstanbul) {
             ASSERT_LT(times[i - 1], times[i]) << "day " << n << ": " << clockText(times);
         }
     }
-}
-
-// A caller must compute a day in ascending order: İstiva and Yatsı read the
-// İmsak and Akşam hour angles kept from the last computation.
-TEST(Vakit, LaterTimesReadTheKeptHourAnglesOfTheLastDayComputed) {
-    Engine e = engineFor(6000, 2500, 180, 21, 12, 2014, 3);
-    e.computeDay();
-    e.setDate(21, 6, 2014);
-    const auto yatsiAlone = e.computeVakit(VakitType::Yatsi);
-    const Day june = computeFresh(6000, 2500, 180, 21, 6, 2014, 3);
-    // Asked alone, the June Yatsı is bounded by half of the long December
-    // night (kept İmsak and Akşam hour angles), not by half of its own.
-    EXPECT_NE(yatsiAlone, june[9]);
-    // Computing the June day in full on the same engine puts it right.
-    EXPECT_EQ(clockText(e.computeDay()), clockText(june));
-}
-
-TEST(Vakit, ResultsDoNotDependOnTheDayComputedBefore) {
-    // Each solve starts from the previous transit, but its second pass
-    // corrects the start: a day comes out the same after any other day.
-    const Day fresh = computeFresh(4101, 2897, 120, 1, 1, 2014);
-    Engine e;
-    e.setPlace(-3350, -7060, -180);
-    e.setDate(15, 8, 2050);
-    e.computeDay();
-    e.setPlace(4101, 2897, 120);
-    e.setDate(1, 1, 2014);
-    EXPECT_EQ(clockText(e.computeDay()), clockText(fresh));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST(PlaceZoneName, IsTheSettingsKnownZone) {
 
 TEST(IcsCalendar, RoundTripsThroughLibicalAndPassesItsChecks) {
     const auto settings = berlin();
-    const auto days = orvanta::exports::exportDays(orvanta::engine::Engine{}, settings, {2026, 3, 28}, 2,
+    const auto days = orvanta::exports::exportDays(orvanta::engine::CalculationParameters{}, settings, {2026, 3, 28}, 2,
                                                    [](const CalendarDay& day) {
                                                        return orvanta::exports::zoneOffsetMinutesAtNoon("Europe/Berlin", day);
                                                    });

@@ -188,8 +188,8 @@ TEST(ReportFile, SecondReportReplacesTheFirstAndFailuresAreSaid) {
     EXPECT_FALSE(writeTimetableReport(engine, istanbul(), {}, 2014, 2, TimetableSpan::Month, file, viewer));
     EXPECT_FALSE(writeReligiousDaysReport(engine, 2015, file, viewer));
     // The reports ran on copies: the program's engine still holds today.
-    EXPECT_EQ(engine.context.day, before.context.day);
-    EXPECT_EQ(engine.context.year, before.context.year);
+    EXPECT_EQ(engine.state().day, before.state().day);
+    EXPECT_EQ(engine.state().year, before.state().year);
     EXPECT_EQ(test::readFile(file), religiousDaysReport(engine, 2015));
     EXPECT_EQ(viewer.opened.size(), 2u);
 

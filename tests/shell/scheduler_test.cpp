@@ -209,14 +209,14 @@ TEST_F(SchedulerRun, SummerTimeSwitchRecomputesInTheSamePass) {
     clock.setZone({60, false, {}});
     runSeconds(*scheduler, clock, 60);
     const auto winterImsak = scheduler->todayTimes[static_cast<std::size_t>(VakitType::Imsak)];
-    EXPECT_EQ(engine.context.clockOffset, 60);
+    EXPECT_EQ(engine.state().clockOffset, 60);
     // 02:00 becomes 03:00: the clock jumps and the zone reports summer time.
     clock.set(clockTimeAt(2014, 3, 30, 3, 0, 0));
     clock.setZone({60, true, {}});
     scheduler->onTimeChange();
     scheduler->onTick();
-    EXPECT_EQ(engine.context.clockOffset, 120);
-    EXPECT_EQ(engine.context.timeOfDay, 180);
+    EXPECT_EQ(engine.state().clockOffset, 120);
+    EXPECT_EQ(engine.state().timeOfDay, 180);
     EXPECT_EQ(scheduler->todayTimes[static_cast<std::size_t>(VakitType::Imsak)], winterImsak + 60);
 }
 
@@ -225,7 +225,7 @@ TEST_F(SchedulerRun, PlacesZoneGivesTheDaysOffset) {
     settings.timeZoneName = "Europe/Istanbul";
     start(clockTimeAt(2014, 7, 1, 12, 0));
     scheduler->onTick();
-    EXPECT_EQ(engine.context.clockOffset, 180);
+    EXPECT_EQ(engine.state().clockOffset, 180);
 }
 
 // Until a place is chosen nothing rings, nothing wakes the computer, and
@@ -255,7 +255,7 @@ TEST_F(SchedulerRun, FrozenClockRunsOnlyAfterATrigger) {
     EXPECT_EQ(logged("tip").size(), 1u);
     scheduler->onTick();
     EXPECT_EQ(logged("tip").size(), 2u) << "the pass runs on the third tick";
-    EXPECT_EQ(engine.context.day, 2);
+    EXPECT_EQ(engine.state().day, 2);
 }
 
 TEST_F(SchedulerRun, ReligiousDayNoticeOncePerDay) {

@@ -110,17 +110,4 @@ int daysInMonth(int year, int month);
 CivilDate nextDay(CivilDate date);
 std::string formatDate(const CivilDate& date);
 
-// Calls visit(date) for each day of the range in order, with the engine's
-// date set to it.
-template <typename Engine, typename Visit>
-void forEachDay(Engine& engine, const DayRange& range, Visit visit) {
-    CivilDate date = range.first;
-    for (std::int32_t i = 0; i < range.days; ++i) {
-        engine.setDate(static_cast<std::int16_t>(date.day), static_cast<std::int16_t>(date.month),
-                       static_cast<std::int16_t>(date.year));
-        visit(date);
-        date = nextDay(date);
-    }
-}
-
 }  // namespace orvanta::cli

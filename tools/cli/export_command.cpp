@@ -66,7 +66,7 @@ int runExport(std::span<const std::string> args, std::ostream& /*out*/) {
 
     std::string text;
     try {
-        const auto days = exports::exportDays(engineFor(settings), settings,
+        const auto days = exports::exportDays(engineFor(settings).parameters, settings,
                                               {range.first.year, range.first.month, range.first.day}, range.days,
                                               exports::offsetOfDay(zoneName, settings, [](const exports::CalendarDay& day) {
                                                   return platform::systemZoneAtNoon(day.year, day.month, day.day);

@@ -118,9 +118,8 @@ int runNext(std::span<const std::string> args, std::ostream& out) {
                                                   .minutes()));
     engine.setDate(static_cast<std::int16_t>(local.tm_mday), static_cast<std::int16_t>(local.tm_mon + 1),
                    static_cast<std::int16_t>(local.tm_year + 1900));
-    engine::VakitTimes times{};
-    const auto day = engine.computeDay();
-    std::copy(day.begin(), day.end(), times.begin() + 1);
+    const engine::VakitTimes times =
+        engine::computeDay(engine::placeOf(engine.state()), engine::dateOf(engine.state()), engine.parameters).byType();
 
     const shell::UpcomingTime upcoming = shell::upcomingTime(times, local.tm_hour * 60 + local.tm_min, settings);
     const std::int64_t nextAt = now - local.tm_sec + std::int64_t{upcoming.minutesLeft} * kSecondsPerMinute;

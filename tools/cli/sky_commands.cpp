@@ -28,15 +28,19 @@ int runHijri(std::span<const std::string> args, std::ostream& out) {
     const auto ini = iniSettings(options);
     const DayRange range = dayRangeOptions(options);
     const PlaceOptions place = placeOptions(options, ini, range.first);
-    engine::Engine engine = engineAtPlace(options, place, ini);
-    forEachDay(engine, range, [&](const CivilDate& date) {
-        const std::string religious = engine.religiousDays().joined(" | ");
-        const std::int32_t day = engine.computeHijri();
-        out << formatDate(date) << ' ' << day << ' ' << engine::hijriMonthName(engine.hijriMonth()) << ' '
-            << engine.hijriYear();
+    const engine::Engine engine = engineAtPlace(options, place, ini);
+    CivilDate date = range.first;
+    for (std::int32_t i = 0; i < range.days; ++i, date = nextDay(date)) {
+        const engine::HijriDate hijri =
+            engine::hijriDate(engine::placeOf(engine.state()),
+                              {static_cast<std::int16_t>(date.year), static_cast<std::int16_t>(date.month),
+                               static_cast<std::int16_t>(date.day)},
+                              engine.parameters.diyanetMethod);
+        const std::string religious = hijri.religiousDays.joined(" | ");
+        out << formatDate(date) << ' ' << hijri.day << ' ' << engine::hijriMonthName(hijri.month) << ' ' << hijri.year;
         if (!religious.empty()) out << " | " << religious;
         out << '\n';
-    });
+    }
     return kExitOk;
 }
 
@@ -62,7 +66,8 @@ int runSky(std::span<const std::string> args, std::ostream& out) {
         << "\nmagnetic_declination=" << sky.magneticDeclination << "\nhorizontal_intensity=" << sky.horizontalIntensity
         << "\nmodel_valid=" << (sky.modelValid ? 1 : 0) << "\nsky_message=" << sky.skyMessage << '\n';
     // Which rule gave the day's İmsak and Yatsı.
-    const engine::DiyanetDay day = engine.diyanetDay();
+    const engine::DayTimes day =
+        engine::computeDay(engine::placeOf(engine.state()), engine::dateOf(engine.state()), engine.parameters);
     out << "imsak_rule=" << engine::twilightRuleText(day.imsakRule, day.imsakDepressionDegrees)
         << "\nyatsi_rule=" << engine::twilightRuleText(day.yatsiRule, day.yatsiDepressionDegrees) << '\n';
     return kExitOk;

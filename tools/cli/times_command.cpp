@@ -74,27 +74,27 @@ int runTimes(std::span<const std::string> args, std::ostream& out) {
         std::copy(list.begin(), list.end(), temkin.begin());
     }
 
-    engine::Engine engine;
-    engine.setTemkin(temkin);
-    engine.setAnglesAndMode(imsak, yatsi, mode);
-    engine.parameters.diyanetMethod = base.diyanetMethod;
-    std::int16_t offsetMinutes = place.offsetMinutes;
-    engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, offsetMinutes);
+    engine::Engine settingsEngine;  // turns the options' hundredths into the engine's parameters
+    settingsEngine.setTemkin(temkin);
+    settingsEngine.setAnglesAndMode(imsak, yatsi, mode);
+    settingsEngine.parameters.diyanetMethod = base.diyanetMethod;
+    const engine::CalculationParameters& parameters = settingsEngine.parameters;
     std::array<char, kChunkBytes> chunk;
     std::size_t used = 0;
     auto writeChunk = [&] {
         out.write(chunk.data(), static_cast<std::streamsize>(used));
         used = 0;
     };
-    forEachDay(engine, range, [&](const CivilDate& date) {
+    CivilDate date = range.first;
+    for (std::int32_t i = 0; i < range.days; ++i, date = nextDay(date)) {
         // A summer-time switch moves the clock: that day on, the new offset.
-        if (const std::int16_t dayOffset = place.offsetOn(date); dayOffset != offsetMinutes) {
-            offsetMinutes = dayOffset;
-            engine.setPlace(place.latitudeHundredths, place.longitudeHundredths, offsetMinutes);
-        }
+        const engine::Place at{place.latitudeHundredths, place.longitudeHundredths, place.offsetOn(date)};
+        const engine::Date day{static_cast<std::int16_t>(date.year), static_cast<std::int16_t>(date.month),
+                               static_cast<std::int16_t>(date.day)};
         if (chunk.size() - used < kLineBytes) writeChunk();
-        used = static_cast<std::size_t>(putDayLine(chunk.data() + used, date, engine.computeDay()) - chunk.data());
-    });
+        used = static_cast<std::size_t>(putDayLine(chunk.data() + used, date, engine::computeDay(at, day, parameters).times) -
+                                        chunk.data());
+    }
     writeChunk();
     return kExitOk;
 }

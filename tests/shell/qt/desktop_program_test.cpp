@@ -82,7 +82,7 @@ protected:
             ShellFolders{folder.path(), {ORVANTA_RESOURCES_DIR}},
             ShellServices{clock, opener, wake, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
                           nullptr, withWallpaper ? &wallpaper : nullptr},
-            engine::sharedEngine());
+            moment);
         QObject::connect(shell.get(), &DesktopProgram::finished, [this] { ++finished; });
         shell->start();
     }
@@ -111,6 +111,7 @@ protected:
     test::RecordingClockSetter clockSetter;
     test::RecordingWallpaper wallpaper;
     bool withWallpaper = true;
+    engine::Engine moment;
     std::unique_ptr<DesktopProgram> shell;
     int finished = 0;
 };
@@ -212,11 +213,11 @@ TEST_F(DesktopProgramTest, SettingsDialogsCancelDropsTheCopyApplyAndSaveCommit) 
     field(calculation, "viewDate")->setText("15/03/2014");
     button(calculation, "applyButton")->click();  // "Uygula"
     EXPECT_EQ(shell->settings().yatsiAngle, -17.0f);
-    EXPECT_EQ(engine::sharedEngine().parameters.yatsiAngle, -17.0f);
+    EXPECT_EQ(moment.parameters.yatsiAngle, -17.0f);
     button(calculation, "cancelButton")->click();  // "İptal"
     EXPECT_EQ(shell->settings().yatsiAngle, -15.0f);
     EXPECT_EQ(shell->settings().calcMode, 2);
-    EXPECT_EQ(engine::sharedEngine().parameters.yatsiAngle, -15.0f);
+    EXPECT_EQ(moment.parameters.yatsiAngle, -15.0f);
     EXPECT_FALSE(shell->scheduler().realTimeClock);
     EXPECT_EQ(shell->scheduler().clockTime.month, 3);
 

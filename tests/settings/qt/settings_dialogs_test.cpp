@@ -1,66 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The two settings dialogs and the place finder on the offscreen platform,
 // driven by object name: the failure signal and what it leaves stored, the
-// wheel, the clock fields, the place finder on the shipped list, the salâ
-// question and its download from a real HTTP server on the loopback
-// interface, and each dialog's look (screenshots; no label cut).
+// wheel, the clock fields, the place finder on the shipped list, the help
+// balloons, the welcome, and each dialog's look (screenshots; no label cut).
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QWheelEvent>
 #include <QtTest/QTest>
-#include <fstream>
 
 #include "settings/place_database.h"
-#include "settings/qt/calculation_dialog.h"
 #include "settings/qt/controls.h"
-#include "settings/qt/file_download.h"
-#include "settings/qt/options_dialog.h"
 #include "settings/qt/place_finder.h"
 #include "settings/qt/welcome_dialog.h"
+#include "tests/settings/qt/settings_dialogs_fixture.h"
 #include "tests/support/modal_answer.h"
-#include "tests/support/temp_folder.h"
 
 namespace orvanta::settings {
 namespace {
-
-struct RecordingHost : CalculationHost, OptionsHost {
-    bool realTimeClock() const override { return realTime; }
-    void setRealTimeClock(bool on) override { realTime = on; }
-    ViewMoment viewMoment() const override { return moment; }
-    void setViewMoment(const ViewMoment& m) override { moment = m; }
-    void recomputeAfterTicks(int ticks) override { recomputeTicks = ticks; }
-    void apply(const Settings&) override { ++applied; }
-    void openFile(const std::filesystem::path& file) override { opened = file; }
-    void correctClockSilently() override { ++corrections; }
-    bool salaFilePresent() override { return std::filesystem::exists(target); }
-    std::filesystem::path salaDownloadTarget() override { return target; }
-    QUrl salaDownloadAddress() override { return address; }
-    platform::SystemZone systemZone() const override { return zone; }
-
-    bool realTime = true;
-    platform::SystemZone zone;
-    ViewMoment moment{2014, 1, 1, 12, 0};
-    int recomputeTicks = -1;
-    int applied = 0;
-    int corrections = 0;
-    std::filesystem::path opened;
-    std::filesystem::path target;
-    QUrl address;
-};
-
-QWidget* control(const QWidget* dialog, const char* name) { return dialog->findChild<QWidget*>(QLatin1String(name)); }
-QLineEdit* edit(const QWidget* dialog, const char* name) { return static_cast<QLineEdit*>(control(dialog, name)); }
-void click(const QWidget* dialog, const char* name) { static_cast<QAbstractButton*>(control(dialog, name))->click(); }
 
 // A wheel turn over the dialog (a field ignores it and it reaches the
 // dialog; Qt propagates only the wheel events that come from the device).
@@ -246,94 +207,6 @@ TEST(OptionsDialog, ClicksMirrorIntoTheSettingsAndTheMinuteFieldsAreChecked) {
     EXPECT_EQ(settings.sahurSalaMinutes, 120);
 }
 
-// An HTTP server on the loopback interface that answers every request
-// the same way.
-class LoopbackHttpServer {
-public:
-    enum class Reply { File, NotFound, CutMidBody, Never, NotAWave };
-    explicit LoopbackHttpServer(Reply reply) : reply_(reply) {
-        server_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            QTcpSocket* socket = server_.nextPendingConnection();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                if (!socket->readAll().contains("\r\n\r\n")) return;
-                ++requests;
-                answer(socket);
-            });
-        });
-    }
-    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort())); }
-    static QByteArray body() { return QByteArray("RIFF") + QByteArray(40000, 'x'); }
-    int requests = 0;
-
-private:
-    void answer(QTcpSocket* socket) {
-        const QByteArray content = reply_ == Reply::NotAWave ? QByteArray("<html>portal</html>") : body();
-        const QByteArray head = "HTTP/1.1 %s\r\nContent-Type: audio/wav\r\nContent-Length: " +
-                                QByteArray::number(content.size()) + "\r\nConnection: close\r\n\r\n";
-        switch (reply_) {
-            case Reply::Never: return;
-            case Reply::NotFound:
-                socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
-                break;
-            case Reply::CutMidBody: socket->write(QByteArray(head).replace("%s", "200 OK") + content.left(1000)); break;
-            default: socket->write(QByteArray(head).replace("%s", "200 OK") + content); break;
-        }
-        socket->disconnectFromHost();
-    }
-    QTcpServer server_;
-    Reply reply_;
-};
-
-TEST(OptionsDialog, SalaDownloadOnlyAWholeWaveBecomesTheFile) {
-    struct Case {
-        LoopbackHttpServer::Reply reply;
-        bool arrives;
-    };
-    const Case cases[] = {{LoopbackHttpServer::Reply::File, true},
-                          {LoopbackHttpServer::Reply::NotFound, false},
-                          {LoopbackHttpServer::Reply::CutMidBody, false},
-                          {LoopbackHttpServer::Reply::Never, false},
-                          {LoopbackHttpServer::Reply::NotAWave, false}};
-    for (const Case& c : cases) {
-        test::TempFolder folder;
-        LoopbackHttpServer server(c.reply);
-        Settings settings;
-        settings.salaBeforeEnd = true;
-        settings.reminderFile = "SALA.WAV";
-        RecordingHost host;
-        host.target = folder / "sala.wav";
-        host.address = server.base();
-        OptionsDialog dialog(settings, host);
-        dialog.setDownloadStallTimeoutMs(300);
-        QStringList boxes;
-        QString caption;
-        // The question, then (after a failure) the warning.
-        QTimer answer;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) return;
-            boxes << box->text();
-            caption = control(&dialog, "saveButton")->property("text").toString();
-            const bool question = box->text().startsWith(QStringLiteral("Salâ dosyası (sala.wav)"));
-            box->button(question ? QMessageBox::Yes : QMessageBox::Ok)->click();
-        });
-        answer.start(5);
-        click(&dialog, "saveButton");
-        EXPECT_EQ(dialog.result(), QDialog::Accepted) << "the options are saved whatever the download did";
-        EXPECT_EQ(server.requests, 1);
-        EXPECT_EQ(std::filesystem::exists(host.target), c.arrives);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), c.arrives ? 1 : 0)
-            << "no partial file is left";
-        ASSERT_EQ(boxes.size(), c.arrives ? 1 : 2);
-        EXPECT_EQ(boxes[0], QStringLiteral("Salâ dosyası (sala.wav) yüklü değil.\nŞimdi yüklemek ister misiniz?\n"));
-        if (!c.arrives) {
-            EXPECT_EQ(boxes[1], QStringLiteral("Salâ dosyası bulunamadı...\n"));
-            EXPECT_EQ(caption, QStringLiteral("Yüklüyor..."));
-        }
-    }
-}
-
 // Writes the dialog's screenshot to the test output folder and checks that
 // every label is as wide as its text and every field holds what it shows.
 void shootAndCheck(QDialog* dialog, const std::string& name) {
@@ -356,16 +229,6 @@ void shootAndCheck(QDialog* dialog, const std::string& name) {
         EXPECT_GE(field->width() - 6, field->fontMetrics().horizontalAdvance(field->text()))
             << field->objectName().toStdString() << " " << field->text().toStdString();
     }
-}
-
-// A FIFO in the salâ file's place would have been written into (a hang)
-// or replaced by the download.
-TEST(FileDownload, FifoInTheFilesPlaceIsLeftAlone) {
-    test::TempFolder folder;
-    ASSERT_EQ(mkfifo((folder / "sala.wav").c_str(), 0600), 0);
-    LoopbackHttpServer server(LoopbackHttpServer::Reply::File);
-    EXPECT_FALSE(downloadFile(server.base(), folder / "sala.wav", "RIFF", 300).ok);
-    EXPECT_TRUE(std::filesystem::is_fifo(folder / "sala.wav"));
 }
 
 // Every label of each dialog is as wide as its text, in each dialog's

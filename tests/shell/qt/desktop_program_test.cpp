@@ -1,128 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop program driven on the offscreen platform with a simulated
-// clock and recording stand-ins: the menu built from its table, start-up
-// replay, command dispatch and greying, event windows that the day does not
-// wait for, balloons, quiet hours, the wake-up, the pacing, shutdown.
-#include "shell/qt/desktop_program.h"
+// The desktop program driven on the offscreen platform: the first run,
+// start-up replay, the settings dialogs, command dispatch and greying,
+// charts, wallpaper, tallies, the panel, balloons, shutdown.
+#include "tests/shell/qt/desktop_program_fixture.h"
 
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QStandardPaths>
-#include <QAbstractButton>
-#include <QApplication>
-#include <QDialog>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest/QTest>
-#include <functional>
-
-#include "settings/ini_file.h"
-#include "settings/keys.h"
-#include "settings/qt/controls.h"
-#include "shell/qt/vakit_panel.h"
-#include "shell/qt/sound_output.h"
-#include "shell/simulated_clock.h"
-#include "tests/support/modal_answer.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/temp_folder.h"
 
 namespace orvanta::shell {
 namespace {
-
-struct RecordingSound : SoundOutput {
-    explicit RecordingSound(std::vector<std::string>& log) : log(log) {}
-    bool play(const QString& path) override {
-        log.push_back("play " + QFileInfo(path).fileName().toStdString());
-        return true;
-    }
-    void stop() override { log.push_back("stop"); }
-    void setFinishedHandler(std::function<void()> handler) override { finished = std::move(handler); }
-    std::vector<std::string>& log;
-    std::function<void()> finished;
-};
-
-// Wednesday 1 January 2014: Öğle 12:15, İsfirar 16:09 at İstanbul, UTC+2.
-ClockTime at(int hour, int minute, int second) { return clockTimeAt(2014, 1, 1, hour, minute, second); }
-
-constexpr char kPlace[] = "[Hesap Paramatreleri]\nEnlem=4101\nBoylam=2897\nSaat Farkı=120\n";
-
-QString windowText(QWidget* window) {
-    if (auto* box = qobject_cast<QMessageBox*>(window)) return box->text();
-    auto* label = window->findChild<QLabel*>(QStringLiteral("message"));
-    return label ? label->text() : QString();
-}
-
-// The "Vakitler" panel on screen: its title is the place's.
-VakitPanel* shownPanel() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* panel = qobject_cast<VakitPanel*>(window);
-        if (panel != nullptr && panel->isVisible()) return panel;
-    }
-    return nullptr;
-}
-
-QAbstractButton* button(QWidget* window, const char* name) {
-    return window->findChild<QAbstractButton*>(QLatin1String(name));
-}
-QLineEdit* field(QWidget* window, const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
-
-class DesktopProgramTest : public ::testing::Test {
-protected:
-    void start(const std::string& ini, const ClockTime& when = at(12, 14, 50)) {
-        if (!ini.empty()) folder.write("orvanta.ini", ini);
-        clock.set(when);
-        shell = std::make_unique<DesktopProgram>(
-            ShellFolders{folder.path(), {ORVANTA_RESOURCES_DIR}},
-            ShellServices{clock, opener, wake, notifier, autostart, sound, relay, mediaPlayers, files, clockSetter,
-                          nullptr, withWallpaper ? &wallpaper : nullptr},
-            moment);
-        QObject::connect(shell.get(), &DesktopProgram::finished, [this] { ++finished; });
-        shell->start();
-    }
-    void runSeconds(int seconds) {
-        for (int i = 0; i < seconds; ++i) {
-            clock.advanceSeconds(1);
-            shell->tick();
-        }
-    }
-    std::string saved(std::string_view key) const {
-        return settings::IniFile(folder / "orvanta.ini").readString(settings::keys::kOptionsSection, key, "?", 64);
-    }
-    bool checked(Command command) const { return shell->menu().action(command)->isChecked(); }
-
-    test::TempFolder folder;
-    SimulatedClock clock{at(0, 0, 0), platform::SystemZone{120, false, {}}};
-    test::RecordingOpener opener;
-    test::RecordingWakeAlarm wake;
-    test::RecordingNotifier notifier;
-    test::MemoryAutostart autostart;
-    std::vector<std::string> effects;  // sound, relay and media players in order
-    RecordingSound sound{effects};
-    test::RecordingSerialBreak relay{effects};
-    test::RecordingMediaPlayers mediaPlayers{effects};
-    test::ScriptedFileChooser files;
-    test::RecordingClockSetter clockSetter;
-    test::RecordingWallpaper wallpaper;
-    bool withWallpaper = true;
-    engine::Engine moment;
-    std::unique_ptr<DesktopProgram> shell;
-    int finished = 0;
-};
-
-// Presses a key where the keyboard's focus is in the window.
-void press(QWidget* window, Qt::Key key) {
-    QWidget* focus = window->focusWidget();
-    QTest::keyClick(focus ? focus : window, key);
-}
-
-const QString kWelcomeTitle = QStringLiteral("Orvanta'ya Hoş Geldiniz");
 
 // The first run: the welcome, with the place guessed from the computer's
 // zone, is accepted with Enter twice; the file then holds the place, its
@@ -367,100 +255,6 @@ TEST_F(DesktopProgramTest, EveryCommandDispatchesAndTheSoundCommandsFollowTheirF
     QStandardPaths::setTestModeEnabled(false);
 }
 
-// The ezan box stays unanswered: its pass goes on to the tip, a later
-// event's window replaces it, and the box's end (the ezan stopped, the
-// prayer after it played) runs as it goes.
-TEST_F(DesktopProgramTest, EzanBoxLeftOpenHoldsNothingBackAndALaterWindowReplacesIt) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nHatırlat=Evet\n");
-    runSeconds(11);  // 12:15:01: the Öğle pass
-    QPointer<QDialog> ezanBox = shell->eventWindows().current();
-    ASSERT_NE(ezanBox, nullptr);
-    EXPECT_TRUE(ezanBox->isVisible() && !ezanBox->isModal());
-    EXPECT_TRUE(windowText(ezanBox).contains(QStringLiteral("ÖĞLE EZANI VAKTİ...")));
-    EXPECT_EQ(shell->strip().text(), QStringLiteral("ÖĞLE vaktine kalan süre =  0:00")) << "the pass went on";
-    EXPECT_EQ(effects, (std::vector<std::string>{"play ezan.wav", "media pause"}));
-    // The kerahet warning (İsfirar 16:09 − 20 min) replaces the box.
-    clock.set(at(15, 49, 0));
-    shell->onClockChanged();
-    shell->tick();
-    QDialog* warningBox = shell->eventWindows().current();
-    ASSERT_NE(warningBox, nullptr);
-    EXPECT_EQ(windowText(warningBox), QStringLiteral("Kerahetin girmesine 20 dk. kaldı..."));
-    EXPECT_TRUE(!ezanBox || !ezanBox->isVisible());
-    EXPECT_EQ(effects, (std::vector<std::string>{"play ezan.wav", "media pause", "stop", "media resume",
-                                                 "play ezandua.wav", "media pause"}));
-    warningBox->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    EXPECT_EQ(shell->eventWindows().current(), nullptr);
-}
-
-// "Sesi Durdur" is offered while the ezan sounds: it silences the ezan,
-// the box stays, and its end plays nothing more.
-TEST_F(DesktopProgramTest, EzanBoxStopsItsSoundOnAskAndOffersItOnlyWhileItSounds) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
-    runSeconds(11);
-    QDialog* box = shell->eventWindows().current();
-    ASSERT_NE(box, nullptr);
-    auto* stopButton = box->findChild<QPushButton*>(QStringLiteral("stopSoundButton"));
-    ASSERT_NE(stopButton, nullptr);
-    stopButton->click();
-    EXPECT_TRUE(box->isVisible() && stopButton->isHidden());
-    box->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    EXPECT_EQ(effects, (std::vector<std::string>{"play ezan.wav", "media pause", "stop", "media resume", "stop"}));
-    // A sound that ends by itself withdraws the button too.
-    shell.reset();
-    effects.clear();
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
-    runSeconds(11);
-    sound.finished();
-    EXPECT_TRUE(shell->eventWindows().current()->findChild<QPushButton*>("stopSoundButton")->isHidden());
-}
-
-// A dialog some part opens and waits for (a file dialog, a box) is modal to
-// its own parent alone, so the tray menu still opens.
-TEST_F(DesktopProgramTest, NoWindowIsModalToTheWholeProgram) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
-    Qt::WindowModality seen = Qt::ApplicationModal;
-    test::ModalAnswer answer([&](QWidget* modal) {
-        seen = modal->windowModality();
-        static_cast<QDialog*>(modal)->done(0);
-    });
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Hata"), QStringLiteral("Dosya açılamadı"));
-    box.exec();
-    EXPECT_EQ(seen, Qt::WindowModal);
-}
-
-TEST_F(DesktopProgramTest, ResumeAfterMissedEzansFiresOnlyTheCurrentMinute) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=1\n", at(11, 0, 0));
-    notifier.notices.clear();
-    // Asleep from 11:00 to 16:55: Öğle and İkindi passed, Akşam is now. In
-    // balloon mode the ezan is a notification, no box.
-    clock.set(at(16, 55, 0));
-    shell->onResumed();
-    shell->tick();
-    // While the ezan sounds its notice offers to stop it; once it is
-    // stopped the offer goes.
-    EXPECT_EQ(notifier.notices, (std::vector<std::string>{"AKŞAM|Ezan Vakti... [Sesi Durdur]"}));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    ASSERT_TRUE(notifier.action);
-    notifier.action();
-    EXPECT_EQ(effects.back(), "media resume");
-    EXPECT_FALSE(notifier.action);
-}
-
-TEST_F(DesktopProgramTest, WakeIsArmedInUtcAndNotSupportedGreysItsEntry) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nUyandır=Evet\n", at(12, 0, 0));
-    ASSERT_FALSE(wake.armed.empty());
-    EXPECT_EQ(wake.armed.back(), 1388571300);  // 2014-01-01 12:15 at UTC+2 = 10:15 UTC
-    wake.answer = platform::WakeArmResult::NotSupported;
-    notifier.notices.clear();
-    runSeconds(121);
-    EXPECT_FALSE(shell->menu().action(Command::Wake)->isEnabled());
-    // Why, once in a notice and in the entry's tip; the udev rule grants it.
-    ASSERT_EQ(notifier.notices.size(), 1u);
-    EXPECT_NE(notifier.notices[0].find("60-orvanta-rtc-wakealarm.rules"), std::string::npos);
-    EXPECT_EQ(shell->menu().action(Command::Wake)->toolTip().toStdString(), notifier.notices[0].substr(8));
-}
-
 TEST_F(DesktopProgramTest, ExitSavesTheTogglesOnceAndEnds) {
     start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
     shell->dispatch(Command::EzanSound);
@@ -501,70 +295,6 @@ TEST_F(DesktopProgramTest, SettingsFileThatIsNoRegularFileIsReportedAndLeftAlone
         EXPECT_EQ(std::filesystem::symlink_status(ini).type(), type) << kind;
         std::filesystem::remove(ini);
     }
-}
-
-TEST_F(DesktopProgramTest, RelayLeadsTheSoundAndDropsAfterItsOnTime) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=1\nRöle COM-port=12\nRöle Avansı=1\n"
-                                "Röle Aktif=1\n");
-    runSeconds(11);  // 12:15:01: the Öğle ezan
-    EXPECT_EQ(effects, (std::vector<std::string>{"relay open 12", "relay on"}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return effects.size() == 4; }, 1500));
-    EXPECT_EQ(effects[2], "play ezan.wav");
-    EXPECT_EQ(effects[3], "media pause");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return effects.size() == 5; }, 1500));
-    EXPECT_EQ(effects[4], "relay off");
-    // The sound ends by itself: the paused players go on.
-    sound.finished();
-    EXPECT_EQ(effects.back(), "media resume");
-}
-
-TEST_F(DesktopProgramTest, EzanBoxClosedDuringTheLeadStopsTheSoundAndNoPrayerFollowsWithARelay) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\nRöle COM-port=/dev/ttyUSB0\nRöle Avansı=1\n"
-                                "Röle Aktif=0\n");
-    runSeconds(11);
-    ASSERT_NE(shell->eventWindows().current(), nullptr);
-    shell->eventWindows().current()->done(0);
-    EXPECT_EQ(effects, (std::vector<std::string>{"relay open /dev/ttyUSB0", "relay on", "stop"}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return effects.size() == 4; }, 1500));
-    EXPECT_EQ(effects[3], "relay off");
-    shell->shutdown();
-    EXPECT_EQ(effects.back(), "relay close");
-}
-
-TEST_F(DesktopProgramTest, SoundErrorsAreShownByMessageModeAndTheLaterOneWins) {
-    const std::string options = "[Seçenekler]\nEzan/Salâ=Evet\nRöle COM-port=3\nRöle Avansı=0\nÖĞLE=ezan.mp3\niletiler=";
-    relay.opens = false;
-    opener.answer = false;
-    for (int mode : {0, 1, 2}) {
-        shell.reset();
-        start(std::string(kPlace) + options + std::to_string(mode) + "\n");
-        notifier.notices.clear();
-        const auto errorBoxesOf = [&](Command command) {
-            shell->dispatch(command);
-            QStringList texts;
-            while (QWidget* box = test::shownWindow("Hata")) {
-                texts << windowText(box);
-                box->close();
-            }
-            return texts;
-        };
-        // Ezan Dinle › İKİNDİ: the relay fails, the WAV plays, its error alone.
-        EXPECT_EQ(errorBoxesOf(Command::ListenEzanIkindi), mode == 2 ? QStringList{"COM3 açılamıyor..."} : QStringList{}) << mode;
-        EXPECT_EQ(notifier.notices, (mode == 1 ? std::vector<std::string>{"Hata|COM3 açılamıyor..."}
-                                               : std::vector<std::string>{}))
-            << mode;
-        notifier.notices.clear();
-        // ÖĞLE: both fail, the player's error replaces the relay's.
-        EXPECT_EQ(errorBoxesOf(Command::ListenEzanOgle), mode == 2 ? QStringList{"ezan.mp3\nçalıştırılamıyor..."} : QStringList{}) << mode;
-        EXPECT_EQ(notifier.notices.size(), mode == 1 ? 1u : 0u) << mode;
-    }
-    EXPECT_EQ(opener.opened.back(), (folder / "ezan.mp3").string());
-    // Switched off: neither relay nor sound nor error.
-    shell->dispatch(Command::EzanSound);
-    effects.clear();
-    shell->dispatch(Command::ListenEzanOgle);
-    shell->dispatch(Command::ListenEzanIkindi);
-    EXPECT_EQ(effects, std::vector<std::string>{});
 }
 
 TEST_F(DesktopProgramTest, ChosenEzanFileIsKeptAndACancelChangesNothing) {
@@ -642,46 +372,6 @@ TEST_F(DesktopProgramTest, VakitPanelIsGreyedWhileOpenEachPassRefillsItAndEscClo
     QTest::keyClick(panel, Qt::Key_Escape);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_TRUE(shell->menu().action(Command::VakitPanel)->isEnabled());
-}
-
-// Nothing on screen follows the seconds: the program sleeps to the next
-// minute; an open settings window wakes it each second; a command that
-// wants a pass gets one at once.
-TEST_F(DesktopProgramTest, SleepsToTheNextMinuteUnlessAWindowFollowsTheSeconds) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\niletiler=0\n", at(12, 14, 50));
-    EXPECT_EQ(shell->nextTickMs(), 10'002);
-    shell->dispatch(Command::VakitPanel);
-    EXPECT_EQ(shell->nextTickMs(), 1000);
-    shownPanel()->accept();
-    clock.advanceSeconds(1);
-    shell->tick();
-    EXPECT_EQ(shell->nextTickMs(), 9'002);
-    shell->onClockChanged();
-    EXPECT_EQ(shell->nextTickMs(), 0);
-}
-
-// Quiet hours silence the sounds, not the windows; they outlive a restart,
-// show in the tip and end by themselves.
-TEST_F(DesktopProgramTest, QuietHoursSilenceSoundsUntilTheirEndAcrossARestart) {
-    start(std::string(kPlace) + "[Seçenekler]\nEzan/Salâ=Evet\n");
-    shell->dispatch(Command::QuietOneHour);  // 1 saat: until 13:14
-    runSeconds(1);
-    EXPECT_EQ(shell->trayIcon().toolTip(), QStringLiteral("ÖĞLE vaktine kalan süre =  0:01\nSessiz: 13:14'e kadar"));
-    EXPECT_EQ(saved(settings::keys::kQuietUntil), "2014-01-01 13:14");
-    shell.reset();
-    effects.clear();
-    start("", at(12, 14, 55));
-    runSeconds(6);  // 12:15:01: the box without its ezan
-    ASSERT_NE(shell->eventWindows().current(), nullptr);
-    EXPECT_EQ(shell->eventWindows().current()->findChild<QPushButton*>("stopSoundButton"), nullptr);
-    EXPECT_EQ(effects, std::vector<std::string>{});
-    clock.set(at(13, 14, 0));
-    shell->onClockChanged();
-    shell->tick();
-    EXPECT_FALSE(shell->trayIcon().toolTip().contains(QStringLiteral("Sessiz")));
-    EXPECT_EQ(saved(settings::keys::kQuietUntil), "");
-    shell->dispatch(Command::ListenEzanOgle);
-    EXPECT_EQ(effects.front(), "play ezan.wav");
 }
 
 TEST(HelpBalloons, BreakAtNewlinesAndWrapAt333Pixels) {

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
     std::size_t next = 0;
-    const FieldReader read = [&](int) { return next < lines.size() ? lines[next++] : std::string(); };
+    const FieldReader read = [&](Field) { return next < lines.size() ? lines[next++] : std::string(); };
     Settings settings;
     ViewMoment moment{2014, 1, 1, 12, 0};
     storeCalculationFields(read, settings, "", false, moment);

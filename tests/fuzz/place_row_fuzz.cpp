@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace orvanta::settings;
-    const std::string line = common::decodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string line = orvanta::common::decodeTextFile(std::string_view(reinterpret_cast<const char*>(data), size));
     const PlaceRecord record = parsePlaceLine(line);
     if (!record.ianaZone.empty() &&
         (!looksLikeIanaZone(record.ianaZone) || record.ianaZone.find("..") != std::string::npos)) {

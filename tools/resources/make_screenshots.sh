@@ -15,8 +15,7 @@ out="$repo/resources/screenshots"
 
 . "$repo/tests/e2e/x_session.sh"
 require_tools Xvfb trayer xdotool xwininfo xwd xwdtopnm pnmtopng
-libfaketime=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[ -n "$libfaketime" ] || fail "libfaketime is not installed (Debian package faketime)"
+require_libfaketime
 
 start_xvfb
 start_tray_host_and_settle
@@ -74,7 +73,7 @@ mkdir -p "$out"
 open 'Türkiye' Down Return
 shoot "$(window 'Türkiye')" vakitler.png
 
-open '^Hesap Parametreleri$' Down Down Down Down Down Down Down Down Down Down Return
+open '^Hesap Parametreleri$' Down Down Down Down Down Down Down Down Down Down Down Return
 shoot "$(window '^Hesap Parametreleri$')" hesap-parametreleri.png
 
 "$orvanta" --toggle-strip

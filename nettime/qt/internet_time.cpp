@@ -10,6 +10,7 @@
 
 #include "nettime/qt/clock_correction.h"
 #include "platform/clock_setter.h"
+#include "common/qt/utf8_text.h"
 
 namespace orvanta::nettime {
 
@@ -17,7 +18,7 @@ namespace {
 
 constexpr int kStripWidthPixels = 300;
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using common::qs;
 
 // Whether this machine can open a UDP socket at all.
 bool udpAvailable() {

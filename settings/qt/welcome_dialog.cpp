@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui_welcome_dialog.h"
+#include "common/qt/utf8_text.h"
 
 namespace orvanta::settings {
 
@@ -16,7 +17,7 @@ constexpr std::size_t kMostShownPlaces = 200;
 constexpr int kPlaceStep = 0;
 constexpr int kCalculationStep = 1;
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+using common::qs;
 
 QString placeLine(const PlaceRecord& place) {
     QString line = qs(place.placeName) + QStringLiteral(" — ");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/qt/bus_service.h"
+#include "common/qt/utf8_text.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -16,7 +17,7 @@ Q_LOGGING_CATEGORY(busLog, "orvanta.bus", QtInfoMsg)
 constexpr std::int64_t kSecondsPerMinute = 60;
 constexpr char kPropertiesInterface[] = "org.freedesktop.DBus.Properties";
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using common::qs;
 QString nameOf(engine::VakitType type) { return qs(engine::vakitNames[static_cast<std::size_t>(type)]); }
 
 // The Unix second at which the current minute began.

@@ -12,6 +12,7 @@
 #include "shell/tally.h"
 #include "settings/settings_file.h"
 #include "shell/messages.h"
+#include "common/qt/utf8_text.h"
 
 namespace orvanta::shell {
 
@@ -26,7 +27,7 @@ constexpr int kMinuteMarginMs = 2;
 // StatusNotifierItem host draws at its own size.
 const QString kThemeIconName = QStringLiteral("org.orvanta.Orvanta");
 
-QString qs(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+using common::qs;
 
 // A local clock instant (100-ns ticks since 1601, local time) as seconds
 // since 1970 UTC, through the system's zone rules at that instant.
@@ -110,13 +111,13 @@ void DesktopProgram::checkProgramFolder() {
     if (error) {
         showMessageBox(errorTitle, QStringLiteral("Program klasörü oluşturulamadı:\n%1\n%2\n"
                                                   "Ayarlar bu oturum boyunca geçerli, ancak kaydedilmeyecek.")
-                                       .arg(qs(folders_.programFolder), QString::fromStdString(error.message())));
+                                       .arg(qs(folders_.programFolder.string()), QString::fromStdString(error.message())));
         return;
     }
-    if (!QFileInfo(qs(folders_.programFolder)).isWritable()) {
+    if (!QFileInfo(qs(folders_.programFolder.string())).isWritable()) {
         showMessageBox(errorTitle, QStringLiteral("Program klasörüne yazılamıyor:\n%1\n"
                                                   "Ayarlar bu oturum boyunca geçerli, ancak kaydedilmeyecek.")
-                                       .arg(qs(folders_.programFolder)));
+                                       .arg(qs(folders_.programFolder.string())));
     }
 }
 
@@ -130,7 +131,7 @@ void DesktopProgram::readSettingsFile() {
         showMessageBox(QString::fromUtf8(kErrorTitle.data()),
                        QStringLiteral("Ayarlar dosyası okunamıyor:\n%1\n"
                                       "Program varsayılan ayarlarla çalışıyor; dosyaya dokunulmayacak.")
-                           .arg(qs(ini_.path())));
+                           .arg(qs(ini_.path().string())));
     } else {
         missingGroups_ = settings::missingGroups(*document);
     }
@@ -145,7 +146,7 @@ void DesktopProgram::readSettingsFile() {
 void DesktopProgram::loadIcon() {
     icon_ = QIcon::fromTheme(kThemeIconName, QIcon(QStringLiteral(":/orvanta/orvanta.png")));
     for (const char* name : {"orvanta.png", "orvanta.ico"}) {
-        const QIcon custom(qs(folders_.programFolder / name));
+        const QIcon custom(qs((folders_.programFolder / name).string()));
         if (!custom.availableSizes().isEmpty()) {
             icon_ = custom;
             break;

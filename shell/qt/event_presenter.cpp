@@ -6,6 +6,7 @@
 #include "platform/notifier.h"
 #include "shell/messages.h"
 #include "shell/qt/tray_and_strip.h"
+#include "common/qt/utf8_text.h"
 
 namespace orvanta::shell {
 
@@ -14,7 +15,7 @@ namespace {
 constexpr int kBalloonTimeoutMs = 33333;
 constexpr char kPrayerAfterEzanFile[] = "ezandua.wav";
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using common::qs;
 
 RelaySettings relaySettings(const settings::Settings& settings) {
     return RelaySettings{settings.relayComPort, settings.relayDevicePath, settings.relayLeadSeconds,

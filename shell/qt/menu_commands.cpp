@@ -19,6 +19,7 @@
 #include "shell/qt/event_windows.h"
 #include "shell/qt/settings_windows.h"
 #include "shell/qt/tray_and_strip.h"
+#include "common/qt/utf8_text.h"
 
 namespace orvanta::shell {
 
@@ -33,7 +34,7 @@ const QString kWakeUnavailable = QStringLiteral(
     "(/sys/class/rtc/rtc0/wakealarm) bu kullanıcı yazamıyor; yöneticinin kuracağı "
     "60-orvanta-rtc-wakealarm.rules udev kuralı bu izni \"users\" grubuna verir (bkz. README).");
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+using common::qs;
 
 // The commands that choose among the values of one setting or window.
 constexpr std::pair<Command, graphics::Chart> kChartCommands[] = {

@@ -12,12 +12,13 @@
 #include "reports/reports.h"
 #include "shell/qt/calendar_command.h"
 #include "shell/qt/event_presenter.h"
+#include "common/qt/utf8_text.h"
 
 namespace orvanta::shell {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+using common::qs;
 
 // Hands a finished report to the desktop's text viewer.
 class OpenerViewer : public reports::ReportViewer {

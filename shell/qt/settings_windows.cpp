@@ -12,6 +12,7 @@
 #include "settings/qt/welcome_dialog.h"
 #include "common/text_encoding.h"
 #include "shell/qt/about_dialog.h"
+#include "common/qt/utf8_text.h"
 
 namespace orvanta::shell {
 
@@ -29,7 +30,7 @@ public:
     }
 };
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+using common::qs;
 }  // namespace
 
 SettingsWindows::SettingsWindows(Parts parts, QObject* parent)
